@@ -1,0 +1,9 @@
+#include "Cli.h"
+
+#include <QCoreApplication>
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("ixenvar-cli"));
+    return Cli::run(QCoreApplication::arguments().mid(1));
+}
