@@ -53,7 +53,8 @@ std::optional<QString> unescapeText(QByteArrayView raw) {
         default: return std::nullopt;
         }
     }
-    QStringDecoder decoder(QStringDecoder::Utf8);
+    // A text may begin with U+FEFF: keep it instead of dropping it as a byte order mark.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
     QString text = decoder(bytes);
     if (decoder.hasError())
         return std::nullopt;
@@ -73,7 +74,7 @@ std::optional<StoredSetting> parseLine(QByteArrayView line) {
     if (eq <= 0)
         return std::nullopt;
     StoredSetting s;
-    QStringDecoder decoder(QStringDecoder::Utf8);
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
     s.name = decoder(line.first(eq));
     if (decoder.hasError() || !SettingsStore::isValidName(s.name))
         return std::nullopt;

@@ -1,0 +1,24 @@
+#include "IxvApplication.h"
+
+#include "Dialogs.h"
+#include "Errors.h"
+
+IxvApplication::IxvApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool IxvApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const IxvError& e) {
+        showErrorReport(e.message());
+    } catch (const std::exception& e) {
+        showErrorReport(QString::fromLocal8Bit(e.what()));
+    }
+    return false;
+}
+
+void IxvApplication::showErrorReport(const QString& text) {
+    if (m_dialogs)
+        m_dialogs->error(activeWindow(), QStringLiteral("Ixenvar"), text);
+    else
+        qWarning("%s", qPrintable(text));
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "app/Dialogs.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// Answers the program's dialogs from a script, in order, and records what was shown. A question
+// the script did not expect is a test failure (recorded in unexpected), never a hang.
+class ScriptedDialogs : public Dialogs {
+public:
+    struct Shown {
+        QString kind; // "attention", "information", "warning", "error", "yesno", "yesnocancel",
+                      // "open", "save"
+        QString heading;
+        QString text;
+    };
+
+    QList<Shown> shown;
+    QList<Answer> answers;    // for the questions, in order
+    QStringList files;        // for the file dialogs, in order
+    QStringList unexpected;   // questions asked with no scripted answer
+
+    void attention(QWidget*, const QString& text) override { record("attention", "Attention", text); }
+    void information(QWidget*, const QString& h, const QString& t) override { record("information", h, t); }
+    void warning(QWidget*, const QString& h, const QString& t) override { record("warning", h, t); }
+    void error(QWidget*, const QString& h, const QString& t) override { record("error", h, t); }
+    Answer askYesNo(QWidget*, const QString& h, const QString& t) override {
+        record("yesno", h, t);
+        return nextAnswer(Answer::No);
+    }
+    Answer askYesNoCancel(QWidget*, const QString& h, const QString& t) override {
+        record("yesnocancel", h, t);
+        return nextAnswer(Answer::Cancel);
+    }
+    QString openFile(QWidget*, const FileRequest& r) override { return nextFile("open", r); }
+    QString saveFile(QWidget*, const FileRequest& r) override { return nextFile("save", r); }
+
+    QStringList texts() const {
+        QStringList out;
+        for (const Shown& s : shown)
+            out << s.text;
+        return out;
+    }
+
+private:
+    void record(const char* kind, const QString& heading, const QString& text) {
+        shown.append({QString::fromLatin1(kind), heading, text});
+    }
+    Answer nextAnswer(Answer fallback) {
+        if (answers.isEmpty()) {
+            unexpected << shown.last().text;
+            return fallback;
+        }
+        return answers.takeFirst();
+    }
+    QString nextFile(const char* kind, const FileRequest& r) {
+        record(kind, r.title, r.fileName);
+        if (files.isEmpty()) {
+            unexpected << r.title;
+            return {};
+        }
+        return files.takeFirst();
+    }
+};
+
+// Records the sounds asked for, in order.
+#include "app/SoundEffects.h"
+class RecordingSounds : public SoundEffects {
+public:
+    QStringList played;
+    void PlayWarningSound() override { played << QStringLiteral("warning"); }
+    void PlayEndSound() override { played << QStringLiteral("end"); }
+    void PlayAttentionSound() override { played << QStringLiteral("attention"); }
+};
