@@ -7,7 +7,9 @@
 #include <QMimeData>
 
 namespace {
-bool encodable(const QString& text) { return Codepage::firstUnencodable(text) < 0; }
+bool encodable(const QString& text) {
+    return Codepage::firstUnencodable(text) < 0;
+}
 } // namespace
 
 QValidator::State CodepageValidator::validate(QString& input, int&) const {

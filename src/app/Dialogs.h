@@ -31,8 +31,7 @@ public:
     // Yes / No; anything but Yes (closing the box) answers No.
     virtual Answer askYesNo(QWidget* parent, const QString& heading, const QString& text) = 0;
     // Yes / No / Cancel; closing the box answers Cancel.
-    virtual Answer askYesNoCancel(QWidget* parent, const QString& heading,
-                                  const QString& text) = 0;
+    virtual Answer askYesNoCancel(QWidget* parent, const QString& heading, const QString& text) = 0;
     // The chosen path, or empty when the user cancelled.
     virtual QString openFile(QWidget* parent, const FileRequest& request) = 0;
     virtual QString saveFile(QWidget* parent, const FileRequest& request) = 0;

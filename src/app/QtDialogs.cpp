@@ -49,9 +49,12 @@ Dialogs::Answer QtDialogs::askYesNoCancel(QWidget* parent, const QString& headin
                                           const QString& text) {
     switch (show(parent, QMessageBox::Question, heading, text,
                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    default: return Answer::Cancel;
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
     }
 }
 

@@ -15,6 +15,10 @@ namespace {
 const QByteArray kHeader = "[Software\\Tamberlin32\\Ixenvar7Demo]";
 const QByteArray kTextTag = "text:";
 const QByteArray kIntegerTag = "integer:";
+// Names and texts may begin with U+FEFF, which is kept rather than dropped as a byte order
+// mark; a sequence cut off at the end is an error rather than silently left pending.
+const QStringDecoder::Flags kUtf8Flags =
+    QStringDecoder::Flag::ConvertInitialBom | QStringDecoder::Flag::Stateless;
 
 QByteArray escapeText(const QString& text) {
     QByteArray out;
@@ -22,12 +26,23 @@ QByteArray escapeText(const QString& text) {
     out.reserve(utf8.size());
     for (char ch : utf8) {
         switch (ch) {
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        case '\0': out += "\\0"; break;
-        default: out += ch;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        case '\0':
+            out += "\\0";
+            break;
+        default:
+            out += ch;
         }
     }
     return out;
@@ -45,16 +60,26 @@ std::optional<QString> unescapeText(QByteArrayView raw) {
         if (++i == raw.size())
             return std::nullopt;
         switch (raw[i]) {
-        case '\\': bytes += '\\'; break;
-        case 'n': bytes += '\n'; break;
-        case 'r': bytes += '\r'; break;
-        case 't': bytes += '\t'; break;
-        case '0': bytes += '\0'; break;
-        default: return std::nullopt;
+        case '\\':
+            bytes += '\\';
+            break;
+        case 'n':
+            bytes += '\n';
+            break;
+        case 'r':
+            bytes += '\r';
+            break;
+        case 't':
+            bytes += '\t';
+            break;
+        case '0':
+            bytes += '\0';
+            break;
+        default:
+            return std::nullopt;
         }
     }
-    // A text may begin with U+FEFF: keep it instead of dropping it as a byte order mark.
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    QStringDecoder decoder(QStringDecoder::Utf8, kUtf8Flags);
     QString text = decoder(bytes);
     if (decoder.hasError())
         return std::nullopt;
@@ -74,7 +99,7 @@ std::optional<StoredSetting> parseLine(QByteArrayView line) {
     if (eq <= 0)
         return std::nullopt;
     StoredSetting s;
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    QStringDecoder decoder(QStringDecoder::Utf8, kUtf8Flags);
     s.name = decoder(line.first(eq));
     if (decoder.hasError() || !SettingsStore::isValidName(s.name))
         return std::nullopt;
@@ -103,8 +128,8 @@ QByteArray readWholeFile(const QString& path, bool* exists) {
     if (!*exists)
         return {};
     if (!file.open(QIODevice::ReadOnly))
-        throw SettingsError(
-            QStringLiteral("The settings file %1 cannot be read: %2").arg(path, file.errorString()));
+        throw SettingsError(QStringLiteral("The settings file %1 cannot be read: %2")
+                                .arg(path, file.errorString()));
     return file.readAll();
 }
 
@@ -138,8 +163,9 @@ Parsed parse(const QByteArray& bytes) {
             parsed.damaged = true;
             continue;
         }
-        auto existing = std::find_if(parsed.values.begin(), parsed.values.end(),
-                                     [&](const StoredSetting& s) { return s.name == setting->name; });
+        auto existing =
+            std::find_if(parsed.values.begin(), parsed.values.end(),
+                         [&](const StoredSetting& s) { return s.name == setting->name; });
         if (existing != parsed.values.end()) {
             parsed.damaged = true; // a name twice: the later line wins, as when it was written
             *existing = *setting;
@@ -173,7 +199,9 @@ QString SettingsStore::defaultPath() {
            QStringLiteral("/Tamberlin32/Ixenvar7Demo.conf");
 }
 
-QString SettingsStore::keyPath() { return QStringLiteral("Software\\Tamberlin32\\Ixenvar7Demo"); }
+QString SettingsStore::keyPath() {
+    return QStringLiteral("Software\\Tamberlin32\\Ixenvar7Demo");
+}
 
 bool SettingsStore::isValidName(const QString& name) {
     if (name.isEmpty() || name.size() > 255)
@@ -205,9 +233,8 @@ SettingValue SettingsStore::read(const QString& name, const SettingValue& defaul
     const auto wanted =
         defaultValue.isText() ? StoredSetting::Kind::Text : StoredSetting::Kind::Integer;
     if (stored->kind != wanted)
-        throw SettingsError(
-            QStringLiteral("The setting \"%1\" is stored as %2 but is read as %3.")
-                .arg(name, kindName(stored->kind), kindName(wanted)));
+        throw SettingsError(QStringLiteral("The setting \"%1\" is stored as %2 but is read as %3.")
+                                .arg(name, kindName(stored->kind), kindName(wanted)));
     return stored->kind == StoredSetting::Kind::Text ? SettingValue::text(stored->text)
                                                      : SettingValue::integer(stored->integer);
 }
@@ -225,7 +252,11 @@ void SettingsStore::write(const QString& name, const SettingValue& value) {
     lock.setStaleLockTime(10000);
     if (!lock.tryLock(10000))
         throw SettingsError(
-            QStringLiteral("The settings file %1 is locked by another program.").arg(m_path));
+            lock.error() == QLockFile::LockFailedError
+                ? QStringLiteral("The settings file %1 is locked by another program.").arg(m_path)
+                : QStringLiteral("The settings file %1 cannot be written: its lock file cannot "
+                                 "be created.")
+                      .arg(m_path));
 
     bool exists = false;
     const QByteArray before = readWholeFile(m_path, &exists);
@@ -265,6 +296,6 @@ void SettingsStore::write(const QString& name, const SettingValue& value) {
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly) ||
         file.write(SettingsFile::serialize(parsed.values)) < 0 || !file.commit())
-        throw SettingsError(
-            QStringLiteral("The settings file %1 cannot be written: %2").arg(m_path, file.errorString()));
+        throw SettingsError(QStringLiteral("The settings file %1 cannot be written: %2")
+                                .arg(m_path, file.errorString()));
 }

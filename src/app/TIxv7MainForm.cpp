@@ -46,8 +46,9 @@ TIxv7MainForm::TIxv7MainForm(AppContext& ctx, QWidget* parent) : QMainWindow(par
 QString TIxv7MainForm::startFolder() const {
     const QString current = QDir::currentPath() + u'/';
     const QString own = QCoreApplication::applicationDirPath() + u'/';
-    return current == own ? m_ctx.procs.SpecialFolderPath(5) + QStringLiteral("/Tamberlin/Acrostics/")
-                          : current;
+    return current == own
+               ? m_ctx.procs.SpecialFolderPath(5) + QStringLiteral("/Tamberlin/Acrostics/")
+               : current;
 }
 
 void TIxv7MainForm::CreateNewBtnClick() {
@@ -86,7 +87,8 @@ bool TIxv7MainForm::openPuzzleFile(const QString& fileName) {
     try {
         m_ctx.puzzle = PuzzleFile::LoadPuzzle(fileName);
     } catch (const IoError&) {
-        m_ctx.procs.ShowAttention(QStringLiteral("Puzzle not in Ixenvar format or is corrupt."), this);
+        m_ctx.procs.ShowAttention(QStringLiteral("Puzzle not in Ixenvar format or is corrupt."),
+                                  this);
         return false;
     }
     m_ctx.CurrentFile = fileName;

@@ -1,6 +1,7 @@
 #include "TIxvProcs.h"
 
 #include "Dialogs.h"
+#include "Errors.h"
 #include "Rounding.h"
 #include "SoundEffects.h"
 #include "prefs/SettingsCatalogue.h"
@@ -30,14 +31,21 @@ void TIxvProcs::WriteSetting(const QString& name, const SettingValue& value) {
     m_store->write(name, value);
 }
 
-QList<StoredSetting> TIxvProcs::ListSettings() const { return m_store->list(); }
+QList<StoredSetting> TIxvProcs::ListSettings() const {
+    return m_store->list();
+}
 
 QString TIxvProcs::SpecialFolderPath(int folderId) {
     QStandardPaths::StandardLocation location;
     switch (folderId) {
-    case 26: location = QStandardPaths::GenericDataLocation; break;
-    case 5: location = QStandardPaths::DocumentsLocation; break;
-    default: return {};
+    case 26:
+        location = QStandardPaths::GenericDataLocation;
+        break;
+    case 5:
+        location = QStandardPaths::DocumentsLocation;
+        break;
+    default:
+        return {};
     }
     QString path = QStandardPaths::writableLocation(location);
     while (path.size() > 1 && path.endsWith(u'/'))
@@ -53,7 +61,9 @@ int TIxvProcs::ScaleToPixelsPerInch(int v) const {
     return static_cast<int>(roundDivHalfEven(qint64(v) * m_metrics.pixelsPerInch, 96));
 }
 
-void TIxvProcs::setWaitScale(double factor) { g_waitScale = factor; }
+void TIxvProcs::setWaitScale(double factor) {
+    g_waitScale = factor;
+}
 
 void TIxvProcs::WaitPumping(int milliseconds) {
     const quint64 startedAt = m_timerFirings;
@@ -68,7 +78,13 @@ void TIxvProcs::IxvTimerTimer() {
 }
 
 bool TIxvProcs::soundsOn() const {
-    return SoundSwitch != 0 && Settings::readFlag(*this, Settings::PlaySounds);
+    if (SoundSwitch == 0)
+        return false;
+    try {
+        return Settings::readFlag(*this, Settings::PlaySounds);
+    } catch (const SettingsError&) {
+        return true; // a damaged switch must not keep the message itself from showing
+    }
 }
 
 void TIxvProcs::PlayWarningSound() {

@@ -127,16 +127,21 @@ int runNew(const QStringList& args) {
     QFile file(quotationFile);
     if (!file.open(QIODevice::ReadOnly))
         return refuse(QStringLiteral("%1: %2").arg(quotationFile, file.errorString()));
-    QStringDecoder utf8(QStringDecoder::Utf8);
+    // Stateless: a sequence cut off at the end of the file is an error too, not left pending.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
     const QString quotationText = utf8(file.readAll());
     if (utf8.hasError())
         return refuse(QStringLiteral("%1 is not UTF-8 text.").arg(quotationFile));
+    const auto missing = Construction::missingText(quotationText, authorTitle);
+    if (missing != Construction::MissingText::None)
+        return refuse(Construction::missingTextMessage(missing));
 
     QString why;
     const auto quotation = toPuzzleText(quotationText, QStringLiteral("quotation"), &why);
     if (!quotation)
         return refuse(why);
-    const auto authorTitleBytes = toPuzzleText(authorTitle, QStringLiteral("author-title line"), &why);
+    const auto authorTitleBytes =
+        toPuzzleText(authorTitle, QStringLiteral("author-title line"), &why);
     if (!authorTitleBytes)
         return refuse(why);
 
@@ -187,7 +192,8 @@ int runShow(const QStringList& args) {
     for (int r = 1; r <= rec.GridHeight; ++r) {
         QString line;
         for (int c = 1; c <= rec.GridWidth; ++c)
-            line += rec.letter(c, r) == BlackSquare ? QStringLiteral("#") : printable(rec.letter(c, r));
+            line +=
+                rec.letter(c, r) == BlackSquare ? QStringLiteral("#") : printable(rec.letter(c, r));
         out() << line << '\n';
     }
     QString initials;

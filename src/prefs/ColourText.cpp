@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QList>
 #include <QPalette>
+#include <algorithm>
 
 namespace ColourText {
 
@@ -87,8 +88,10 @@ quint32 fromText(const QString& text) {
     bool ok = false;
     if (t.startsWith(u'$')) {
         const QStringView digits = QStringView(t).sliced(1);
-        if (!digits.isEmpty() && digits.size() <= 8 && !digits.startsWith(u'+') &&
-            !digits.startsWith(u'-')) {
+        const bool hexDigitsOnly = std::all_of(digits.begin(), digits.end(), [](QChar c) {
+            return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+        });
+        if (!digits.isEmpty() && digits.size() <= 8 && hexDigitsOnly) {
             const quint32 v = digits.toUInt(&ok, 16);
             if (ok)
                 return v;
@@ -105,24 +108,55 @@ QColor toQColor(quint32 colour) {
     if ((colour & 0xFF000000u) == kSystem) {
         const QPalette pal = QGuiApplication::palette();
         switch (colour & 0xFFu) {
-        case 0: case 15: case 4: case 30: return pal.color(QPalette::Button);
-        case 1: case 12: return pal.color(QPalette::Dark);
-        case 2: case 13: case 29: case 26: return pal.color(QPalette::Highlight);
-        case 27: return pal.color(QPalette::Highlight).lighter(170);
-        case 3: case 11: case 28: return pal.color(QPalette::Inactive, QPalette::Window);
-        case 5: return pal.color(QPalette::Base);
-        case 6: case 21: return pal.color(QPalette::Shadow);
-        case 7: case 8: return pal.color(QPalette::Text);
-        case 9: case 14: return pal.color(QPalette::HighlightedText);
-        case 10: return pal.color(QPalette::Window);
-        case 16: return pal.color(QPalette::Mid);
-        case 17: case 19: return pal.color(QPalette::Disabled, QPalette::Text);
-        case 18: return pal.color(QPalette::ButtonText);
-        case 20: return pal.color(QPalette::Light);
-        case 22: return pal.color(QPalette::Midlight);
-        case 23: return pal.color(QPalette::ToolTipText);
-        case 24: return pal.color(QPalette::ToolTipBase);
-        default: return pal.color(QPalette::Window);
+        case 0:
+        case 15:
+        case 4:
+        case 30:
+            return pal.color(QPalette::Button);
+        case 1:
+        case 12:
+            return pal.color(QPalette::Dark);
+        case 2:
+        case 13:
+        case 29:
+        case 26:
+            return pal.color(QPalette::Highlight);
+        case 27:
+            return pal.color(QPalette::Highlight).lighter(170);
+        case 3:
+        case 11:
+        case 28:
+            return pal.color(QPalette::Inactive, QPalette::Window);
+        case 5:
+            return pal.color(QPalette::Base);
+        case 6:
+        case 21:
+            return pal.color(QPalette::Shadow);
+        case 7:
+        case 8:
+            return pal.color(QPalette::Text);
+        case 9:
+        case 14:
+            return pal.color(QPalette::HighlightedText);
+        case 10:
+            return pal.color(QPalette::Window);
+        case 16:
+            return pal.color(QPalette::Mid);
+        case 17:
+        case 19:
+            return pal.color(QPalette::Disabled, QPalette::Text);
+        case 18:
+            return pal.color(QPalette::ButtonText);
+        case 20:
+            return pal.color(QPalette::Light);
+        case 22:
+            return pal.color(QPalette::Midlight);
+        case 23:
+            return pal.color(QPalette::ToolTipText);
+        case 24:
+            return pal.color(QPalette::ToolTipBase);
+        default:
+            return pal.color(QPalette::Window);
         }
     }
     return QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));

@@ -7,28 +7,42 @@ namespace Settings {
 
 namespace {
 
-QString name(const char* n) { return QString::fromLatin1(n); }
+QString name(const char* n) {
+    return QString::fromLatin1(n);
+}
 
-Entry entry(const TextSetting& s) { return {name(s.name), Kind::Text, QString::fromUtf8(s.absent)}; }
+Entry entry(const TextSetting& s) {
+    return {name(s.name), Kind::Text, QString::fromUtf8(s.absent)};
+}
 Entry entry(const IntSetting& s) {
     switch (s.derived) {
-    case Derived::ScreenWidthLess24: return {name(s.name), Kind::Integer, "screen width - 24"};
-    case Derived::ScreenHeightLess24: return {name(s.name), Kind::Integer, "screen height - 24"};
-    case Derived::DefaultSquareSize: return {name(s.name), Kind::Integer, "DefaultSquareSize"};
-    case Derived::None: break;
+    case Derived::ScreenWidthLess24:
+        return {name(s.name), Kind::Integer, "screen width - 24"};
+    case Derived::ScreenHeightLess24:
+        return {name(s.name), Kind::Integer, "screen height - 24"};
+    case Derived::DefaultSquareSize:
+        return {name(s.name), Kind::Integer, "DefaultSquareSize"};
+    case Derived::None:
+        break;
     }
     return {name(s.name), Kind::Integer, QString::number(s.absent)};
 }
-Entry entry(const FlagSetting& s) { return {name(s.name), Kind::Flag, QString::number(s.absent)}; }
+Entry entry(const FlagSetting& s) {
+    return {name(s.name), Kind::Flag, QString::number(s.absent)};
+}
 Entry entry(const BoolSetting& s) {
     return {name(s.name), Kind::Boolean, s.absent ? "true" : "false"};
 }
 Entry entry(const FontStyleSetting& s) {
     return {name(s.name), Kind::FontStyle, QString::number(s.absent)};
 }
-Entry entry(const ColourSetting& s) { return {name(s.name), Kind::Colour, QString::fromUtf8(s.absent)}; }
+Entry entry(const ColourSetting& s) {
+    return {name(s.name), Kind::Colour, QString::fromUtf8(s.absent)};
+}
 
-template <typename... S> QList<Entry> entries(const S&... s) { return {entry(s)...}; }
+template <typename... S> QList<Entry> entries(const S&... s) {
+    return {entry(s)...};
+}
 
 } // namespace
 
@@ -48,16 +62,24 @@ const QList<Entry>& catalogue() {
 }
 
 QString readText(const TIxvProcs& procs, const TextSetting& s) {
-    return procs.ReadSetting(name(s.name), SettingValue::text(QString::fromUtf8(s.absent))).toText();
+    return procs.ReadSetting(name(s.name), SettingValue::text(QString::fromUtf8(s.absent)))
+        .toText();
 }
 
 qint32 readInt(const TIxvProcs& procs, const IntSetting& s) {
     qint32 absent = s.absent;
     switch (s.derived) {
-    case Derived::ScreenWidthLess24: absent = procs.metrics().screenWidth - 24; break;
-    case Derived::ScreenHeightLess24: absent = procs.metrics().screenHeight - 24; break;
-    case Derived::DefaultSquareSize: absent = procs.DefaultSquareSize(); break;
-    case Derived::None: break;
+    case Derived::ScreenWidthLess24:
+        absent = procs.metrics().screenWidth - 24;
+        break;
+    case Derived::ScreenHeightLess24:
+        absent = procs.metrics().screenHeight - 24;
+        break;
+    case Derived::DefaultSquareSize:
+        absent = procs.DefaultSquareSize();
+        break;
+    case Derived::None:
+        break;
     }
     return procs.ReadSetting(name(s.name), SettingValue::integer(absent)).toInt();
 }
@@ -66,7 +88,9 @@ qint32 readFlagValue(const TIxvProcs& procs, const FlagSetting& s) {
     return procs.ReadSetting(name(s.name), SettingValue::integer(s.absent)).toInt();
 }
 
-bool readFlag(const TIxvProcs& procs, const FlagSetting& s) { return readFlagValue(procs, s) != 0; }
+bool readFlag(const TIxvProcs& procs, const FlagSetting& s) {
+    return readFlagValue(procs, s) != 0;
+}
 
 bool readBoolEqualsTrue(const TIxvProcs& procs, const BoolSetting& s) {
     return procs.ReadSetting(name(s.name), SettingValue::boolean(s.absent)).toInt() == -1;

@@ -6,17 +6,20 @@
 #include <chrono>
 
 RandomSource RandomSource::fromClock() {
-    return RandomSource(static_cast<quint64>(
-        std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+    return RandomSource(
+        static_cast<quint64>(std::chrono::high_resolution_clock::now().time_since_epoch().count()));
 }
 
 namespace Construction {
 
 namespace {
 
-Result failure(const QString& message) { return {std::nullopt, message}; }
+Result failure(const QString& message) {
+    return {std::nullopt, message};
+}
 
-const QString kGridSizeAdvice = QStringLiteral("Please adjust the grid size or cancel construction.");
+const QString kGridSizeAdvice =
+    QStringLiteral("Please adjust the grid size or cancel construction.");
 
 // A manual grid side typed by the constructor, or nothing when it is not a whole number in
 // range.
@@ -87,6 +90,26 @@ bool seedWord(PuzzleRecord& rec, int word, quint8 letter, RandomSource& random) 
 }
 
 } // namespace
+
+MissingText missingText(const QString& quotation, const QString& authorTitle) {
+    if (quotation.isEmpty())
+        return MissingText::Quotation;
+    if (authorTitle.trimmed().isEmpty())
+        return MissingText::AuthorTitle;
+    return MissingText::None;
+}
+
+QString missingTextMessage(MissingText missing) {
+    switch (missing) {
+    case MissingText::Quotation:
+        return QStringLiteral("Please Input the Source Quotation!");
+    case MissingText::AuthorTitle:
+        return QStringLiteral("Please Input the Author-Title Line!");
+    case MissingText::None:
+        break;
+    }
+    return {};
+}
 
 GridSize automaticSize(int n) {
     Q_ASSERT(n >= 1);

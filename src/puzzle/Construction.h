@@ -48,4 +48,10 @@ QByteArray collectSquares(const QByteArray& upperQuotation, const CharSet& quota
 
 Result BuildPuzzle(const Input& input, RandomSource& random);
 
+// What Make asks for before it builds: a quotation (spaces count as text) and an author-title
+// line that is not blank.
+enum class MissingText { None, Quotation, AuthorTitle };
+MissingText missingText(const QString& quotation, const QString& authorTitle);
+QString missingTextMessage(MissingText missing);
+
 } // namespace Construction

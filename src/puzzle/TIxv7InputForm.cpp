@@ -116,8 +116,7 @@ TIxv7InputForm::TIxv7InputForm(AppContext& ctx, const QString& newFileName, QWid
     connect(m_widthUp, &QToolButton::clicked, this, [this] { stepNumber(WidthEd, 1, 10, 31); });
     connect(m_widthDown, &QToolButton::clicked, this, [this] { stepNumber(WidthEd, -1, 10, 31); });
     connect(m_heightUp, &QToolButton::clicked, this, [this] { stepNumber(HeightEd, 1, 8, 20); });
-    connect(m_heightDown, &QToolButton::clicked, this,
-            [this] { stepNumber(HeightEd, -1, 8, 20); });
+    connect(m_heightDown, &QToolButton::clicked, this, [this] { stepNumber(HeightEd, -1, 8, 20); });
 
     m_countHeading = framedLabel(QStringLiteral(" Quotation Count"), m_rightColumn);
     m_countHeading->setWordWrap(true);
@@ -140,8 +139,9 @@ TIxv7InputForm::TIxv7InputForm(AppContext& ctx, const QString& newFileName, QWid
 }
 
 QString TIxv7InputForm::textFontFamily() {
-    return FontAvailability::firstInstalled(
-        {QStringLiteral("Consolas"), QStringLiteral("Lucida Console"), QStringLiteral("Courier New")});
+    return FontAvailability::firstInstalled({QStringLiteral("Consolas"),
+                                             QStringLiteral("Lucida Console"),
+                                             QStringLiteral("Courier New")});
 }
 
 QString TIxv7InputForm::captionFor(const QString& newFileName) {
@@ -208,7 +208,8 @@ void TIxv7InputForm::layOut() {
     QuoteMemo->setGeometry(kBorder, kBorder, memoWidth, memoHeight);
     AcrosticEdit->setGeometry(kBorder, kBorder + editTop, memoWidth, kEditHeight);
     m_paintBox1->setGeometry(kBorder + kShadow, kBorder + kShadow, memoWidth, memoHeight);
-    m_paintBox2->setGeometry(kBorder + kShadow, kBorder + editTop + kShadow, memoWidth, kEditHeight);
+    m_paintBox2->setGeometry(kBorder + kShadow, kBorder + editTop + kShadow, memoWidth,
+                             kEditHeight);
     const int columnLeft = kBorder + innerWidth - kColumnWidth;
     m_paintBox3->setGeometry(columnLeft, kBorder, kColumnWidth, innerHeight);
     m_paintBox3->lower();
@@ -236,9 +237,9 @@ void TIxv7InputForm::layOut() {
 
 void TIxv7InputForm::AutoBtnClick() {
     const bool manual = ManualBtn->isChecked();
-    for (QWidget* w : std::initializer_list<QWidget*>{WidthEd, HeightEd, m_widthUp, m_widthDown,
-                                                      m_heightUp, m_heightDown, m_widthLabel,
-                                                      m_heightLabel})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{WidthEd, HeightEd, m_widthUp, m_widthDown, m_heightUp,
+                                         m_heightDown, m_widthLabel, m_heightLabel})
         w->setEnabled(manual);
     if (AutoBtn->isChecked()) {
         WidthEd->setText(QStringLiteral("10"));
@@ -304,8 +305,11 @@ bool TIxv7InputForm::BuildPuzzle() {
 }
 
 void TIxv7InputForm::FormatBtnClick() {
-    if (AcrosticEdit->text().trimmed().isEmpty()) {
-        m_ctx.procs.ShowAttention(QStringLiteral("Please Input the Author-Title Line!"), this);
+    // Format checks only the author-title line.
+    if (Construction::missingText(QStringLiteral(" "), AcrosticEdit->text()) !=
+        Construction::MissingText::None) {
+        m_ctx.procs.ShowAttention(
+            Construction::missingTextMessage(Construction::MissingText::AuthorTitle), this);
         AcrosticEdit->setFocus();
         return;
     }
@@ -333,14 +337,13 @@ void TIxv7InputForm::FormatBtnClick() {
 }
 
 void TIxv7InputForm::MakeBtnClick() {
-    if (QuoteMemo->toPlainText().isEmpty()) {
-        m_ctx.procs.ShowAttention(QStringLiteral("Please Input the Source Quotation!"), this);
-        QuoteMemo->setFocus();
-        return;
-    }
-    if (AcrosticEdit->text().trimmed().isEmpty()) {
-        m_ctx.procs.ShowAttention(QStringLiteral("Please Input the Author-Title Line!"), this);
-        AcrosticEdit->setFocus();
+    const auto missing = Construction::missingText(QuoteMemo->toPlainText(), AcrosticEdit->text());
+    if (missing != Construction::MissingText::None) {
+        m_ctx.procs.ShowAttention(Construction::missingTextMessage(missing), this);
+        if (missing == Construction::MissingText::Quotation)
+            QuoteMemo->setFocus();
+        else
+            AcrosticEdit->setFocus();
         return;
     }
     if (m_needsBuild && !BuildPuzzle())

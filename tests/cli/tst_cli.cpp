@@ -1,9 +1,369 @@
+// ixenvar-cli run as a real process: building, showing and the settings commands.
+#include "TestEnv.h"
+#include "puzzle/PuzzleFile.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
+
+namespace {
+
+constexpr int kNothing = 99;
+const QString kCorrupt = QStringLiteral("Puzzle not in Ixenvar format or is corrupt.\n");
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Run cli(const QStringList& args) {
+    QProcess p;
+    p.start(QStringLiteral(IXV_CLI_PATH), args);
+    Run run;
+    if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.exitCode = p.exitCode();
+    run.out = QString::fromUtf8(p.readAllStandardOutput());
+    run.err = QString::fromUtf8(p.readAllStandardError());
+    return run;
+}
+
+QByteArray readBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A 10 x 8 puzzle whose first row holds text and whose other squares are black; the squares
+// listed in initials carry the initial letters of words 1, 2, ...
+PuzzleRecord rowPuzzle(const QByteArray& text, const QList<int>& initials) {
+    PuzzleRecord rec = PuzzleRecord::zeroed();
+    rec.ClearPuzzle(10, 8, "");
+    for (int r = 1; r <= 8; ++r) {
+        for (int c = 1; c <= 10; ++c) {
+            const bool letter = r == 1 && c <= text.size();
+            rec.letter(c, r) = letter ? quint8(text[c - 1]) : BlackSquare;
+            rec.code(c, r) = letter ? CodeFree : CodeBlack;
+        }
+    }
+    for (int w = 1; w <= initials.size(); ++w)
+        rec.setCode(initials[w - 1], 1, qint16(100 + w));
+    return rec;
+}
+
+} // namespace
 
 class Tst_cli : public QObject {
     Q_OBJECT
+    QTemporaryDir m_dir;
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+    QString quotationFile(const QByteArray& utf8) const {
+        const QString file = path("quotation.txt");
+        QFile f(file);
+        if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            f.write(utf8);
+        return file;
+    }
+    Run newPuzzle(const QString& out, const QByteArray& quotation, const QString& authorTitle,
+                  const QStringList& extra = {}) const {
+        return cli(QStringList{"new", out, "--quotation-file", quotationFile(quotation),
+                               "--author-title", authorTitle} +
+                   extra);
+    }
+
 private slots:
-    void placeholder() {}
+    void init() {
+        QFile::remove(TestEnv::settingsPath()); // every case starts with an empty store
+        QFile::remove(path("out.ixv"));
+    }
+
+    void newBuildsAndReports_data() {
+        QTest::addColumn<QByteArray>("quotation");
+        QTest::addColumn<QString>("authorTitle");
+        QTest::addColumn<QStringList>("extra");
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<int>("words");
+        QTest::newRow("plain text")
+            << QByteArray("The cat sat on the mat.") << "Cat" << QStringList() << "10 x 8" << 3;
+        QTest::newRow("Windows-1252 characters")
+            << QByteArray("Caf\xC3\xA9 \xE2\x80\x93 5 \xE2\x82\xAC") << QString::fromUtf8("Fé")
+            << QStringList() << "10 x 8" << 1;
+        QTest::newRow("byte-order mark")
+            << QByteArray("\xEF\xBB\xBFOh no") << "On" << QStringList() << "10 x 8" << 2;
+        QTest::newRow("manual size") << QByteArray("The cat sat.") << "Sat"
+                                     << QStringList{"--manual", "12", "9"} << "12 x 9" << 3;
+        QTest::newRow("automatic 11 x 8")
+            << QByteArray(81, 'e') << "Eee" << QStringList{"--seed", "5"} << "11 x 8" << 3;
+    }
+    void newBuildsAndReports() {
+        QFETCH(QByteArray, quotation);
+        QFETCH(QString, authorTitle);
+        QFETCH(QStringList, extra);
+        QFETCH(QString, size);
+        QFETCH(int, words);
+        const Run run = newPuzzle(path("out.ixv"), quotation, authorTitle, extra);
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out.count('\n'), 1);
+        QVERIFY2(run.out.contains(size) && run.out.contains(QStringLiteral(" %1 words").arg(words)),
+                 qPrintable(run.out));
+        const PuzzleRecord rec = PuzzleFile::LoadPuzzle(path("out.ixv"));
+        QCOMPARE(QStringLiteral("%1 x %2").arg(rec.GridWidth).arg(rec.GridHeight), size);
+        QCOMPARE(rec.wordCount(), words);
+    }
+
+    void constructorNameFromTheSettings_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QByteArray>("name");
+        QTest::newRow("none stored") << QString() << QByteArray();
+        QTest::newRow("plain") << "Ann Example" << QByteArray("Ann Example");
+        QTest::newRow("Windows-1252")
+            << QString::fromUtf8("Zoë Ünal") << QByteArray("Zo\xEB \xDCnal");
+        QTest::newRow("cut to 80") << QString(90, 'n') << QByteArray(80, 'n');
+    }
+    void constructorNameFromTheSettings() {
+        QFETCH(QString, stored);
+        QFETCH(QByteArray, name);
+        if (!stored.isNull())
+            QCOMPARE(cli({"config", "set", "Name", stored}).exitCode, 0);
+        QCOMPARE(newPuzzle(path("out.ixv"), "The cat sat.", "Cat").exitCode, 0);
+        QCOMPARE(PuzzleFile::LoadPuzzle(path("out.ixv")).ConstructorName.bytes(), name);
+    }
+
+    void sameSeedSameFile() {
+        const QByteArray quotation = "Eeee eeee eeee eeee eeee eeee tttt tttt tttt";
+        QSet<QByteArray> files;
+        for (int seed = 1; seed <= 6; ++seed) {
+            const QStringList args{"--seed", QString::number(seed)};
+            QCOMPARE(newPuzzle(path("a.ixv"), quotation, "Tete", args).exitCode, 0);
+            QCOMPARE(newPuzzle(path("b.ixv"), quotation, "Tete", args).exitCode, 0);
+            QCOMPARE(readBytes(path("a.ixv")), readBytes(path("b.ixv")));
+            files.insert(readBytes(path("a.ixv")));
+        }
+        QVERIFY(files.size() > 1);
+    }
+
+    void allowHyphDecidesPunctuationSquares_data() {
+        QTest::addColumn<int>("stored"); // kNothing: no value stored
+        QTest::addColumn<QString>("flag");
+        QTest::addColumn<bool>("squares");
+        QTest::newRow("nothing stored") << kNothing << QString() << true;
+        QTest::newRow("setting 1") << 1 << QString() << true;
+        QTest::newRow("setting 0") << 0 << QString() << false;
+        QTest::newRow("setting -1 is not 1") << -1 << QString() << false;
+        QTest::newRow("setting 0, flag 1") << 0 << "1" << true;
+        QTest::newRow("setting 1, flag 0") << 1 << "0" << false;
+    }
+    void allowHyphDecidesPunctuationSquares() {
+        QFETCH(int, stored);
+        QFETCH(QString, flag);
+        QFETCH(bool, squares);
+        if (stored != kNothing)
+            QCOMPARE(cli({"config", "set-int", "AllowHyph", QString::number(stored)}).exitCode, 0);
+        const QStringList extra =
+            flag.isEmpty() ? QStringList() : QStringList{"--allow-hyph", flag};
+        QCOMPARE(newPuzzle(path("out.ixv"), "Don't stop-gap", "Dog", extra).exitCode, 0);
+        const QByteArray bytes = readBytes(path("out.ixv"));
+        const QByteArray letters = bytes.mid(4, 31 * 21);
+        QCOMPARE(letters.contains('\''), squares);
+        QCOMPARE(letters.contains('-'), squares);
+    }
+
+    void failedBuildPrintsTheMessage_data() {
+        QTest::addColumn<QByteArray>("quotation");
+        QTest::addColumn<QString>("authorTitle");
+        QTest::addColumn<QStringList>("extra");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("letter missing") << QByteArray("la") << "All" << QStringList()
+                                        << "The Author-Title line contains the letter L that does "
+                                           "not appear in the Quotation. Please correct the "
+                                           "Author-Title line or cancel construction.";
+        QTest::newRow("quotation too long") << QByteArray(373, 'a') << "A" << QStringList()
+                                            << "The Quotation contains more than the maximum "
+                                               "allowed number of 372 letters. Please correct the "
+                                               "Quotation or cancel construction.";
+        QTest::newRow("manual grid too large")
+            << QByteArray("a") << "A" << QStringList{"--manual", "31", "13"}
+            << "This grid size contains more than the maximum "
+               "allowed number of 372 squares. Please adjust "
+               "the grid size or cancel construction.";
+        QTest::newRow("empty quotation")
+            << QByteArray() << "A" << QStringList() << "Please Input the Source Quotation!";
+        QTest::newRow("blank author-title")
+            << QByteArray("a") << "  " << QStringList() << "Please Input the Author-Title Line!";
+    }
+    void failedBuildPrintsTheMessage() {
+        QFETCH(QByteArray, quotation);
+        QFETCH(QString, authorTitle);
+        QFETCH(QStringList, extra);
+        QFETCH(QString, message);
+        const Run run = newPuzzle(path("out.ixv"), quotation, authorTitle, extra);
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.err, message + '\n');
+        QCOMPARE(run.out, QString());
+        QVERIFY(!QFile::exists(path("out.ixv")));
+    }
+
+    void unusableTextIsRefused_data() {
+        QTest::addColumn<QByteArray>("quotation");
+        QTest::addColumn<QString>("authorTitle");
+        QTest::addColumn<QStringList>("named"); // what the message must name
+        QTest::newRow("Chinese in the quotation")
+            << QByteArray("The \xE7\x8C\xAB sat") << "T" << QStringList{"\u732B", "U+732B"};
+        QTest::newRow("emoji in the quotation")
+            << QByteArray("Hi \xF0\x9F\x98\x80") << "H" << QStringList{"\U0001F600", "U+1F600"};
+        QTest::newRow("Chinese in the author-title")
+            << QByteArray("Cat") << "C\u732B" << QStringList{"\u732B", "author-title"};
+        QTest::newRow("not UTF-8") << QByteArray("Caf\xE9 au lait") << "C" << QStringList{"UTF-8"};
+        QTest::newRow("cut off at the end") << QByteArray("Caf\xE9") << "C" << QStringList{"UTF-8"};
+    }
+    void unusableTextIsRefused() {
+        QFETCH(QByteArray, quotation);
+        QFETCH(QString, authorTitle);
+        QFETCH(QStringList, named);
+        const Run run = newPuzzle(path("out.ixv"), quotation, authorTitle);
+        QCOMPARE(run.exitCode, 1);
+        for (const QString& part : named)
+            QVERIFY2(run.err.contains(part), qPrintable(run.err));
+        QVERIFY(!QFile::exists(path("out.ixv")));
+    }
+
+    void wrongArgumentsShowUsage_data() {
+        QTest::addColumn<QStringList>("args");
+        const QString q = quotationFile("Cat");
+        QTest::newRow("nothing") << QStringList();
+        QTest::newRow("unknown command") << QStringList{"make"};
+        QTest::newRow("new without a file") << QStringList{"new"};
+        QTest::newRow("new without author-title")
+            << QStringList{"new", path("x.ixv"), "--quotation-file", q};
+        QTest::newRow("new without quotation")
+            << QStringList{"new", path("x.ixv"), "--author-title", "C"};
+        QTest::newRow("seed not a number") << QStringList{
+            "new", path("x.ixv"), "--quotation-file", q, "--author-title", "C", "--seed", "x"};
+        QTest::newRow("allow-hyph 2") << QStringList{
+            "new", path("x.ixv"), "--quotation-file", q, "--author-title", "C", "--allow-hyph",
+            "2"};
+        QTest::newRow("manual without height") << QStringList{
+            "new", path("x.ixv"), "--quotation-file", q, "--author-title", "C", "--manual", "10"};
+        QTest::newRow("show two files") << QStringList{"show", "a.ixv", "b.ixv"};
+        QTest::newRow("config alone") << QStringList{"config"};
+        QTest::newRow("config get without name") << QStringList{"config", "get"};
+    }
+    void wrongArgumentsShowUsage() {
+        QFETCH(QStringList, args);
+        const Run run = cli(args);
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.contains("usage:"), qPrintable(run.err));
+        QCOMPARE(run.out, QString());
+        QVERIFY(!QFile::exists(path("x.ixv")));
+    }
+
+    void showPrintsThePuzzle() {
+        QCOMPARE(newPuzzle(path("out.ixv"), "The cat sat", "Cat", {"--seed", "9"}).exitCode, 0);
+        const Run run = cli({"show", path("out.ixv")});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.err, QString());
+        const QStringList lines = run.out.split('\n');
+        QCOMPARE(lines.size(), 14); // ends with a line break
+        // 11 squares, 5 black squares before them.
+        QCOMPARE(lines.mid(0, 8),
+                 QStringList({"#####THE#C", "AT#SAT####"}) + QStringList(6, QString(10, '#')));
+        QVERIFY2(lines.at(8).endsWith("CAT"), qPrintable(lines.at(8)));
+        QCOMPARE(lines.at(9).split('\t').mid(0, 2), (QStringList{"A", "C"}));
+        QCOMPARE(lines.at(10).split('\t').mid(0, 2), (QStringList{"B", "A"}));
+        QCOMPARE(lines.at(11).split('\t').mid(0, 2), (QStringList{"C", "T"}));
+        QCOMPARE(lines.at(12), "9 letters  /  3 acrostic words  /  3 letters per acrostic word  "
+                               "/  3 vowels  /  6 consonants");
+    }
+
+    void showListsWordsInOrder() {
+        PuzzleRecord rec = rowPuzzle("TRAMP", {1, 3});
+        rec.setCode(2, 1, 301); // word A: letters 1 and 3, letter 2 not yet picked
+        rec.setCode(5, 1, 202);
+        rec.clue(1).assign("Wanderer");
+        PuzzleFile::SavePuzzle(path("hand.ixv"), rec);
+        const QStringList lines = cli({"show", path("hand.ixv")}).out.split('\n');
+        QCOMPARE(lines.size(), 13);
+        QVERIFY2(lines.at(8).endsWith("TA"), qPrintable(lines.at(8)));
+        QVERIFY(lines.at(9).contains("Wanderer"));
+        QVERIFY2(lines.at(9).contains(QRegularExpression("^A\tT.?R\t")), qPrintable(lines.at(9)));
+        QVERIFY2(lines.at(10).startsWith("B\tAP"), qPrintable(lines.at(10)));
+    }
+
+    void showStatistics_data() {
+        QTest::addColumn<QByteArray>("row");
+        QTest::addColumn<QList<int>>("initials");
+        QTest::addColumn<QString>("statistics");
+        QTest::newRow("Y a vowel, punctuation no letter")
+            << QByteArray("BY'-A") << QList<int>{1}
+            << "3 letters  /  1 acrostic words  /  3 letters "
+               "per acrostic word  /  2 vowels  /  1 consonants";
+        QTest::newRow("2.5 rounds to 2") << QByteArray("ABCDE") << QList<int>{1, 2}
+                                         << "5 letters  /  2 acrostic words  /  2 letters per "
+                                            "acrostic word  /  2 vowels  /  3 consonants";
+        QTest::newRow("3.5 rounds to 4") << QByteArray("ABCDEFG") << QList<int>{1, 2}
+                                         << "7 letters  /  2 acrostic words  /  4 letters per "
+                                            "acrostic word  /  2 vowels  /  5 consonants";
+        QTest::newRow("accented letter neither vowel nor consonant")
+            << QByteArray("\xC9T\xC9") << QList<int>{2}
+            << "3 letters  /  1 acrostic words  /  "
+               "3 letters per acrostic word  /  0 "
+               "vowels  /  1 consonants";
+    }
+    void showStatistics() {
+        QFETCH(QByteArray, row);
+        QFETCH(QList<int>, initials);
+        QFETCH(QString, statistics);
+        PuzzleFile::SavePuzzle(path("stats.ixv"), rowPuzzle(row, initials));
+        const Run run = cli({"show", path("stats.ixv")});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out.split('\n', Qt::SkipEmptyParts).last(), statistics);
+    }
+
+    void showRefusesWhatIsNoPuzzle_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QByteArray width0 = rowPuzzle("CAT", {1}).toBytes();
+        width0[0] = 0;
+        QTest::newRow("100 bytes") << rowPuzzle("CAT", {1}).toBytes().first(100);
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("width 0") << width0;
+        QTest::newRow("missing") << QByteArray("-");
+    }
+    void showRefusesWhatIsNoPuzzle() {
+        QFETCH(QByteArray, bytes);
+        const QString file = path("bad.ixv");
+        QFile::remove(file);
+        QFile f(file);
+        if (bytes != "-")
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+        f.close();
+        const Run run = cli({"show", file});
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.err, kCorrupt);
+        QCOMPARE(run.out, QString());
+    }
+
+    void configCommands() {
+        QCOMPARE(cli({"config", "set", "Name", QString::fromUtf8("Zoë Example")}).exitCode, 0);
+        QCOMPARE(cli({"config", "set-int", "HistoryMaximum", "-12"}).exitCode, 0);
+        QCOMPARE(cli({"config", "set", "Address1", "1 Main St"}).exitCode, 0);
+        QCOMPARE(cli({"config", "set", "Name", "Ann"}).exitCode, 0); // keeps its place
+        QCOMPARE(cli({"config", "get", "Name"}).out, "Ann\n");
+        QCOMPARE(cli({"config", "get", "HistoryMaximum"}).out, "-12\n");
+        const Run list = cli({"config", "list"});
+        QCOMPARE(list.exitCode, 0);
+        QCOMPARE(list.out, "Name\ttext\tAnn\nHistoryMaximum\tinteger\t-12\n"
+                           "Address1\ttext\t1 Main St\n");
+
+        const Run missing = cli({"config", "get", "Nobody"});
+        QCOMPARE(missing.exitCode, 1);
+        QCOMPARE(missing.out, QString());
+        QVERIFY(!missing.err.isEmpty());
+        QCOMPARE(cli({"config", "set-int", "HistoryMaximum", "many"}).exitCode, 1);
+        QCOMPARE(cli({"config", "set-int", "HistoryMaximum", "2147483648"}).exitCode, 1);
+        QCOMPARE(cli({"config", "get", "HistoryMaximum"}).out, "-12\n");
+    }
 };
 
 QTEST_GUILESS_MAIN(Tst_cli)

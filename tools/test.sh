@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test: the whole suite, then the
+# core tests again built with the address and undefined-behaviour sanitizers.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash tools/setup-debian.sh
+
+jobs=$(nproc)
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Debug -DIXENVAR_TESTS=ON
+cmake --build build
+(cd build && xvfb-run -a -s "-screen 0 1280x1024x24" \
+  ctest --output-on-failure --no-tests=error -j "$jobs")
+
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DIXENVAR_TESTS=ON \
+  -DIXENVAR_CORE_ONLY=ON -DIXENVAR_SANITIZE=ON
+cmake --build build-sanitize
+(cd build-sanitize && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --output-on-failure --no-tests=error -j "$jobs")
