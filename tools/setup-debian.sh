@@ -7,11 +7,12 @@ packages=(
   # build
   cmake ninja-build g++ pkg-config ccache
   # toolkit and libraries
-  qt6-base-dev qt6-multimedia-dev libgl-dev libfontconfig-dev libfreetype-dev zlib1g-dev
+  qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev libfontconfig-dev libfreetype-dev
+  zlib1g-dev libxcb1-dev libxcb-res0-dev
   # fonts with the metrics of the common office families
   fonts-liberation2 fonts-dejavu-core
   # tests: an X server for the tests that need one
-  xvfb xauth
+  xvfb xauth x11-utils
 )
 
 missing=()

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+class QPrinter;
 class QWidget;
 
 // Every message box and file dialog of the program goes through this one interface, so that
@@ -35,4 +36,6 @@ public:
     // The chosen path, or empty when the user cancelled.
     virtual QString openFile(QWidget* parent, const FileRequest& request) = 0;
     virtual QString saveFile(QWidget* parent, const FileRequest& request) = 0;
+    // The platform's printer set-up; true when the user confirmed a choice into printer.
+    virtual bool printerSetup(QWidget* parent, QPrinter& printer) = 0;
 };

@@ -18,7 +18,7 @@ bool IxvApplication::notify(QObject* receiver, QEvent* event) {
 
 void IxvApplication::showErrorReport(const QString& text) {
     if (m_dialogs)
-        m_dialogs->error(activeWindow(), QStringLiteral("Ixenvar"), text);
+        m_dialogs->error(activeWindow(), QStringLiteral("Ixenvar 7 Demo"), text);
     else
         qWarning("%s", qPrintable(text));
 }

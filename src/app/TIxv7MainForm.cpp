@@ -2,113 +2,281 @@
 
 #include "AppContext.h"
 #include "Dialogs.h"
-#include "Errors.h"
-#include "puzzle/Codepage.h"
-#include "puzzle/PuzzleFile.h"
-#include "puzzle/Statistics.h"
-#include "puzzle/TIxv7InputForm.h"
+#include "HelpWindow.h"
+#include "MainToolBars.h"
+#include "TIxv7AboutForm.h"
+#include "TMsgBar.h"
+#include "prefs/ColourText.h"
+#include "prefs/SettingsCatalogue.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QHBoxLayout>
+#include <QCloseEvent>
+#include <QGuiApplication>
 #include <QLabel>
-#include <QPushButton>
-#include <QStatusBar>
+#include <QMdiArea>
+#include <QMenu>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QStatusTipEvent>
+#include <QTabBar>
+#include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
-TIxv7MainForm::TIxv7MainForm(AppContext& ctx, QWidget* parent) : QMainWindow(parent), m_ctx(ctx) {
-    setWindowTitle(QStringLiteral("Ixenvar"));
+namespace {
+constexpr quint32 kInactiveCaption = 0xFF000000u + 3;
+constexpr quint32 kBtnFace = 0xFF000000u + 15;
+constexpr quint32 kGradientInactiveCaption = 0xFF000000u + 28;
+
+// An 8-pixel gap with a groove, between groups of tool buttons.
+QWidget* separator(QWidget* parent) {
+    auto* line = new QLabel(parent);
+    line->setFixedSize(8, 64);
+    line->setFrameStyle(QFrame::VLine | QFrame::Sunken);
+    return line;
+}
+
+QIcon buttonIcon(const ToolButtonSpec& spec) {
+    const QIcon own(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(spec.ownIcon)));
+    return spec.themeIcon ? QIcon::fromTheme(QLatin1String(spec.themeIcon), own) : own;
+}
+} // namespace
+
+TIxv7MainForm::TIxv7MainForm(AppContext& ctx, DesktopServices& desktop, QStringList arguments,
+                             QWidget* parent)
+    : QMainWindow(parent), m_ctx(ctx), m_desktop(desktop), m_arguments(std::move(arguments)) {
+    FormCreate();
+}
+
+TIxv7MainForm::~TIxv7MainForm() = default;
+
+void TIxv7MainForm::FormCreate() {
+    setWindowTitle(QStringLiteral("Ixenvar 7 Demo"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/ixenvar.svg")));
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPixelSize(11);
+    setFont(font);
     setMinimumSize(800, 600);
+    resize(812, 564);
+
     auto* central = new QWidget(this);
-    auto* buttons = new QHBoxLayout;
-    OpenPuzzleBtn = new QPushButton(QStringLiteral("Open..."), central);
-    CreateNewBtn = new QPushButton(QStringLiteral("Create New..."), central);
-    OpenPuzzleBtn->setToolTip(QStringLiteral("Open an existing puzzle."));
-    CreateNewBtn->setToolTip(QStringLiteral("Create a new puzzle from a quotation."));
-    buttons->addWidget(OpenPuzzleBtn);
-    buttons->addWidget(CreateNewBtn);
-    buttons->addStretch();
-    m_view = new QLabel(central);
-    m_view->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QFont mono(TIxv7InputForm::textFontFamily());
-    mono.setPixelSize(18);
-    m_view->setFont(mono);
     auto* column = new QVBoxLayout(central);
-    column->addLayout(buttons);
-    column->addWidget(m_view, 1);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    MenuTabs = new QTabBar(central);
+    MenuTabs->setObjectName(QStringLiteral("MenuTabs"));
+    MenuTabs->setDrawBase(false);
+    MenuTabs->setExpanding(false);
+    QFont tabFont(QStringLiteral("Segoe UI"));
+    tabFont.setPixelSize(11);
+    MenuTabs->setFont(tabFont);
+    MenuTabs->setStyleSheet(
+        QStringLiteral("QTabBar { background: %1; }"
+                       "QTabBar::tab { height: 25px; background: %2; padding: 0 2px; }"
+                       "QTabBar::tab:selected { background: %3; }")
+            .arg(ColourText::toQColor(kInactiveCaption).name(), ColourText::toQColor(kBtnFace).name(),
+                 ColourText::toQColor(kGradientInactiveCaption).name()));
+    MenuTabs->setAutoFillBackground(true);
+    QPalette tabPal = MenuTabs->palette();
+    tabPal.setColor(QPalette::Window, ColourText::toQColor(kInactiveCaption));
+    MenuTabs->setPalette(tabPal);
+    for (const ToolBarSpec& bar : mainToolBars())
+        MenuTabs->addTab(QStringLiteral("   %1   ").arg(QLatin1String(bar.tab)));
+    column->addWidget(MenuTabs);
+
+    toolBarStack = new QStackedWidget(central);
+    toolBarStack->setFixedHeight(65);
+    column->addWidget(toolBarStack);
+    buildToolBars();
+
+    mdiArea = new QMdiArea(central);
+    mdiArea->setObjectName(QStringLiteral("mdiArea"));
+    column->addWidget(mdiArea, 1);
     setCentralWidget(central);
-    statusBar();
-    connect(OpenPuzzleBtn, &QPushButton::clicked, this, &TIxv7MainForm::OpenPuzzleBtnClick);
-    connect(CreateNewBtn, &QPushButton::clicked, this, &TIxv7MainForm::CreateNewBtnClick);
+
+    MsgBar = new TMsgBar(this);
+    MsgBar->setObjectName(QStringLiteral("MsgBar"));
+    setStatusBar(MsgBar);
+    StatBarPop = new QMenu(this);
+    StatBarPop->addAction(QStringLiteral("Save"), this, &TIxv7MainForm::SaveBtnClick);
+    StatBarPop->addAction(QStringLiteral("Revert to Last Saved"), this,
+                          &TIxv7MainForm::RevertBtnClick);
+    connect(MsgBar, &TMsgBar::editedPanelPressed, this, &TIxv7MainForm::MsgBarMouseDown);
+    connect(&m_ctx, &AppContext::editedChanged, this, [this](bool edited) {
+        MsgBar->setPanelText(2, edited ? QStringLiteral("EDITED") : QString());
+    });
+
+    SaveAction = new QAction(QStringLiteral("Save"), this);
+    SaveAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    SaveAction->setShortcutContext(Qt::ApplicationShortcut);
+    connect(SaveAction, &QAction::triggered, this, &TIxv7MainForm::SaveBtnClick);
+    addAction(SaveAction);
+
+    connect(MenuTabs, &QTabBar::currentChanged, this, &TIxv7MainForm::MenuTabsClick);
+    connectButtons();
+    updateEnabledButtons();
+    MenuTabsClick();
 }
 
-QString TIxv7MainForm::startFolder() const {
-    const QString current = QDir::currentPath() + u'/';
-    const QString own = QCoreApplication::applicationDirPath() + u'/';
-    return current == own
-               ? m_ctx.procs.SpecialFolderPath(5) + QStringLiteral("/Tamberlin/Acrostics/")
-               : current;
-}
-
-void TIxv7MainForm::CreateNewBtnClick() {
-    Dialogs* dialogs = m_ctx.procs.dialogs();
-    Dialogs::FileRequest request;
-    request.title = QStringLiteral("New puzzle for constructing");
-    request.folder = startFolder();
-    request.fileName = QStringLiteral("untitled.ixv");
-    request.defaultSuffix = QStringLiteral("ixv");
-    request.filters = {QStringLiteral("Ixenvar Puzzle (*.ixv)")};
-    const QString fileName = dialogs->saveFile(this, request);
-    if (fileName.isEmpty())
-        return;
-    TIxv7InputForm form(m_ctx, fileName, this);
-    if (form.exec() != QDialog::Accepted || !form.builtPuzzle())
-        return;
-    m_ctx.puzzle = *form.builtPuzzle();
-    m_ctx.CurrentFile = fileName;
-    PuzzleFile::SavePuzzle(fileName, m_ctx.puzzle);
-    m_ctx.Edited = false;
-    showPuzzle();
-}
-
-void TIxv7MainForm::OpenPuzzleBtnClick() {
-    Dialogs::FileRequest request;
-    request.title = QStringLiteral("Open existing puzzle for editing");
-    request.folder = startFolder();
-    request.defaultSuffix = QStringLiteral("ixv");
-    request.filters = {QStringLiteral("Ixenvar Acrostic Puzzle (*.ixv)")};
-    const QString fileName = m_ctx.procs.dialogs()->openFile(this, request);
-    if (!fileName.isEmpty())
-        openPuzzleFile(fileName);
-}
-
-bool TIxv7MainForm::openPuzzleFile(const QString& fileName) {
-    try {
-        m_ctx.puzzle = PuzzleFile::LoadPuzzle(fileName);
-    } catch (const IoError&) {
-        m_ctx.procs.ShowAttention(QStringLiteral("Puzzle not in Ixenvar format or is corrupt."),
-                                  this);
-        return false;
-    }
-    m_ctx.CurrentFile = fileName;
-    m_ctx.Edited = false;
-    showPuzzle();
-    return true;
-}
-
-void TIxv7MainForm::showPuzzle() {
-    const PuzzleRecord& rec = m_ctx.puzzle;
-    QString text;
-    for (int r = 1; r <= rec.GridHeight; ++r) {
-        for (int c = 1; c <= rec.GridWidth; ++c) {
-            const quint8 ch = rec.letter(c, r);
-            text += ch == BlackSquare ? QChar(0x25A0) : Codepage::toUnicode(ch);
-            text += u' ';
+void TIxv7MainForm::buildToolBars() {
+    QFont captionFont(QStringLiteral("Segoe UI"));
+    captionFont.setPixelSize(13);
+    for (const ToolBarSpec& spec : mainToolBars()) {
+        auto* bar = new QToolBar(QLatin1String(spec.name), toolBarStack);
+        bar->setObjectName(QLatin1String(spec.name));
+        bar->setMovable(false);
+        bar->setFloatable(false);
+        bar->setIconSize(QSize(32, 32));
+        bar->setFixedHeight(65);
+        bar->setContentsMargins(0, 0, 0, 0);
+        auto* indent = new QWidget(bar);
+        indent->setFixedWidth(6);
+        bar->addWidget(indent);
+        for (const ToolButtonSpec& b : spec.buttons) {
+            auto* button = new QToolButton(bar);
+            button->setObjectName(QLatin1String(b.name));
+            button->setText(QString::fromUtf8(b.caption));
+            button->setStatusTip(QString::fromUtf8(b.hint));
+            button->setIcon(buttonIcon(b));
+            button->setIconSize(QSize(32, 32));
+            button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+            button->setAutoRaise(true);
+            button->setFont(captionFont);
+            button->setFixedSize(spec.buttonWidth, 64);
+            bar->addWidget(button);
+            m_buttons.insert(button->objectName(), button);
+            if (b.separatorAfter)
+                bar->addWidget(separator(bar));
         }
-        text += u'\n';
+        toolBarStack->addWidget(bar);
+        m_bars.insert(bar->objectName(), bar);
     }
-    m_view->setText(text);
-    setWindowTitle(QStringLiteral("Ixenvar - ") + QFileInfo(m_ctx.CurrentFile).fileName());
-    statusBar()->showMessage(PuzzleStatistics(rec));
+    button(QStringLiteral("SaveBtn"))->setToolTip(QStringLiteral("Save the current puzzle (Ctrl+S)."));
+}
+
+void TIxv7MainForm::connectButtons() {
+    const QHash<QString, void (TIxv7MainForm::*)()> handlers = {
+        {QStringLiteral("OpenPuzzleBtn"), &TIxv7MainForm::OpenPuzzleBtnClick},
+        {QStringLiteral("CreateNewBtn"), &TIxv7MainForm::CreateNewBtnClick},
+        {QStringLiteral("SaveBtn"), &TIxv7MainForm::SaveBtnClick},
+        {QStringLiteral("SaveAsBtn"), &TIxv7MainForm::SaveAsBtnClick},
+        {QStringLiteral("CloseBtn"), &TIxv7MainForm::CloseBtnClick},
+        {QStringLiteral("RevertBtn"), &TIxv7MainForm::RevertBtnClick},
+        {QStringLiteral("XMLBtn"), &TIxv7MainForm::XMLBtnClick},
+        {QStringLiteral("PrnSetupBtn"), &TIxv7MainForm::PrnSetupBtnClick},
+        {QStringLiteral("DictBtn"), &TIxv7MainForm::DictBtnClick},
+        {QStringLiteral("ThesBtn"), &TIxv7MainForm::ThesBtnClick},
+        {QStringLiteral("HelpContents"), &TIxv7MainForm::HelpContentsClick},
+        {QStringLiteral("HelpKeywordIndex"), &TIxv7MainForm::HelpKeywordIndexClick},
+        {QStringLiteral("AboutBtn"), &TIxv7MainForm::AboutBtnClick},
+    };
+    for (auto it = handlers.begin(); it != handlers.end(); ++it)
+        connect(button(it.key()), &QToolButton::clicked, this, it.value());
+}
+
+// Buttons whose windows and outputs are not part of the program yet stay greyed.
+void TIxv7MainForm::updateEnabledButtons() {
+    static const QStringList working = {
+        QStringLiteral("OpenPuzzleBtn"), QStringLiteral("CreateNewBtn"), QStringLiteral("SaveBtn"),
+        QStringLiteral("SaveAsBtn"),     QStringLiteral("CloseBtn"),     QStringLiteral("RevertBtn"),
+        QStringLiteral("XMLBtn"),        QStringLiteral("PrnSetupBtn"),  QStringLiteral("HelpContents"),
+        QStringLiteral("HelpKeywordIndex"), QStringLiteral("AboutBtn"),
+    };
+    for (auto it = m_buttons.begin(); it != m_buttons.end(); ++it)
+        it.value()->setEnabled(working.contains(it.key()));
+    applyToolSettings();
+}
+
+void TIxv7MainForm::MenuTabsClick() { toolBarStack->setCurrentIndex(MenuTabs->currentIndex()); }
+
+bool TIxv7MainForm::event(QEvent* event) {
+    if (event->type() == QEvent::StatusTip) {
+        MsgBar->setPanelText(0, static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void TIxv7MainForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!m_shown) {
+        m_shown = true;
+        FormShow();
+    }
+}
+
+void TIxv7MainForm::FormShow() {
+    const History history = m_ctx.history();
+    if (history.exists())
+        history.PruneHistory();
+    applyToolSettings();
+    placeWindow();
+    MenuTabsClick();
+    m_slideOn = Settings::readBool(m_ctx.procs, Settings::SlideOn);
+    MsgBar->setFixedHeight(m_ctx.procs.ScaleToScreenHeight(22));
+    MsgBar->FormResize();
+    StartupOpening();
+}
+
+void TIxv7MainForm::placeWindow() {
+    const ScreenMetrics& m = m_ctx.procs.metrics();
+    QRect bounds(1, 1, m.screenWidth - 2, m.screenHeight - 2);
+    if (Settings::readBoolEqualsTrue(m_ctx.procs, Settings::UserDesktop))
+        bounds = QRect(Settings::readInt(m_ctx.procs, Settings::UserLeft),
+                       Settings::readInt(m_ctx.procs, Settings::UserTop),
+                       Settings::readInt(m_ctx.procs, Settings::UserWidth),
+                       Settings::readInt(m_ctx.procs, Settings::UserHeight));
+    move(bounds.topLeft());
+    resize(bounds.size().expandedTo(minimumSize()));
+}
+
+void TIxv7MainForm::closeEvent(QCloseEvent* event) {
+    // FormCloseQuery: unsaved changes are saved, dropped or keep the program running.
+    if (m_ctx.Edited()) {
+        switch (m_ctx.procs.dialogs()->askYesNoCancel(
+            this, QStringLiteral("Attention"), QStringLiteral("Puzzle has changed. Save current changes?"))) {
+        case Dialogs::Answer::Yes: m_ctx.SavePuzzle(m_ctx.CurrentFile); break;
+        case Dialogs::Answer::No: m_ctx.SetEdited(false); break;
+        default: event->ignore(); return;
+        }
+    }
+    // FormClose: the help viewer goes with the program.
+    if (m_help)
+        m_help->close();
+    event->accept();
+}
+
+void TIxv7MainForm::CloseBtnClick() { close(); }
+
+HelpWindow* TIxv7MainForm::helpWindow() const { return m_help; }
+
+void TIxv7MainForm::XMLBtnClick() {
+    m_ctx.procs.dialogs()->information(this, QStringLiteral("Ixenvar 7 Demo"),
+                                       QStringLiteral("Standard acrostic XML format is currently unavailable"));
+}
+
+void TIxv7MainForm::PrnSetupBtnClick() { m_ctx.procs.dialogs()->printerSetup(this, m_printer); }
+
+void TIxv7MainForm::HelpContentsClick() {
+    if (!m_help)
+        m_help = new HelpWindow(this);
+    m_help->showPage(QStringLiteral("index.html"));
+}
+
+void TIxv7MainForm::HelpKeywordIndexClick() {
+    if (!m_help)
+        m_help = new HelpWindow(this);
+    m_help->showPage(QStringLiteral("keywords.html"));
+}
+
+void TIxv7MainForm::AboutBtnClick() {
+    TIxv7AboutForm about(m_desktop, this);
+    about.move(geometry().center() - about.rect().center());
+    about.exec();
+}
+
+void TIxv7MainForm::MsgBarMouseDown() {
+    const int x = MsgBar->panelWidth(0) + MsgBar->panelWidth(1) - MsgBar->panelWidth(3);
+    const int y = height() - m_ctx.procs.metrics().captionHeight - MsgBar->height();
+    StatBarPop->popup(mapToGlobal(QPoint(x, y)));
 }

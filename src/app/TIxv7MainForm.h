@@ -1,30 +1,92 @@
 #pragma once
 
+#include <QHash>
 #include <QMainWindow>
+#include <QPointer>
+#include <QPrinter>
 
 class AppContext;
-class QLabel;
-class QPushButton;
+class DesktopServices;
+class HelpWindow;
+class QMdiArea;
+class QMenu;
+class QStackedWidget;
+class QTabBar;
+class QToolBar;
+class QToolButton;
+class TMsgBar;
 
-// The main window. For now it offers the two ways into a puzzle that exist: creating a new one
-// through the construction dialog, and opening a file.
+// The main window: a strip of seven tabs, each bringing its tool bar of captioned pictures to the
+// front, the area of the editing windows, and the four-panel status bar.
 class TIxv7MainForm : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TIxv7MainForm(AppContext& ctx, QWidget* parent = nullptr);
+    TIxv7MainForm(AppContext& ctx, DesktopServices& desktop, QStringList arguments = {},
+                  QWidget* parent = nullptr);
+    ~TIxv7MainForm() override;
 
-    void CreateNewBtnClick();
+    // Components by their names, for the handlers of other windows and for tests.
+    QTabBar* MenuTabs = nullptr;
+    QStackedWidget* toolBarStack = nullptr;
+    TMsgBar* MsgBar = nullptr;
+    QMenu* StatBarPop = nullptr;
+    QMdiArea* mdiArea = nullptr;
+    QToolButton* button(const QString& name) const { return m_buttons.value(name); }
+    QToolBar* toolBar(const QString& name) const { return m_bars.value(name); }
+    QAction* SaveAction = nullptr;
+
+    QPrinter& printer() { return m_printer; }
+    HelpWindow* helpWindow() const;
+    bool slideOn() const { return m_slideOn; }
+
+    // Open puzzle
     void OpenPuzzleBtnClick();
-    // Opens a puzzle file; false (with the message shown) when it is not a puzzle.
-    bool openPuzzleFile(const QString& fileName);
+    void CreateNewBtnClick();
+    void SaveBtnClick();
+    void SaveAsBtnClick();
+    void RevertBtnClick();
+    bool AskSaveChanges();
+    void FlashNoPuzzle();
+    void ShowOpenedPuzzle();
 
-    QPushButton* CreateNewBtn = nullptr;
-    QPushButton* OpenPuzzleBtn = nullptr;
+    // Frame
+    void MenuTabsClick();
+    void CloseBtnClick();
+    void PrnSetupBtnClick();
+    void XMLBtnClick();
+    void HelpContentsClick();
+    void HelpKeywordIndexClick();
+    void AboutBtnClick();
+
+    // External tools
+    void DictBtnClick();
+    void ThesBtnClick();
+    void applyToolSettings();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
+    void FormCreate();
+    void FormShow();
+    void buildToolBars();
+    void placeWindow();
+    void connectButtons();
+    void StartupOpening();
+    bool openAtStartup(const QString& file, bool reportFailure);
     QString startFolder() const;
-    void showPuzzle();
+    void MsgBarMouseDown();
+    void updateEnabledButtons();
 
     AppContext& m_ctx;
-    QLabel* m_view = nullptr;
+    DesktopServices& m_desktop;
+    QStringList m_arguments;
+    QPrinter m_printer;
+    QPointer<HelpWindow> m_help;
+    QHash<QString, QToolButton*> m_buttons;
+    QHash<QString, QToolBar*> m_bars;
+    bool m_shown = false;
+    bool m_slideOn = true;
 };

@@ -65,6 +65,10 @@ void TIxvProcs::setWaitScale(double factor) {
     g_waitScale = factor;
 }
 
+double TIxvProcs::waitScale() {
+    return g_waitScale;
+}
+
 void TIxvProcs::WaitPumping(int milliseconds) {
     const quint64 startedAt = m_timerFirings;
     m_ixvTimer.start(static_cast<int>(milliseconds * g_waitScale));

@@ -41,6 +41,7 @@ public:
     void WaitPumping(int milliseconds);
     // Durations of every wait are multiplied by this factor; tests shorten them.
     static void setWaitScale(double factor);
+    static double waitScale();
 
     // Sounds are played while SoundSwitch is not 0 and the user has not turned them off in
     // the preferences.

@@ -1,32 +1,57 @@
 #include "AppContext.h"
 #include "IxvApplication.h"
+#include "QtDesktopServices.h"
 #include "QtDialogs.h"
 #include "ScreenMetricsReader.h"
 #include "TIxv7MainForm.h"
 #include "TIxvProcs.h"
 #include "TSoundFX.h"
+#include "TSplashScreen.h"
+
+#include <QElapsedTimer>
+#include <cstdio>
+
+namespace {
+// With IXENVAR_STARTUP_REPORT set, the program tells on standard error when its first window
+// was painted and when the main window was ready, for the start-up benchmark.
+void report(const char* what, const QElapsedTimer& clock) {
+    if (qEnvironmentVariableIsSet("IXENVAR_STARTUP_REPORT"))
+        std::fprintf(stderr, "%s %lld\n", what, static_cast<long long>(clock.elapsed()));
+}
+} // namespace
 
 int main(int argc, char** argv) {
+    QElapsedTimer clock;
+    clock.start();
     IxvApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Tamberlin32"));
-    QCoreApplication::setApplicationName(QStringLiteral("Ixenvar"));
+    QCoreApplication::setApplicationName(QStringLiteral("Ixenvar 7 Demo"));
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Ixenvar 7 Demo"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("ixenvar"));
+    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/ixenvar.svg")));
+
+    auto* splash = new TSplashScreen;
+    splash->show();
+    splash->repaint();
+    report("first-window-painted", clock);
+    splash->showAndWait();
 
     QtDialogs dialogs;
+    QtDesktopServices desktop;
     app.setDialogs(&dialogs);
     auto store = std::make_unique<SettingsStore>(SettingsStore::defaultPath());
     store->setDamageNotifier([&dialogs](const QString& text) {
-        dialogs.warning(nullptr, QStringLiteral("Ixenvar"), text);
+        dialogs.warning(nullptr, QStringLiteral("Ixenvar 7 Demo"), text);
     });
     TIxvProcs procs(std::move(store), readScreenMetrics());
     procs.setDialogs(&dialogs);
+    AppContext ctx(procs);
+    TIxv7MainForm mainForm(ctx, desktop, QCoreApplication::arguments().mid(1));
     TSoundFX sounds;
     procs.setSounds(&sounds);
 
-    AppContext ctx(procs);
-    TIxv7MainForm mainForm(ctx);
     mainForm.show();
-    const QStringList args = QCoreApplication::arguments();
-    if (args.size() > 1)
-        mainForm.openPuzzleFile(args.at(1));
+    splash->finish();
+    report("main-window-ready", clock);
     return app.exec();
 }

@@ -92,6 +92,10 @@ bool readFlag(const TIxvProcs& procs, const FlagSetting& s) {
     return readFlagValue(procs, s) != 0;
 }
 
+bool readBool(const TIxvProcs& procs, const BoolSetting& s) {
+    return procs.ReadSetting(name(s.name), SettingValue::boolean(s.absent)).toInt() != 0;
+}
+
 bool readBoolEqualsTrue(const TIxvProcs& procs, const BoolSetting& s) {
     return procs.ReadSetting(name(s.name), SettingValue::boolean(s.absent)).toInt() == -1;
 }

@@ -146,6 +146,8 @@ qint32 readInt(const TIxvProcs& procs, const IntSetting& s);
 bool readFlag(const TIxvProcs& procs, const FlagSetting& s);
 // The stored integer itself, for readers that test for exactly 1 or exactly 0.
 qint32 readFlagValue(const TIxvProcs& procs, const FlagSetting& s);
+// True when the stored integer is not 0.
+bool readBool(const TIxvProcs& procs, const BoolSetting& s);
 // True only when the stored integer is -1 (a stored 1 is false here).
 bool readBoolEqualsTrue(const TIxvProcs& procs, const BoolSetting& s);
 qint32 readFontStyle(const TIxvProcs& procs, const FontStyleSetting& s);

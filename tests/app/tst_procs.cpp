@@ -31,6 +31,10 @@ public:
         unexpected();
         return {};
     }
+    bool printerSetup(QWidget*, QPrinter&) override {
+        unexpected();
+        return false;
+    }
 
 private:
     void unexpected() { m_log << QStringLiteral("unexpected dialog"); }

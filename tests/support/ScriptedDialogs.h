@@ -36,6 +36,10 @@ public:
     }
     QString openFile(QWidget*, const FileRequest& r) override { return nextFile("open", r); }
     QString saveFile(QWidget*, const FileRequest& r) override { return nextFile("save", r); }
+    bool printerSetup(QWidget*, QPrinter&) override {
+        record("printer", "Printer Setup", {});
+        return nextAnswer(Answer::Cancel) == Answer::Ok;
+    }
 
     QStringList texts() const {
         QStringList out;

@@ -1,0 +1,77 @@
+#include "MainToolBars.h"
+
+const QList<ToolBarSpec>& mainToolBars() {
+    static const QList<ToolBarSpec> bars = {
+        {"PuzzTools", "Puzzle", 90,
+         {
+             {"OpenPuzzleBtn", "Open...", "Open an existing puzzle for editing or other options.",
+              "document-open", "open"},
+             {"CreateNewBtn", "Create New...", "Construct a new acrostic puzzle. ", "document-new",
+              "create-new", true},
+             {"SaveBtn", "Save", "Save the current puzzle (Ctrl+S).", "document-save", "save"},
+             {"SaveAsBtn", "Save As...", "Copy current puzzle and save under a different name.",
+              "document-save-as", "save-as", true},
+             {"CloseBtn", "Exit", "Close Ixenvar 7 and exit to desktop.", "application-exit",
+              "exit"},
+         }},
+        {"EditTools", "Edit", 81,
+         {
+             {"SquaresBtn", "Edit Quote", "Edit the quotation grid.", nullptr, "edit-quote"},
+             {"LettersBtn", "Author-Title", "Construct the puzzle by building author-title words.",
+              nullptr, "author-title"},
+             {"SpillBtn", "Spill", "Return selected acrostic word to grid.", nullptr, "spill"},
+             {"AutoclueBtn", "Clues...", "Open acrostic clue edit windows.", nullptr, "clues"},
+         }},
+        {"OptionsTools", "Options", 105,
+         {
+             {"RevertBtn", "Revert to Saved", "Return to last saved version of acrostic.",
+              "document-revert", "revert"},
+             {"SpecsBtn", "Specifications",
+              "Update acrostic Specifications and Analysis information.", "document-properties",
+              "specifications", true},
+             {"PrefsBtn", "Preferences...", "Ixenvar settings and options.", "preferences-system",
+              "preferences"},
+         }},
+        {"ExportTools", "Export", 97,
+         {
+             {"MetaBtn", "Metafiles...", "Output acrostic as Windows Metafile graphics. ", nullptr,
+              "metafiles"},
+             {"EPSBtn", "EPS Files...", "Output acrostic as Encapsulated PostScript graphics.",
+              nullptr, "eps"},
+             {"XMLBtn", "XML File...", "Output acrostic as application interchange XML file.",
+              nullptr, "xml", true},
+             {"WebBtn", "Web Files...", "Generate files needed to deploy acrostic to a website.",
+              "applications-internet", "web", true},
+             {"ClipbdBtn", "Clipboard", "Copy grids and clues to the Windows clipboard.",
+              "edit-paste", "clipboard", true},
+             {"PlayerBtn", "Puzzle Player...", "Generate standalone game verson of current puzzle.",
+              nullptr, "player"},
+         }},
+        {"PrintTools", "Print", 112,
+         {
+             {"PrintBtn", "Printer...", "Print out acrostic puzzles.", "document-print", "printer"},
+             {"PrnSetupBtn", "Printer Setup...", "Select and configure the printer.", "printer",
+              "printer-setup", true},
+             {"RTFMsBtn", "RTF Manuscript...", "Output RTF formatted manuscript.", nullptr, "rtf"},
+             {"ToPDFBtn", "Print to PDF...", "Output puzzle in PDF formats.", nullptr, "pdf"},
+         }},
+        {"ToolsTools", "Tools", 87,
+         {
+             {"DictBtn", "Dictionary...", "Open dictionary application.", "accessories-dictionary",
+              "dictionary"},
+             {"ThesBtn", "Thesaurus...", "Open thesaurus application.", nullptr, "thesaurus", true},
+             {"QuoteBtn", "Saywell...", "Open Tamberlin Saywell.", nullptr, "saywell"},
+             {"ScratchBtn", "Jotwell...", "Open Tamberlin Jotwell.", nullptr, "jotwell"},
+             {"MailBtn", "Postrill...", "Open Ixenvar Postrill.", "mail-message-new", "postrill"},
+         }},
+        {"HelpTools", "Help", 135,
+         {
+             {"HelpContents", "Help Contents...", "Contents page of the on-screen Help.",
+              "help-contents", "help-contents"},
+             {"HelpKeywordIndex", "Keyword Index...", "Index page of the on-screen Help.",
+              "help-faq", "keyword-index", true},
+             {"AboutBtn", "About Ixenvar...", "About Ixenvar 7.", "help-about", "about"},
+         }},
+    };
+    return bars;
+}

@@ -1,0 +1,9 @@
+#include "StatusPanels.h"
+
+#include "Rounding.h"
+
+std::array<int, 4> statusPanelWidths(int w) {
+    return {static_cast<int>(roundHalfEven(w / 10.0 * 4)),
+            static_cast<int>(roundHalfEven(w / 10.0 * 5)), static_cast<int>(roundHalfEven(w / 10.0)),
+            50};
+}

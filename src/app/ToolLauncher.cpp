@@ -1,0 +1,180 @@
+#include "ToolLauncher.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QProcess>
+#include <QSet>
+#include <QThread>
+
+#include <csignal>
+#include <memory>
+#include <xcb/res.h>
+#include <xcb/xcb.h>
+
+namespace {
+
+using Connection = std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)>;
+
+Connection connect() {
+    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+    if (c && xcb_connection_has_error(c)) {
+        xcb_disconnect(c);
+        c = nullptr;
+    }
+    return Connection(c, &xcb_disconnect);
+}
+
+template <typename T> std::unique_ptr<T, decltype(&free)> owned(T* p) {
+    return std::unique_ptr<T, decltype(&free)>(p, &free);
+}
+
+// The parent of a process, from /proc, or 0.
+qint64 parentOf(qint64 pid) {
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray line = stat.readAll();
+    const qsizetype close = line.lastIndexOf(')'); // the name may hold spaces and brackets
+    const QList<QByteArray> fields = line.mid(close + 2).split(' ');
+    return fields.size() > 1 ? fields[1].toLongLong() : 0;
+}
+
+bool descendsFrom(qint64 pid, qint64 ancestor) {
+    for (int depth = 0; pid > 1 && depth < 64; ++depth) {
+        if (pid == ancestor)
+            return true;
+        pid = parentOf(pid);
+    }
+    return false;
+}
+
+// Still running and not a zombie.
+bool running(qint64 pid) {
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray line = stat.readAll();
+    const qsizetype close = line.lastIndexOf(')');
+    return close > 0 && line.size() > close + 2 && line[close + 2] != 'Z' && line[close + 2] != 'X';
+}
+
+xcb_atom_t atom(xcb_connection_t* c, const char* name) {
+    auto reply = owned(xcb_intern_atom_reply(
+        c, xcb_intern_atom(c, 1, static_cast<uint16_t>(strlen(name)), name), nullptr));
+    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+}
+
+qint64 windowPid(xcb_connection_t* c, xcb_window_t w, xcb_atom_t netWmPid) {
+    if (netWmPid != XCB_ATOM_NONE) {
+        auto prop = owned(xcb_get_property_reply(
+            c, xcb_get_property(c, 0, w, netWmPid, XCB_ATOM_CARDINAL, 0, 1), nullptr));
+        if (prop && xcb_get_property_value_length(prop.get()) == 4)
+            return *static_cast<uint32_t*>(xcb_get_property_value(prop.get()));
+    }
+    // The X resource extension knows the pid of the client that made the window.
+    xcb_res_client_id_spec_t spec{w, XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID};
+    auto ids = owned(xcb_res_query_client_ids_reply(c, xcb_res_query_client_ids(c, 1, &spec),
+                                                    nullptr));
+    if (!ids)
+        return 0;
+    for (auto it = xcb_res_query_client_ids_ids_iterator(ids.get()); it.rem;
+         xcb_res_client_id_value_next(&it)) {
+        if ((it.data->spec.mask & XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID) &&
+            xcb_res_client_id_value_value_length(it.data) == 1)
+            return *xcb_res_client_id_value_value(it.data);
+    }
+    return 0;
+}
+
+bool viewable(xcb_connection_t* c, xcb_window_t w) {
+    auto attrs = owned(xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, w), nullptr));
+    return attrs && attrs->map_state == XCB_MAP_STATE_VIEWABLE &&
+           !attrs->override_redirect;
+}
+
+// The top-level windows in the window manager's order, or the root's children without one.
+QList<xcb_window_t> topLevelWindows(xcb_connection_t* c, xcb_window_t root) {
+    QList<xcb_window_t> windows;
+    const xcb_atom_t clientList = atom(c, "_NET_CLIENT_LIST");
+    if (clientList != XCB_ATOM_NONE) {
+        auto prop = owned(xcb_get_property_reply(
+            c, xcb_get_property(c, 0, root, clientList, XCB_ATOM_WINDOW, 0, 4096), nullptr));
+        if (prop && prop->type == XCB_ATOM_WINDOW) {
+            const auto* ids = static_cast<xcb_window_t*>(xcb_get_property_value(prop.get()));
+            const int n = xcb_get_property_value_length(prop.get()) / 4;
+            for (int i = 0; i < n; ++i)
+                windows << ids[i];
+        }
+    }
+    if (windows.isEmpty()) {
+        auto tree = owned(xcb_query_tree_reply(c, xcb_query_tree(c, root), nullptr));
+        if (tree) {
+            const xcb_window_t* children = xcb_query_tree_children(tree.get());
+            for (int i = 0; i < xcb_query_tree_children_length(tree.get()); ++i)
+                windows << children[i];
+        }
+    }
+    return windows;
+}
+
+} // namespace
+
+namespace X11Windows {
+
+bool available() {
+    return !qEnvironmentVariableIsEmpty("DISPLAY") && connect() != nullptr;
+}
+
+quint32 firstWindowOf(qint64 pid) {
+    const Connection c = connect();
+    if (!c)
+        return 0;
+    const xcb_setup_t* setup = xcb_get_setup(c.get());
+    const xcb_atom_t netWmPid = atom(c.get(), "_NET_WM_PID");
+    for (auto screens = xcb_setup_roots_iterator(setup); screens.rem; xcb_screen_next(&screens)) {
+        for (xcb_window_t w : topLevelWindows(c.get(), screens.data->root)) {
+            if (!viewable(c.get(), w))
+                continue;
+            const qint64 owner = windowPid(c.get(), w, netWmPid);
+            if (owner > 0 && descendsFrom(owner, pid))
+                return w;
+        }
+    }
+    return 0;
+}
+
+} // namespace X11Windows
+
+bool ToolLauncher::LaunchTool(const QString& commandLine) {
+    m_window = 0;
+    m_pid = 0;
+    const QStringList parts = QProcess::splitCommand(commandLine);
+    if (parts.isEmpty())
+        return false;
+    QProcess process;
+    process.setProgram(parts.first());
+    process.setArguments(parts.mid(1));
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    if (!process.startDetached(&m_pid))
+        return false;
+
+    const bool x11 = X11Windows::available();
+    const QDeadlineTimer deadline(kWaitMs);
+    while (!deadline.hasExpired()) {
+        if (x11) {
+            m_window = X11Windows::firstWindowOf(m_pid);
+            if (m_window != 0)
+                return true;
+        }
+        if (m_pump)
+            m_pump();
+        QThread::msleep(25);
+    }
+    if (x11) {
+        m_window = X11Windows::firstWindowOf(m_pid);
+        return m_window != 0;
+    }
+    return running(m_pid);
+}
