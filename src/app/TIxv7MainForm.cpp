@@ -44,6 +44,8 @@ QIcon buttonIcon(const ToolButtonSpec& spec) {
 TIxv7MainForm::TIxv7MainForm(AppContext& ctx, DesktopServices& desktop, QStringList arguments,
                              QWidget* parent)
     : QMainWindow(parent), m_ctx(ctx), m_desktop(desktop), m_arguments(std::move(arguments)) {
+    m_editors.ctx = &m_ctx;
+    m_editors.main = this;
     FormCreate();
 }
 
@@ -111,6 +113,11 @@ void TIxv7MainForm::FormCreate() {
     SaveAction->setShortcutContext(Qt::ApplicationShortcut);
     connect(SaveAction, &QAction::triggered, this, &TIxv7MainForm::SaveBtnClick);
     addAction(SaveAction);
+    SpillAction = new QAction(QStringLiteral("Spill"), this);
+    SpillAction->setShortcut(QKeySequence(Qt::Key_F8));
+    SpillAction->setShortcutContext(Qt::ApplicationShortcut);
+    connect(SpillAction, &QAction::triggered, this, &TIxv7MainForm::SpillActionExecute);
+    addAction(SpillAction);
 
     connect(MenuTabs, &QTabBar::currentChanged, this, &TIxv7MainForm::MenuTabsClick);
     connectButtons();
@@ -169,6 +176,9 @@ void TIxv7MainForm::connectButtons() {
         {QStringLiteral("HelpContents"), &TIxv7MainForm::HelpContentsClick},
         {QStringLiteral("HelpKeywordIndex"), &TIxv7MainForm::HelpKeywordIndexClick},
         {QStringLiteral("AboutBtn"), &TIxv7MainForm::AboutBtnClick},
+        {QStringLiteral("SquaresBtn"), &TIxv7MainForm::SquaresBtnClick},
+        {QStringLiteral("LettersBtn"), &TIxv7MainForm::LettersBtnClick},
+        {QStringLiteral("SpillBtn"), &TIxv7MainForm::SpillBtnClick},
     };
     for (auto it = handlers.begin(); it != handlers.end(); ++it)
         connect(button(it.key()), &QToolButton::clicked, this, it.value());
@@ -180,7 +190,8 @@ void TIxv7MainForm::updateEnabledButtons() {
         QStringLiteral("OpenPuzzleBtn"), QStringLiteral("CreateNewBtn"), QStringLiteral("SaveBtn"),
         QStringLiteral("SaveAsBtn"),     QStringLiteral("CloseBtn"),     QStringLiteral("RevertBtn"),
         QStringLiteral("XMLBtn"),        QStringLiteral("PrnSetupBtn"),  QStringLiteral("HelpContents"),
-        QStringLiteral("HelpKeywordIndex"), QStringLiteral("AboutBtn"),
+        QStringLiteral("HelpKeywordIndex"), QStringLiteral("AboutBtn"), QStringLiteral("SquaresBtn"),
+        QStringLiteral("LettersBtn"), QStringLiteral("SpillBtn"),
     };
     for (auto it = m_buttons.begin(); it != m_buttons.end(); ++it)
         it.value()->setEnabled(working.contains(it.key()));
@@ -213,6 +224,7 @@ void TIxv7MainForm::FormShow() {
     placeWindow();
     MenuTabsClick();
     m_slideOn = Settings::readBool(m_ctx.procs, Settings::SlideOn);
+    createEditingWindows();
     MsgBar->setFixedHeight(m_ctx.procs.ScaleToScreenHeight(22));
     MsgBar->FormResize();
     StartupOpening();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "puzzle/EditorSet.h"
+
 #include <QHash>
 #include <QMainWindow>
 #include <QPointer>
@@ -58,6 +60,16 @@ public:
     void HelpKeywordIndexClick();
     void AboutBtnClick();
 
+    // Editing modes and words
+    void SquaresBtnClick();
+    void LettersBtnClick();
+    void SpillBtnClick();
+    void SpillActionExecute();
+    QAction* SpillAction = nullptr;
+    // Opens a puzzle chosen in the history list of the construction tool window.
+    void openHistoryEntry(const QString& file);
+    EditorSet& editors() { return m_editors; }
+
     // External tools
     void DictBtnClick();
     void ThesBtnClick();
@@ -79,6 +91,7 @@ private:
     QString startFolder() const;
     void MsgBarMouseDown();
     void updateEnabledButtons();
+    void createEditingWindows();
 
     AppContext& m_ctx;
     DesktopServices& m_desktop;
@@ -87,6 +100,7 @@ private:
     QPointer<HelpWindow> m_help;
     QHash<QString, QToolButton*> m_buttons;
     QHash<QString, QToolBar*> m_bars;
+    EditorSet m_editors;
     bool m_shown = false;
     bool m_slideOn = true;
 };

@@ -8,12 +8,19 @@
 #include "output/TIxv7OutputForm.h"
 #include "prefs/SettingsCatalogue.h"
 #include "puzzle/Statistics.h"
+#include "puzzle/Codepage.h"
+#include "puzzle/GridCanvas.h"
+#include "puzzle/TIxv7GridForm.h"
 #include "puzzle/TIxv7InputForm.h"
+#include "puzzle/TIxv7TitleForm.h"
+#include "puzzle/TIxv7ToolForm.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QTabBar>
+#include <QToolButton>
 
 namespace {
 const QString kNotAPuzzle = QStringLiteral("Puzzle not in Ixenvar format or is corrupt.");
@@ -108,6 +115,17 @@ void TIxv7MainForm::SaveBtnClick() {
         FlashNoPuzzle();
         return;
     }
+    // The name typed in "By:" goes into the puzzle when it is saved.
+    if (m_editors.tool) {
+        QString name = m_editors.tool->ByEd->text();
+        while (!name.isEmpty() && (name.front().isSpace() || name.front().category() == QChar::Other_Control))
+            name.remove(0, 1);
+        while (!name.isEmpty() && (name.back().isSpace() || name.back().category() == QChar::Other_Control))
+            name.chop(1);
+        const QByteArray bytes = Codepage::fromUnicodeLossy(name).left(kMaxStringLength);
+        if (bytes != m_ctx.puzzle.ConstructorName.bytes())
+            m_ctx.puzzle.ConstructorName.assign(bytes);
+    }
     m_ctx.SavePuzzle(m_ctx.CurrentFile);
     TIxv7OutputForm progress(QStringLiteral("Saving current puzzle ..."), this);
     progress.show();
@@ -156,20 +174,35 @@ void TIxv7MainForm::RevertBtnClick() {
         return;
     m_ctx.LoadPuzzle(m_ctx.CurrentFile);
     m_ctx.SelectedWord = 0;
+    if (m_editors.grid)
+        m_editors.grid->clearSelectedSquare();
+    m_editors.repaintGrid();
+    m_editors.repaintTitle();
+    m_editors.repaintLetterBox();
     m_ctx.SetEdited(false);
 }
 
-// The open refresh: the steps whose windows the program has.
+// The open refresh: shows the editing windows for the puzzle just opened or created.
 void TIxv7MainForm::ShowOpenedPuzzle() {
     MenuTabs->setCurrentIndex(1);
     MenuTabsClick();
     MsgBar->setPanelText(1, PuzzleStatistics(m_ctx.puzzle));
+    button(QStringLiteral("LettersBtn"))->setChecked(true);
     m_ctx.EditMode = 2;
     m_ctx.SelectedWord = 0;
     Settings::writeText(m_ctx.procs, Settings::CurrentPuzzle, m_ctx.CurrentFile);
-    m_ctx.history().AddToHistory(m_ctx.CurrentFile,
-                                 Settings::readInt(m_ctx.procs, Settings::HistoryMaximum));
-    setWindowTitle(QStringLiteral("Ixenvar 7 Demo - %1").arg(QFileInfo(m_ctx.CurrentFile).fileName()));
+    if (m_editors.grid)
+        m_editors.grid->FormShow();
+    if (m_editors.title)
+        m_editors.title->FormShow();
+    if (m_editors.tool)
+        m_editors.tool->FormShow();
+    const QStringList history = m_ctx.history().AddToHistory(
+        m_ctx.CurrentFile, Settings::readInt(m_ctx.procs, Settings::HistoryMaximum));
+    if (m_editors.tool)
+        m_editors.tool->fillHistory(history);
+    if (m_editors.grid)
+        m_editors.grid->canvas()->setFocus();
 }
 
 // Opens a puzzle at start-up. A failure leaves no puzzle open, so that a later Save can never
