@@ -149,7 +149,9 @@ void TIxv7MainForm::buildToolBars() {
             button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
             button->setAutoRaise(true);
             button->setFont(captionFont);
-            button->setFixedSize(spec.buttonWidth, 64);
+            // The bar's button width, or wider where the caption needs it in this font.
+            const int captionWidth = QFontMetrics(captionFont).horizontalAdvance(button->text()) + 10;
+            button->setFixedSize(qMax(spec.buttonWidth, captionWidth), 64);
             bar->addWidget(button);
             m_buttons.insert(button->objectName(), button);
             if (b.separatorAfter)
@@ -179,6 +181,8 @@ void TIxv7MainForm::connectButtons() {
         {QStringLiteral("SquaresBtn"), &TIxv7MainForm::SquaresBtnClick},
         {QStringLiteral("LettersBtn"), &TIxv7MainForm::LettersBtnClick},
         {QStringLiteral("SpillBtn"), &TIxv7MainForm::SpillBtnClick},
+        {QStringLiteral("AutoclueBtn"), &TIxv7MainForm::AutoclueBtnClick},
+        {QStringLiteral("SpecsBtn"), &TIxv7MainForm::SpecsBtnClick},
     };
     for (auto it = handlers.begin(); it != handlers.end(); ++it)
         connect(button(it.key()), &QToolButton::clicked, this, it.value());
@@ -191,7 +195,8 @@ void TIxv7MainForm::updateEnabledButtons() {
         QStringLiteral("SaveAsBtn"),     QStringLiteral("CloseBtn"),     QStringLiteral("RevertBtn"),
         QStringLiteral("XMLBtn"),        QStringLiteral("PrnSetupBtn"),  QStringLiteral("HelpContents"),
         QStringLiteral("HelpKeywordIndex"), QStringLiteral("AboutBtn"), QStringLiteral("SquaresBtn"),
-        QStringLiteral("LettersBtn"), QStringLiteral("SpillBtn"),
+        QStringLiteral("LettersBtn"), QStringLiteral("SpillBtn"), QStringLiteral("AutoclueBtn"),
+        QStringLiteral("SpecsBtn"),
     };
     for (auto it = m_buttons.begin(); it != m_buttons.end(); ++it)
         it.value()->setEnabled(working.contains(it.key()));

@@ -65,6 +65,8 @@ public:
     void LettersBtnClick();
     void SpillBtnClick();
     void SpillActionExecute();
+    void AutoclueBtnClick();
+    void SpecsBtnClick();
     QAction* SpillAction = nullptr;
     // Opens a puzzle chosen in the history list of the construction tool window.
     void openHistoryEntry(const QString& file);
@@ -92,6 +94,7 @@ private:
     void MsgBarMouseDown();
     void updateEnabledButtons();
     void createEditingWindows();
+    void setCluesButton(bool cluesShown);
 
     AppContext& m_ctx;
     DesktopServices& m_desktop;

@@ -2,7 +2,10 @@
 // modes and Spill.
 #include "AppContext.h"
 #include "TIxv7MainForm.h"
+#include "TMsgBar.h"
+#include "puzzle/TIxv7AutoForm.h"
 #include "puzzle/TIxv7GridForm.h"
+#include "puzzle/TIxv7SpecsForm.h"
 #include "puzzle/TIxv7TitleForm.h"
 #include "puzzle/TIxv7ToolForm.h"
 #include "puzzle/WordOperations.h"
@@ -39,7 +42,12 @@ void TIxv7MainForm::createEditingWindows() {
     tool->move(frame, m_ctx.procs.metrics().screenHeight - 2 * frame);
     m_editors.tool = tool;
 
-    for (EditingWindow* w : std::initializer_list<EditingWindow*>{grid, title, tool}) {
+    auto* clues = new TIxv7AutoForm(m_ctx, m_editors);
+    mdiArea->addSubWindow(clues);
+    clues->move(frame, m_ctx.procs.metrics().screenHeight - 2 * frame);
+    m_editors.clues = clues;
+
+    for (EditingWindow* w : std::initializer_list<EditingWindow*>{grid, title, tool, clues}) {
         w->show();
         w->minimizeToHidden();
     }
@@ -85,4 +93,55 @@ void TIxv7MainForm::openHistoryEntry(const QString& file) {
     m_ctx.CurrentFile = file;
     m_ctx.SetEdited(false);
     ShowOpenedPuzzle();
+}
+
+// "Clues..." shows the clue editing window in place of the construction tool window;
+// "Acrostic..." switches back.
+void TIxv7MainForm::AutoclueBtnClick() {
+    if (!m_ctx.puzzleOpen()) {
+        MsgBar->setPanelText(1, QStringLiteral("No Puzzle Currently Opened!"));
+        m_ctx.procs.WaitPumping(1000);
+        MsgBar->setPanelText(1, QString());
+        return;
+    }
+    const int hiddenTop = mdiArea->height() - 2 * m_ctx.procs.FrameSize();
+    if (m_editors.tool && !m_editors.tool->isShownNormally()) {
+        if (m_editors.clues) {
+            m_editors.clues->CloseCharMap();
+            m_editors.clues->move(m_editors.clues->x(), hiddenTop);
+            m_editors.clues->minimizeToHidden();
+        }
+        m_editors.tool->FormShow();
+        setCluesButton(false);
+    } else {
+        if (m_editors.tool) {
+            m_editors.tool->move(m_editors.tool->x(), hiddenTop);
+            m_editors.tool->minimizeToHidden();
+        }
+        if (m_editors.clues)
+            m_editors.clues->FormShow();
+        setCluesButton(true);
+    }
+}
+
+void TIxv7MainForm::setCluesButton(bool cluesShown) {
+    QToolButton* b = button(QStringLiteral("AutoclueBtn"));
+    b->setText(cluesShown ? QStringLiteral("Acrostic...") : QStringLiteral("Clues..."));
+    b->setStatusTip(cluesShown ? QStringLiteral("Open acrostic construction / edit window.")
+                               : QStringLiteral("Open acrostic clue edit window."));
+    b->setIcon(QIcon(cluesShown ? QStringLiteral(":/icons/acrostic.svg") : QStringLiteral(":/icons/clues.svg")));
+}
+
+// Opens the specifications window near the top right of the editing area, or closes it.
+void TIxv7MainForm::SpecsBtnClick() {
+    if (m_editors.specs) {
+        m_editors.specs->close();
+        return;
+    }
+    auto* specs = new TIxv7SpecsForm(m_ctx, m_editors);
+    mdiArea->addSubWindow(specs);
+    m_editors.specs = specs;
+    const int frame = m_ctx.procs.FrameSize();
+    specs->move(mdiArea->width() - specs->width() - frame, frame);
+    specs->show();
 }

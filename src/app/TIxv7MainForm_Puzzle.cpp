@@ -11,7 +11,9 @@
 #include "puzzle/Codepage.h"
 #include "puzzle/GridCanvas.h"
 #include "puzzle/TIxv7GridForm.h"
+#include "puzzle/TIxv7AutoForm.h"
 #include "puzzle/TIxv7InputForm.h"
+#include "puzzle/TIxv7SpecsForm.h"
 #include "puzzle/TIxv7TitleForm.h"
 #include "puzzle/TIxv7ToolForm.h"
 
@@ -179,6 +181,7 @@ void TIxv7MainForm::RevertBtnClick() {
     m_editors.repaintGrid();
     m_editors.repaintTitle();
     m_editors.repaintLetterBox();
+    SpecsBtnClick();
     m_ctx.SetEdited(false);
 }
 
@@ -191,12 +194,19 @@ void TIxv7MainForm::ShowOpenedPuzzle() {
     m_ctx.EditMode = 2;
     m_ctx.SelectedWord = 0;
     Settings::writeText(m_ctx.procs, Settings::CurrentPuzzle, m_ctx.CurrentFile);
+    if (m_editors.specs)
+        m_editors.specs->close();
     if (m_editors.grid)
         m_editors.grid->FormShow();
     if (m_editors.title)
         m_editors.title->FormShow();
+    if (m_editors.clues) {
+        m_editors.clues->CloseCharMap();
+        m_editors.clues->minimizeToHidden();
+    }
     if (m_editors.tool)
         m_editors.tool->FormShow();
+    setCluesButton(false);
     const QStringList history = m_ctx.history().AddToHistory(
         m_ctx.CurrentFile, Settings::readInt(m_ctx.procs, Settings::HistoryMaximum));
     if (m_editors.tool)

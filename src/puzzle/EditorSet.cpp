@@ -1,9 +1,15 @@
 #include "EditorSet.h"
 
 #include "GridCanvas.h"
+#include "TIxv7AutoForm.h"
 #include "TIxv7GridForm.h"
+#include "TIxv7SpecsForm.h"
 #include "TIxv7TitleForm.h"
 #include "TIxv7ToolForm.h"
+#include "app/AppContext.h"
+#include "app/TIxv7MainForm.h"
+
+#include <QListWidget>
 
 void EditorSet::repaintGrid() {
     if (grid)
@@ -20,4 +26,26 @@ void EditorSet::repaintLetterBox(bool always) {
         tool->LtrBox->update();
 }
 
-bool EditorSet::clueWindowShown() const { return false; }
+bool EditorSet::clueWindowShown() const { return clues && clues->isShownNormally(); }
+
+void EditorSet::selectSpecsRow(int row) {
+    if (specs)
+        specs->AcrList->setCurrentRow(row);
+}
+
+void placeAtBottom(AppContext& ctx, EditorSet& editors, EditingWindow* window) {
+    const QWidget* area = window->parentWidget();
+    const int areaHeight = area ? area->height() : 600;
+    window->move(window->x(), areaHeight);
+    const int width = 30 * ctx.procs.DefaultSquareSize() + window->frameExtra().width() + 1;
+    const int titleBottom = editors.title ? editors.title->y() + editors.title->height() : 0;
+    const int height =
+        qMax(160, areaHeight - titleBottom - ctx.procs.ScaleToScreenHeight(6 * ctx.procs.FrameSize()));
+    window->resize(width, height);
+    const int target = qMax(0, areaHeight - height - ctx.procs.FrameSize());
+    if (editors.main && editors.main->slideOn()) {
+        for (int top = window->y(); top > target; top -= 3)
+            window->move(window->x(), top);
+    }
+    window->move(window->x(), target);
+}

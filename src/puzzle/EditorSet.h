@@ -3,10 +3,13 @@
 #include <QPointer>
 
 class AppContext;
+class EditingWindow;
+class TIxv7AutoForm;
 class TIxv7GridForm;
+class TIxv7MainForm;
+class TIxv7SpecsForm;
 class TIxv7TitleForm;
 class TIxv7ToolForm;
-class TIxv7MainForm;
 
 // The editing windows of one run, so that each can ask the others to repaint or react.
 struct EditorSet {
@@ -15,6 +18,8 @@ struct EditorSet {
     QPointer<TIxv7GridForm> grid;
     QPointer<TIxv7TitleForm> title;
     QPointer<TIxv7ToolForm> tool;
+    QPointer<TIxv7AutoForm> clues;
+    QPointer<TIxv7SpecsForm> specs; // only while the specifications window exists
 
     void repaintGrid();
     void repaintTitle();
@@ -24,4 +29,10 @@ struct EditorSet {
     // While the clue editing window is shown normally the grid and the letter row ignore
     // presses.
     bool clueWindowShown() const;
+    // Selects the row of the specifications window, when it exists.
+    void selectSpecsRow(int row);
 };
+
+// Places the construction tool or clue window at the bottom of the editing area, below the
+// author-title window, sliding it up from out of sight when sliding is on.
+void placeAtBottom(AppContext& ctx, EditorSet& editors, EditingWindow* window);

@@ -8,6 +8,7 @@
 #include "prefs/SettingsCatalogue.h"
 #include "puzzle/Codepage.h"
 #include "puzzle/Construction.h"
+#include "puzzle/WordOperations.h"
 
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -319,21 +320,17 @@ void TIxv7InputForm::FormatBtnClick() {
     QuoteMemo->clear();
     AcrosticEdit->clear();
     const PuzzleRecord& rec = *m_built;
-    QByteArray initials(31, ' ');
     QStringList rows;
     for (int r = 1; r <= rec.GridHeight; ++r) {
         QByteArray line;
         for (int c = 1; c <= rec.GridWidth; ++c) {
             const quint8 ch = rec.letter(c, r);
             line += static_cast<char>(ch == BlackSquare ? 0xB7 : ch); // '·' for a black square
-            const int code = rec.code(c, r);
-            if (code > 100 && code <= 100 + kMaxWords)
-                initials[code - 101] = static_cast<char>(ch); // position w of the line
         }
         rows << Codepage::toUnicode(line);
     }
     QuoteMemo->setPlainText(rows.join(u'\n'));
-    AcrosticEdit->setText(Codepage::toUnicode(initials));
+    AcrosticEdit->setText(Codepage::toUnicode(WordOps::initialsLine(rec)));
 }
 
 void TIxv7InputForm::MakeBtnClick() {

@@ -2,6 +2,7 @@
 
 #include "EditorSet.h"
 #include "PencilCursor.h"
+#include "TIxv7AutoForm.h"
 #include "TIxv7GridForm.h"
 #include "app/AppContext.h"
 #include "app/Rounding.h"
@@ -95,6 +96,13 @@ void TIxv7TitleForm::FormMouseUp(const QPoint& pos) {
     if (y <= s && x <= s * wordCount + 1 && wordCount > 0) {
         m_ctx.SelectedWord = qMin(x / s + 1, wordCount);
         m_editors.repaintGrid();
+        if (m_editors.clueWindowShown()) {
+            m_editors.clues->selectRow(m_ctx.SelectedWord - 1);
+            m_editors.clues->ClueListMouseUp(0);
+            m_editors.clues->ShowWordLabels();
+            m_editors.clues->DefEdit->setFocus(); // ready to write the chosen word's clue
+        }
+        m_editors.selectSpecsRow(m_ctx.SelectedWord - 1);
     } else if (y >= s + 6 && y <= 2 * s + 6) {
         if (m_editors.clueWindowShown())
             return;

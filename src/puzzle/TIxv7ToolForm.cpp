@@ -145,24 +145,9 @@ void TIxv7ToolForm::layOut() {
     LtrBox->setGeometry(0, boxTop, w, kLetterBoxHeight);
 }
 
-// Placed at the bottom of the editing area, below the author-title window, sliding up into
-// place from out of sight when sliding is on.
 void TIxv7ToolForm::FormShow() {
     restoreNormal();
-    const QWidget* area = parentWidget();
-    const int areaHeight = area ? area->height() : 600;
-    move(x(), areaHeight);
-    const int width = 30 * m_ctx.procs.DefaultSquareSize() + frameExtra().width() + 1;
-    const int titleBottom = m_editors.title ? m_editors.title->y() + m_editors.title->height() : 0;
-    const int height = qMax(160, areaHeight - titleBottom -
-                                     m_ctx.procs.ScaleToScreenHeight(6 * m_ctx.procs.FrameSize()));
-    resize(width, height);
-    const int target = qMax(0, areaHeight - height - m_ctx.procs.FrameSize());
-    if (m_editors.main && m_editors.main->slideOn()) {
-        for (int top = y(); top > target; top -= 3)
-            move(x(), top);
-    }
-    move(x(), target);
+    placeAtBottom(m_ctx, m_editors, this);
     ByEd->setText(Codepage::toUnicode(m_ctx.puzzle.ConstructorName.bytes()));
     LtrBox->update();
 }

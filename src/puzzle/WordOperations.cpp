@@ -72,6 +72,49 @@ QByteArray wordLetters(const PuzzleRecord& rec, int word) {
     return letters;
 }
 
+QByteArray positionRow(const PuzzleRecord& rec, int word) {
+    QByteArray row(kMaxWordLetters, ' ');
+    for (int p = 1; p <= kMaxWordLetters; ++p) {
+        const Square sq = rec.LocateCode(code(p, word));
+        if (sq.column != 0 && rec.insideGrid(sq.column, sq.row))
+            row[p - 1] = static_cast<char>(rec.letter(sq.column, sq.row));
+    }
+    return row;
+}
+
+QByteArray quotationText(const PuzzleRecord& rec) {
+    QByteArray text;
+    for (int r = 1; r <= rec.GridHeight; ++r) {
+        for (int c = 1; c <= rec.GridWidth; ++c) {
+            const quint8 ch = rec.letter(c, r);
+            text += static_cast<char>(ch == BlackSquare ? ' ' : ch);
+        }
+    }
+    auto blank = [](char ch) { return static_cast<quint8>(ch) <= ' '; };
+    while (!text.isEmpty() && blank(text.front()))
+        text.remove(0, 1);
+    while (!text.isEmpty() && blank(text.back()))
+        text.chop(1);
+    return text;
+}
+
+QByteArray initialsLine(const PuzzleRecord& rec) {
+    QByteArray line(31, ' ');
+    for (int r = 1; r <= rec.GridHeight; ++r) {
+        for (int c = 1; c <= rec.GridWidth; ++c) {
+            const int k = rec.code(c, r);
+            if (k / 100 == 1 && k % 100 >= 1)
+                line[k % 100 - 1] = static_cast<char>(rec.letter(c, r));
+        }
+    }
+    return line;
+}
+
+QString clueRow(const PuzzleRecord& rec, int word) {
+    return Codepage::toUnicode(rec.clue(word).bytes()) + QStringLiteral("  | ") +
+           Codepage::toUnicode(wordLetters(rec, word));
+}
+
 std::array<quint8, 27> letterCounters(const PuzzleRecord& rec) {
     std::array<quint8, 27> counters{};
     for (int r = 1; r <= rec.GridHeight; ++r) {

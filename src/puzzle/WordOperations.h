@@ -34,6 +34,20 @@ int wordCount(const PuzzleRecord& rec);
 // position 1 (an empty position 1 gives no letter but the run goes on).
 QByteArray wordLetters(const PuzzleRecord& rec, int word);
 
+// The word's letters at their positions: 30 characters, a space for each empty position.
+QByteArray positionRow(const PuzzleRecord& rec, int word);
+
+// The quotation as one paragraph: a space for each black square, no break between grid rows,
+// leading and trailing spaces removed.
+QByteArray quotationText(const PuzzleRecord& rec);
+
+// 31 characters: the initial letter of word w at character position w (1-based), spaces
+// elsewhere.
+QByteArray initialsLine(const PuzzleRecord& rec);
+
+// The clue list's row of a word: its clue, "  | " and its letters.
+QString clueRow(const PuzzleRecord& rec, int word);
+
 // Free letters 'A'..'Z' (index 0..25) and apostrophes and hyphens wherever they stand
 // (index 26). 8-bit counters, as shown in the letter box.
 std::array<quint8, 27> letterCounters(const PuzzleRecord& rec);
