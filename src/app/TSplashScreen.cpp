@@ -26,6 +26,21 @@ QImage TSplashScreen::picture() {
     return image;
 }
 
+// Magenta pixels are see-through, including the magenta blended into the card's rounded edges.
+QBitmap TSplashScreen::seeThrough(const QImage& image) {
+    QImage mask(image.size(), QImage::Format_Mono);
+    mask.setColor(0, qRgb(255, 255, 255)); // color0: hidden
+    mask.setColor(1, qRgb(0, 0, 0));       // color1: shown
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            const bool magenta = qRed(p) - qGreen(p) > 100 && qBlue(p) - qGreen(p) > 100;
+            mask.setPixel(x, y, magenta ? 0 : 1);
+        }
+    }
+    return QBitmap::fromImage(mask);
+}
+
 TSplashScreen::TSplashScreen(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -33,8 +48,9 @@ TSplashScreen::TSplashScreen(QWidget* parent)
     QPalette pal = palette();
     pal.setColor(QPalette::Window, ColourText::toQColor(kGradientActiveCaption));
     setPalette(pal);
-    m_picture = QPixmap::fromImage(picture());
-    setMask(m_picture.createMaskFromColor(Qt::magenta, Qt::MaskInColor));
+    const QImage image = picture();
+    m_picture = QPixmap::fromImage(image);
+    setMask(seeThrough(image));
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
     m_splashTimer = new QTimer(this);

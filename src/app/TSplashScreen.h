@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QBitmap>
 #include <QWidget>
 
 class QTimer;
@@ -17,6 +18,8 @@ public:
     void finish();
 
     static QImage picture();
+    // The window's shape: every pixel but the magenta ones.
+    static QBitmap seeThrough(const QImage& image);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
