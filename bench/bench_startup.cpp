@@ -28,14 +28,16 @@ std::map<QString, qint64> run(const QString& program, const QString& home) {
     std::map<QString, qint64> seen;
     clock.start();
     process.start(program, {});
-    const QString last = program.endsWith(QStringLiteral("ixenvar")) ? QStringLiteral("main-window-ready")
-                                                                     : QStringLiteral("first-window-painted");
+    const QString last = program.endsWith(QStringLiteral("ixenvar"))
+                             ? QStringLiteral("main-window-ready")
+                             : QStringLiteral("first-window-painted");
     while (!seen.count(last) && clock.elapsed() < 20000) {
         process.waitForReadyRead(50);
         while (process.canReadLine()) {
             const QString line = QString::fromLocal8Bit(process.readLine()).trimmed();
             const QString what = line.section(u' ', 0, 0);
-            if (what == QStringLiteral("first-window-painted") || what == QStringLiteral("main-window-ready"))
+            if (what == QStringLiteral("first-window-painted") ||
+                what == QStringLiteral("main-window-ready"))
                 seen[what] = clock.elapsed();
         }
     }
@@ -60,7 +62,8 @@ void print(const char* what, std::vector<qint64> ms) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QString dir = QCoreApplication::applicationDirPath();
-    const QString ixenvar = argc > 1 ? QString::fromLocal8Bit(argv[1]) : dir + QStringLiteral("/../src/ixenvar");
+    const QString ixenvar =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : dir + QStringLiteral("/../src/ixenvar");
     const QString bare = dir + QStringLiteral("/bare_window");
     constexpr int kRuns = 5;
     std::vector<qint64> bareFirst, ixvFirst, ixvReady;

@@ -7,7 +7,9 @@ void AppContext::SetEdited(bool edited) {
     emit editedChanged(edited);
 }
 
-void AppContext::LoadPuzzle(const QString& fileName) { puzzle = PuzzleFile::LoadPuzzle(fileName); }
+void AppContext::LoadPuzzle(const QString& fileName) {
+    puzzle = PuzzleFile::LoadPuzzle(fileName);
+}
 
 void AppContext::SavePuzzle(const QString& fileName) {
     PuzzleFile::SavePuzzle(fileName, puzzle);

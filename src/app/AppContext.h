@@ -19,7 +19,7 @@ public:
     TIxvProcs& procs;
     PuzzleRecord puzzle = PuzzleRecord::zeroed();
     LetterState letters;
-    QString CurrentFile; // the open puzzle's file; a puzzle is open exactly when not empty
+    QString CurrentFile;  // the open puzzle's file; a puzzle is open exactly when not empty
     int EditMode = 0;     // 1 quote editing, 2 word building; 0 before the first opening
     int SelectedWord = 0; // 0 or 1..30
 

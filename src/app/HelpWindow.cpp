@@ -22,13 +22,15 @@ HelpWindow::HelpWindow(QWidget* parent) : QMainWindow(parent, Qt::Window) {
     forward->setShortcut(QKeySequence::Forward);
     bar->addAction(QIcon::fromTheme(QStringLiteral("go-home")), QStringLiteral("Contents"), this,
                    [this] { showPage(QStringLiteral("index.html")); });
-    bar->addAction(QStringLiteral("Index"), this, [this] { showPage(QStringLiteral("keywords.html")); });
+    bar->addAction(QStringLiteral("Index"), this,
+                   [this] { showPage(QStringLiteral("keywords.html")); });
     connect(m_browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
     connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
     back->setEnabled(false);
     forward->setEnabled(false);
-    connect(m_browser, &QTextBrowser::sourceChanged, this,
-            [this] { setWindowTitle(QStringLiteral("Ixenvar Help - ") + m_browser->documentTitle()); });
+    connect(m_browser, &QTextBrowser::sourceChanged, this, [this] {
+        setWindowTitle(QStringLiteral("Ixenvar Help - ") + m_browser->documentTitle());
+    });
 }
 
 void HelpWindow::showPage(const QString& page) {

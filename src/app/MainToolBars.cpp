@@ -2,7 +2,9 @@
 
 const QList<ToolBarSpec>& mainToolBars() {
     static const QList<ToolBarSpec> bars = {
-        {"PuzzTools", "Puzzle", 90,
+        {"PuzzTools",
+         "Puzzle",
+         90,
          {
              {"OpenPuzzleBtn", "Open...", "Open an existing puzzle for editing or other options.",
               "document-open", "open"},
@@ -14,7 +16,9 @@ const QList<ToolBarSpec>& mainToolBars() {
              {"CloseBtn", "Exit", "Close Ixenvar 7 and exit to desktop.", "application-exit",
               "exit"},
          }},
-        {"EditTools", "Edit", 81,
+        {"EditTools",
+         "Edit",
+         81,
          {
              {"SquaresBtn", "Edit Quote", "Edit the quotation grid.", nullptr, "edit-quote"},
              {"LettersBtn", "Author-Title", "Construct the puzzle by building author-title words.",
@@ -22,7 +26,9 @@ const QList<ToolBarSpec>& mainToolBars() {
              {"SpillBtn", "Spill", "Return selected acrostic word to grid.", nullptr, "spill"},
              {"AutoclueBtn", "Clues...", "Open acrostic clue edit windows.", nullptr, "clues"},
          }},
-        {"OptionsTools", "Options", 105,
+        {"OptionsTools",
+         "Options",
+         105,
          {
              {"RevertBtn", "Revert to Saved", "Return to last saved version of acrostic.",
               "document-revert", "revert"},
@@ -32,7 +38,9 @@ const QList<ToolBarSpec>& mainToolBars() {
              {"PrefsBtn", "Preferences...", "Ixenvar settings and options.", "preferences-system",
               "preferences"},
          }},
-        {"ExportTools", "Export", 97,
+        {"ExportTools",
+         "Export",
+         97,
          {
              {"MetaBtn", "Metafiles...", "Output acrostic as Windows Metafile graphics. ", nullptr,
               "metafiles"},
@@ -47,7 +55,9 @@ const QList<ToolBarSpec>& mainToolBars() {
              {"PlayerBtn", "Puzzle Player...", "Generate standalone game verson of current puzzle.",
               nullptr, "player"},
          }},
-        {"PrintTools", "Print", 112,
+        {"PrintTools",
+         "Print",
+         112,
          {
              {"PrintBtn", "Printer...", "Print out acrostic puzzles.", "document-print", "printer"},
              {"PrnSetupBtn", "Printer Setup...", "Select and configure the printer.", "printer",
@@ -55,7 +65,9 @@ const QList<ToolBarSpec>& mainToolBars() {
              {"RTFMsBtn", "RTF Manuscript...", "Output RTF formatted manuscript.", nullptr, "rtf"},
              {"ToPDFBtn", "Print to PDF...", "Output puzzle in PDF formats.", nullptr, "pdf"},
          }},
-        {"ToolsTools", "Tools", 87,
+        {"ToolsTools",
+         "Tools",
+         87,
          {
              {"DictBtn", "Dictionary...", "Open dictionary application.", "accessories-dictionary",
               "dictionary"},
@@ -64,7 +76,9 @@ const QList<ToolBarSpec>& mainToolBars() {
              {"ScratchBtn", "Jotwell...", "Open Tamberlin Jotwell.", nullptr, "jotwell"},
              {"MailBtn", "Postrill...", "Open Ixenvar Postrill.", "mail-message-new", "postrill"},
          }},
-        {"HelpTools", "Help", 135,
+        {"HelpTools",
+         "Help",
+         135,
          {
              {"HelpContents", "Help Contents...", "Contents page of the on-screen Help.",
               "help-contents", "help-contents"},

@@ -2,4 +2,6 @@
 
 #include <QDesktopServices>
 
-bool QtDesktopServices::openUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
+bool QtDesktopServices::openUrl(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+}

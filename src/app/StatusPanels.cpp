@@ -4,6 +4,6 @@
 
 std::array<int, 4> statusPanelWidths(int w) {
     return {static_cast<int>(roundHalfEven(w / 10.0 * 4)),
-            static_cast<int>(roundHalfEven(w / 10.0 * 5)), static_cast<int>(roundHalfEven(w / 10.0)),
-            50};
+            static_cast<int>(roundHalfEven(w / 10.0 * 5)),
+            static_cast<int>(roundHalfEven(w / 10.0)), 50};
 }

@@ -34,7 +34,8 @@ TIxv7AboutForm::TIxv7AboutForm(DesktopServices& desktop, QWidget* parent)
 
     lblVersion = whiteLabel(QStringLiteral("Version 7.0 (Build 7.0.1)"), 19, this);
     lblVersion->move(36, 278);
-    lblEmail = whiteLabel(QStringLiteral("Questions and suggestions: %1").arg(kSupportAddress), 11, this);
+    lblEmail =
+        whiteLabel(QStringLiteral("Questions and suggestions: %1").arg(kSupportAddress), 11, this);
     lblEmail->move(36, 350);
     lblEmail->setCursor(Qt::PointingHandCursor);
     lblEmail->installEventFilter(this);

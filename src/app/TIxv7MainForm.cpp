@@ -76,7 +76,8 @@ void TIxv7MainForm::FormCreate() {
         QStringLiteral("QTabBar { background: %1; }"
                        "QTabBar::tab { height: 25px; background: %2; padding: 0 2px; }"
                        "QTabBar::tab:selected { background: %3; }")
-            .arg(ColourText::toQColor(kInactiveCaption).name(), ColourText::toQColor(kBtnFace).name(),
+            .arg(ColourText::toQColor(kInactiveCaption).name(),
+                 ColourText::toQColor(kBtnFace).name(),
                  ColourText::toQColor(kGradientInactiveCaption).name()));
     MenuTabs->setAutoFillBackground(true);
     QPalette tabPal = MenuTabs->palette();
@@ -150,7 +151,8 @@ void TIxv7MainForm::buildToolBars() {
             button->setAutoRaise(true);
             button->setFont(captionFont);
             // The bar's button width, or wider where the caption needs it in this font.
-            const int captionWidth = QFontMetrics(captionFont).horizontalAdvance(button->text()) + 10;
+            const int captionWidth =
+                QFontMetrics(captionFont).horizontalAdvance(button->text()) + 10;
             button->setFixedSize(qMax(spec.buttonWidth, captionWidth), 64);
             bar->addWidget(button);
             m_buttons.insert(button->objectName(), button);
@@ -160,7 +162,8 @@ void TIxv7MainForm::buildToolBars() {
         toolBarStack->addWidget(bar);
         m_bars.insert(bar->objectName(), bar);
     }
-    button(QStringLiteral("SaveBtn"))->setToolTip(QStringLiteral("Save the current puzzle (Ctrl+S)."));
+    button(QStringLiteral("SaveBtn"))
+        ->setToolTip(QStringLiteral("Save the current puzzle (Ctrl+S)."));
 }
 
 void TIxv7MainForm::connectButtons() {
@@ -191,19 +194,23 @@ void TIxv7MainForm::connectButtons() {
 // Buttons whose windows and outputs are not part of the program yet stay greyed.
 void TIxv7MainForm::updateEnabledButtons() {
     static const QStringList working = {
-        QStringLiteral("OpenPuzzleBtn"), QStringLiteral("CreateNewBtn"), QStringLiteral("SaveBtn"),
-        QStringLiteral("SaveAsBtn"),     QStringLiteral("CloseBtn"),     QStringLiteral("RevertBtn"),
-        QStringLiteral("XMLBtn"),        QStringLiteral("PrnSetupBtn"),  QStringLiteral("HelpContents"),
-        QStringLiteral("HelpKeywordIndex"), QStringLiteral("AboutBtn"), QStringLiteral("SquaresBtn"),
-        QStringLiteral("LettersBtn"), QStringLiteral("SpillBtn"), QStringLiteral("AutoclueBtn"),
-        QStringLiteral("SpecsBtn"),
+        QStringLiteral("OpenPuzzleBtn"), QStringLiteral("CreateNewBtn"),
+        QStringLiteral("SaveBtn"),       QStringLiteral("SaveAsBtn"),
+        QStringLiteral("CloseBtn"),      QStringLiteral("RevertBtn"),
+        QStringLiteral("XMLBtn"),        QStringLiteral("PrnSetupBtn"),
+        QStringLiteral("HelpContents"),  QStringLiteral("HelpKeywordIndex"),
+        QStringLiteral("AboutBtn"),      QStringLiteral("SquaresBtn"),
+        QStringLiteral("LettersBtn"),    QStringLiteral("SpillBtn"),
+        QStringLiteral("AutoclueBtn"),   QStringLiteral("SpecsBtn"),
     };
     for (auto it = m_buttons.begin(); it != m_buttons.end(); ++it)
         it.value()->setEnabled(working.contains(it.key()));
     applyToolSettings();
 }
 
-void TIxv7MainForm::MenuTabsClick() { toolBarStack->setCurrentIndex(MenuTabs->currentIndex()); }
+void TIxv7MainForm::MenuTabsClick() {
+    toolBarStack->setCurrentIndex(MenuTabs->currentIndex());
+}
 
 bool TIxv7MainForm::event(QEvent* event) {
     if (event->type() == QEvent::StatusTip) {
@@ -251,10 +258,17 @@ void TIxv7MainForm::closeEvent(QCloseEvent* event) {
     // FormCloseQuery: unsaved changes are saved, dropped or keep the program running.
     if (m_ctx.Edited()) {
         switch (m_ctx.procs.dialogs()->askYesNoCancel(
-            this, QStringLiteral("Attention"), QStringLiteral("Puzzle has changed. Save current changes?"))) {
-        case Dialogs::Answer::Yes: m_ctx.SavePuzzle(m_ctx.CurrentFile); break;
-        case Dialogs::Answer::No: m_ctx.SetEdited(false); break;
-        default: event->ignore(); return;
+            this, QStringLiteral("Attention"),
+            QStringLiteral("Puzzle has changed. Save current changes?"))) {
+        case Dialogs::Answer::Yes:
+            m_ctx.SavePuzzle(m_ctx.CurrentFile);
+            break;
+        case Dialogs::Answer::No:
+            m_ctx.SetEdited(false);
+            break;
+        default:
+            event->ignore();
+            return;
         }
     }
     // FormClose: the help viewer goes with the program.
@@ -263,16 +277,23 @@ void TIxv7MainForm::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void TIxv7MainForm::CloseBtnClick() { close(); }
-
-HelpWindow* TIxv7MainForm::helpWindow() const { return m_help; }
-
-void TIxv7MainForm::XMLBtnClick() {
-    m_ctx.procs.dialogs()->information(this, QStringLiteral("Ixenvar 7 Demo"),
-                                       QStringLiteral("Standard acrostic XML format is currently unavailable"));
+void TIxv7MainForm::CloseBtnClick() {
+    close();
 }
 
-void TIxv7MainForm::PrnSetupBtnClick() { m_ctx.procs.dialogs()->printerSetup(this, m_printer); }
+HelpWindow* TIxv7MainForm::helpWindow() const {
+    return m_help;
+}
+
+void TIxv7MainForm::XMLBtnClick() {
+    m_ctx.procs.dialogs()->information(
+        this, QStringLiteral("Ixenvar 7 Demo"),
+        QStringLiteral("Standard acrostic XML format is currently unavailable"));
+}
+
+void TIxv7MainForm::PrnSetupBtnClick() {
+    m_ctx.procs.dialogs()->printerSetup(this, m_printer);
+}
 
 void TIxv7MainForm::HelpContentsClick() {
     if (!m_help)

@@ -129,7 +129,8 @@ void TIxv7MainForm::setCluesButton(bool cluesShown) {
     b->setText(cluesShown ? QStringLiteral("Acrostic...") : QStringLiteral("Clues..."));
     b->setStatusTip(cluesShown ? QStringLiteral("Open acrostic construction / edit window.")
                                : QStringLiteral("Open acrostic clue edit window."));
-    b->setIcon(QIcon(cluesShown ? QStringLiteral(":/icons/acrostic.svg") : QStringLiteral(":/icons/clues.svg")));
+    b->setIcon(QIcon(cluesShown ? QStringLiteral(":/icons/acrostic.svg")
+                                : QStringLiteral(":/icons/clues.svg")));
 }
 
 // Opens the specifications window near the top right of the editing area, or closes it.

@@ -7,11 +7,11 @@
 #include "TMsgBar.h"
 #include "output/TIxv7OutputForm.h"
 #include "prefs/SettingsCatalogue.h"
-#include "puzzle/Statistics.h"
 #include "puzzle/Codepage.h"
 #include "puzzle/GridCanvas.h"
-#include "puzzle/TIxv7GridForm.h"
+#include "puzzle/Statistics.h"
 #include "puzzle/TIxv7AutoForm.h"
+#include "puzzle/TIxv7GridForm.h"
 #include "puzzle/TIxv7InputForm.h"
 #include "puzzle/TIxv7SpecsForm.h"
 #include "puzzle/TIxv7TitleForm.h"
@@ -53,11 +53,17 @@ QString TIxv7MainForm::startFolder() const {
 }
 
 bool TIxv7MainForm::AskSaveChanges() {
-    switch (m_ctx.procs.dialogs()->askYesNoCancel(this, QStringLiteral("Attention"),
-                                                  QStringLiteral("Puzzle has changed. Save current changes?"))) {
-    case Dialogs::Answer::Yes: m_ctx.SavePuzzle(m_ctx.CurrentFile); return true;
-    case Dialogs::Answer::No: m_ctx.SetEdited(false); return true;
-    default: return false;
+    switch (m_ctx.procs.dialogs()->askYesNoCancel(
+        this, QStringLiteral("Attention"),
+        QStringLiteral("Puzzle has changed. Save current changes?"))) {
+    case Dialogs::Answer::Yes:
+        m_ctx.SavePuzzle(m_ctx.CurrentFile);
+        return true;
+    case Dialogs::Answer::No:
+        m_ctx.SetEdited(false);
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -120,9 +126,11 @@ void TIxv7MainForm::SaveBtnClick() {
     // The name typed in "By:" goes into the puzzle when it is saved.
     if (m_editors.tool) {
         QString name = m_editors.tool->ByEd->text();
-        while (!name.isEmpty() && (name.front().isSpace() || name.front().category() == QChar::Other_Control))
+        while (!name.isEmpty() &&
+               (name.front().isSpace() || name.front().category() == QChar::Other_Control))
             name.remove(0, 1);
-        while (!name.isEmpty() && (name.back().isSpace() || name.back().category() == QChar::Other_Control))
+        while (!name.isEmpty() &&
+               (name.back().isSpace() || name.back().category() == QChar::Other_Control))
             name.chop(1);
         const QByteArray bytes = Codepage::fromUnicodeLossy(name).left(kMaxStringLength);
         if (bytes != m_ctx.puzzle.ConstructorName.bytes())
@@ -154,7 +162,8 @@ void TIxv7MainForm::SaveAsBtnClick() {
     m_ctx.SavePuzzle(fileName);
     m_ctx.CurrentFile = fileName;
     Settings::writeText(m_ctx.procs, Settings::CurrentPuzzle, fileName);
-    m_ctx.history().AddToHistory(fileName, Settings::readInt(m_ctx.procs, Settings::HistoryMaximum));
+    m_ctx.history().AddToHistory(fileName,
+                                 Settings::readInt(m_ctx.procs, Settings::HistoryMaximum));
 }
 
 void TIxv7MainForm::RevertBtnClick() {
@@ -181,6 +190,8 @@ void TIxv7MainForm::RevertBtnClick() {
     m_editors.repaintGrid();
     m_editors.repaintTitle();
     m_editors.repaintLetterBox();
+    if (m_editors.clueWindowShown())
+        m_editors.clues->reloadClues();
     SpecsBtnClick();
     m_ctx.SetEdited(false);
 }

@@ -8,8 +8,10 @@
 #include <QToolButton>
 
 void TIxv7MainForm::applyToolSettings() {
-    button(QStringLiteral("DictBtn"))->setEnabled(!Settings::readText(m_ctx.procs, Settings::DictPath).isEmpty());
-    button(QStringLiteral("ThesBtn"))->setEnabled(!Settings::readText(m_ctx.procs, Settings::ThesPath).isEmpty());
+    button(QStringLiteral("DictBtn"))
+        ->setEnabled(!Settings::readText(m_ctx.procs, Settings::DictPath).isEmpty());
+    button(QStringLiteral("ThesBtn"))
+        ->setEnabled(!Settings::readText(m_ctx.procs, Settings::ThesPath).isEmpty());
 }
 
 namespace {
@@ -22,11 +24,15 @@ bool launch(const QString& command) {
 void TIxv7MainForm::DictBtnClick() {
     if (!launch(Settings::readText(m_ctx.procs, Settings::DictPath)))
         m_ctx.procs.ShowAttention(
-            QStringLiteral("Dictionary path not properly configured in Tools section of Preferences."), this);
+            QStringLiteral(
+                "Dictionary path not properly configured in Tools section of Preferences."),
+            this);
 }
 
 void TIxv7MainForm::ThesBtnClick() {
     if (!launch(Settings::readText(m_ctx.procs, Settings::ThesPath)))
         m_ctx.procs.ShowAttention(
-            QStringLiteral("Thesaurus path not properly configured in Tools section of Preferences."), this);
+            QStringLiteral(
+                "Thesaurus path not properly configured in Tools section of Preferences."),
+            this);
 }

@@ -60,8 +60,8 @@ void TMsgBar::MsgBarDrawPanel(QPainter& painter, int panel, const QRect& rect) {
     painter.setFont(font);
     painter.setPen(ink);
     const int indent = QFontMetrics(font).horizontalAdvance(u'M');
-    painter.drawText(rect.adjusted(indent, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                     m_text[panel]);
+    painter.drawText(rect.adjusted(indent, 0, 0, 0),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, m_text[panel]);
 }
 
 void TMsgBar::mousePressEvent(QMouseEvent* event) {

@@ -73,8 +73,8 @@ qint64 windowPid(xcb_connection_t* c, xcb_window_t w, xcb_atom_t netWmPid) {
     }
     // The X resource extension knows the pid of the client that made the window.
     xcb_res_client_id_spec_t spec{w, XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID};
-    auto ids = owned(xcb_res_query_client_ids_reply(c, xcb_res_query_client_ids(c, 1, &spec),
-                                                    nullptr));
+    auto ids =
+        owned(xcb_res_query_client_ids_reply(c, xcb_res_query_client_ids(c, 1, &spec), nullptr));
     if (!ids)
         return 0;
     for (auto it = xcb_res_query_client_ids_ids_iterator(ids.get()); it.rem;
@@ -87,9 +87,9 @@ qint64 windowPid(xcb_connection_t* c, xcb_window_t w, xcb_atom_t netWmPid) {
 }
 
 bool viewable(xcb_connection_t* c, xcb_window_t w) {
-    auto attrs = owned(xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, w), nullptr));
-    return attrs && attrs->map_state == XCB_MAP_STATE_VIEWABLE &&
-           !attrs->override_redirect;
+    auto attrs =
+        owned(xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, w), nullptr));
+    return attrs && attrs->map_state == XCB_MAP_STATE_VIEWABLE && !attrs->override_redirect;
 }
 
 // The top-level windows in the window manager's order, or the root's children without one.
@@ -117,6 +117,69 @@ QList<xcb_window_t> topLevelWindows(xcb_connection_t* c, xcb_window_t root) {
     return windows;
 }
 
+// Splits a command line into words as a POSIX shell does, without expanding anything: blanks
+// separate words; single quotes keep every character; double quotes keep every character but a
+// backslash before " \ $ or `; a backslash elsewhere keeps the character after it.
+QStringList splitCommandLine(const QString& line) {
+    QStringList words;
+    QString word;
+    bool inWord = false;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const QChar ch = line[i];
+        if (ch == u'\'') {
+            inWord = true;
+            qsizetype end = line.indexOf(u'\'', i + 1);
+            if (end < 0)
+                end = line.size();
+            word += line.mid(i + 1, end - i - 1);
+            i = end;
+        } else if (ch == u'"') {
+            inWord = true;
+            for (++i; i < line.size() && line[i] != u'"'; ++i) {
+                const bool escape = line[i] == u'\\' && i + 1 < line.size() &&
+                                    QStringView(u"\"\\$`").contains(line[i + 1]);
+                if (escape)
+                    ++i;
+                word += line[i];
+            }
+        } else if (ch == u'\\') {
+            inWord = true;
+            if (i + 1 < line.size())
+                word += line[++i];
+        } else if (ch.isSpace()) {
+            if (inWord)
+                words << word;
+            word.clear();
+            inWord = false;
+        } else {
+            inWord = true;
+            word += ch;
+        }
+    }
+    if (inWord)
+        words << word;
+    return words;
+}
+
+} // namespace
+
+namespace {
+
+quint32 firstWindowOn(xcb_connection_t* conn, qint64 pid) {
+    const xcb_setup_t* setup = xcb_get_setup(conn);
+    const xcb_atom_t netWmPid = atom(conn, "_NET_WM_PID");
+    for (auto screens = xcb_setup_roots_iterator(setup); screens.rem; xcb_screen_next(&screens)) {
+        for (xcb_window_t w : topLevelWindows(conn, screens.data->root)) {
+            if (!viewable(conn, w))
+                continue;
+            const qint64 owner = windowPid(conn, w, netWmPid);
+            if (owner > 0 && descendsFrom(owner, pid))
+                return w;
+        }
+    }
+    return 0;
+}
+
 } // namespace
 
 namespace X11Windows {
@@ -127,20 +190,7 @@ bool available() {
 
 quint32 firstWindowOf(qint64 pid) {
     const Connection c = connect();
-    if (!c)
-        return 0;
-    const xcb_setup_t* setup = xcb_get_setup(c.get());
-    const xcb_atom_t netWmPid = atom(c.get(), "_NET_WM_PID");
-    for (auto screens = xcb_setup_roots_iterator(setup); screens.rem; xcb_screen_next(&screens)) {
-        for (xcb_window_t w : topLevelWindows(c.get(), screens.data->root)) {
-            if (!viewable(c.get(), w))
-                continue;
-            const qint64 owner = windowPid(c.get(), w, netWmPid);
-            if (owner > 0 && descendsFrom(owner, pid))
-                return w;
-        }
-    }
-    return 0;
+    return c ? firstWindowOn(c.get(), pid) : 0;
 }
 
 } // namespace X11Windows
@@ -148,7 +198,7 @@ quint32 firstWindowOf(qint64 pid) {
 bool ToolLauncher::LaunchTool(const QString& commandLine) {
     m_window = 0;
     m_pid = 0;
-    const QStringList parts = QProcess::splitCommand(commandLine);
+    const QStringList parts = splitCommandLine(commandLine);
     if (parts.isEmpty())
         return false;
     QProcess process;
@@ -160,11 +210,14 @@ bool ToolLauncher::LaunchTool(const QString& commandLine) {
     if (!process.startDetached(&m_pid))
         return false;
 
-    const bool x11 = X11Windows::available();
+    // One connection for the whole wait: connecting anew every few milliseconds would make a
+    // server without other clients reset between the looks.
+    const Connection x11 =
+        qEnvironmentVariableIsEmpty("DISPLAY") ? Connection(nullptr, &xcb_disconnect) : connect();
     const QDeadlineTimer deadline(kWaitMs);
     while (!deadline.hasExpired()) {
         if (x11) {
-            m_window = X11Windows::firstWindowOf(m_pid);
+            m_window = firstWindowOn(x11.get(), m_pid);
             if (m_window != 0)
                 return true;
         }
@@ -173,7 +226,7 @@ bool ToolLauncher::LaunchTool(const QString& commandLine) {
         QThread::msleep(25);
     }
     if (x11) {
-        m_window = X11Windows::firstWindowOf(m_pid);
+        m_window = firstWindowOn(x11.get(), m_pid);
         return m_window != 0;
     }
     return running(m_pid);

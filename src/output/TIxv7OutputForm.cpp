@@ -21,6 +21,12 @@ TIxv7OutputForm::TIxv7OutputForm(const QString& label, QWidget* owner)
     }
 }
 
-void TIxv7OutputForm::setProgress(int value) { m_bar->setValue(value); }
-int TIxv7OutputForm::progress() const { return m_bar->value(); }
-QString TIxv7OutputForm::labelText() const { return m_label->text(); }
+void TIxv7OutputForm::setProgress(int value) {
+    m_bar->setValue(value);
+}
+int TIxv7OutputForm::progress() const {
+    return m_bar->value();
+}
+QString TIxv7OutputForm::labelText() const {
+    return m_label->text();
+}

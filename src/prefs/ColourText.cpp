@@ -119,26 +119,57 @@ QColor toQColor(quint32 colour) {
     if ((colour & 0xFF000000u) == kSystem) {
         const QPalette pal = QGuiApplication::palette();
         switch (colour & 0xFFu) {
-        case 0: case 4: case 15: case 30: return pal.color(QPalette::Button);
-        case 1: case 12: return pal.color(QPalette::Dark);
-        case 2: return accentTint(pal, 0.75);          // active caption
-        case 3: return accentTint(pal, 0.30);          // inactive caption
-        case 13: case 26: case 29: return pal.color(QPalette::Highlight);
-        case 27: return accentTint(pal, 0.40);         // gradient active caption
-        case 28: return accentTint(pal, 0.15);         // gradient inactive caption
-        case 5: return pal.color(QPalette::Base);
-        case 6: case 21: return pal.color(QPalette::Shadow);
-        case 7: case 8: return pal.color(QPalette::Text);
-        case 9: case 14: return pal.color(QPalette::HighlightedText);
-        case 10: case 11: return pal.color(QPalette::Window);
-        case 16: return pal.color(QPalette::Mid);
-        case 17: case 19: return pal.color(QPalette::Disabled, QPalette::Text);
-        case 18: return pal.color(QPalette::ButtonText);
-        case 20: return pal.color(QPalette::Light);
-        case 22: return pal.color(QPalette::Midlight);
-        case 23: return pal.color(QPalette::ToolTipText);
-        case 24: return pal.color(QPalette::ToolTipBase);
-        default: return pal.color(QPalette::Window);
+        case 0:
+        case 4:
+        case 15:
+        case 30:
+            return pal.color(QPalette::Button);
+        case 1:
+        case 12:
+            return pal.color(QPalette::Dark);
+        case 2:
+            return accentTint(pal, 0.75); // active caption
+        case 3:
+            return accentTint(pal, 0.30); // inactive caption
+        case 13:
+        case 26:
+        case 29:
+            return pal.color(QPalette::Highlight);
+        case 27:
+            return accentTint(pal, 0.40); // gradient active caption
+        case 28:
+            return accentTint(pal, 0.15); // gradient inactive caption
+        case 5:
+            return pal.color(QPalette::Base);
+        case 6:
+        case 21:
+            return pal.color(QPalette::Shadow);
+        case 7:
+        case 8:
+            return pal.color(QPalette::Text);
+        case 9:
+        case 14:
+            return pal.color(QPalette::HighlightedText);
+        case 10:
+        case 11:
+            return pal.color(QPalette::Window);
+        case 16:
+            return pal.color(QPalette::Mid);
+        case 17:
+        case 19:
+            return pal.color(QPalette::Disabled, QPalette::Text);
+        case 18:
+            return pal.color(QPalette::ButtonText);
+        case 20:
+            return pal.color(QPalette::Light);
+        case 22:
+            return pal.color(QPalette::Midlight);
+        case 23:
+            return pal.color(QPalette::ToolTipText);
+        case 24:
+            return pal.color(QPalette::ToolTipBase);
+        default:
+            return pal.color(QPalette::Window);
         }
     }
     return QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));

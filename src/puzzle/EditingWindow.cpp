@@ -12,7 +12,9 @@ bool EditingWindow::isShownNormally() const {
     return isVisible() && !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized));
 }
 
-void EditingWindow::minimizeToHidden() { setWindowState(windowState() | Qt::WindowMinimized); }
+void EditingWindow::minimizeToHidden() {
+    setWindowState(windowState() | Qt::WindowMinimized);
+}
 
 void EditingWindow::restoreNormal() {
     setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
@@ -28,7 +30,9 @@ void EditingWindow::setClientSize(int w, int h) {
     resize(w + extra.width(), h + extra.height());
 }
 
-QSize EditingWindow::clientSize() const { return widget() ? widget()->size() : size(); }
+QSize EditingWindow::clientSize() const {
+    return widget() ? widget()->size() : size();
+}
 
 void EditingWindow::changeEvent(QEvent* event) {
     QMdiSubWindow::changeEvent(event);

@@ -26,7 +26,9 @@ void EditorSet::repaintLetterBox(bool always) {
         tool->LtrBox->update();
 }
 
-bool EditorSet::clueWindowShown() const { return clues && clues->isShownNormally(); }
+bool EditorSet::clueWindowShown() const {
+    return clues && clues->isShownNormally();
+}
 
 void EditorSet::selectSpecsRow(int row) {
     if (specs)
@@ -39,8 +41,8 @@ void placeAtBottom(AppContext& ctx, EditorSet& editors, EditingWindow* window) {
     window->move(window->x(), areaHeight);
     const int width = 30 * ctx.procs.DefaultSquareSize() + window->frameExtra().width() + 1;
     const int titleBottom = editors.title ? editors.title->y() + editors.title->height() : 0;
-    const int height =
-        qMax(160, areaHeight - titleBottom - ctx.procs.ScaleToScreenHeight(6 * ctx.procs.FrameSize()));
+    const int height = qMax(160, areaHeight - titleBottom -
+                                     ctx.procs.ScaleToScreenHeight(6 * ctx.procs.FrameSize()));
     window->resize(width, height);
     const int target = qMax(0, areaHeight - height - ctx.procs.FrameSize());
     if (editors.main && editors.main->slideOn()) {

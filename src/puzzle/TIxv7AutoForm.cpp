@@ -14,10 +14,15 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDropEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMdiArea>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <QToolBar>
@@ -59,7 +64,8 @@ QLabel* navyLabel(QWidget* parent) {
 class ClueDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
-    void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    void paint(QPainter* p, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
         const bool selected = option.state & QStyle::State_Selected;
         p->fillRect(option.rect, selected ? ColourText::toQColor(kGradientActiveCaption)
                                           : option.palette.color(QPalette::Base));
@@ -67,12 +73,15 @@ public:
         p->setPen(Qt::black);
         const QRect r = option.rect;
         const int column = QFontMetrics(option.font).horizontalAdvance(QStringLiteral("bb ")) + 5;
-        p->drawText(r.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, WordLabel(index.row() + 1) + u'.');
-        p->drawText(r.adjusted(column, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, index.data().toString());
+        p->drawText(r.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop,
+                    WordLabel(index.row() + 1) + u'.');
+        p->drawText(r.adjusted(column, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop,
+                    index.data().toString());
     }
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         const QFontMetrics fm(option.font);
-        return {fm.horizontalAdvance(QStringLiteral("bb ")) + 5 + fm.horizontalAdvance(index.data().toString()),
+        return {fm.horizontalAdvance(QStringLiteral("bb ")) + 5 +
+                    fm.horizontalAdvance(index.data().toString()),
                 fm.height() + 1};
     }
 };
@@ -96,7 +105,31 @@ void ClueEdit::insertWithinLimit(const QString& text) {
     insert(clean.left(qMax(0, room)));
 }
 
-void ClueEdit::insertFromClipboard() { insertWithinLimit(QApplication::clipboard()->text()); }
+// Dropped text goes in at the drop point within the same limits as typed text.
+void ClueEdit::dropEvent(QDropEvent* event) {
+    if (!event->mimeData()->hasText())
+        return;
+    setCursorPosition(cursorPositionAt(event->position().toPoint()));
+    insertWithinLimit(event->mimeData()->text());
+    event->acceptProposedAction();
+}
+
+// Text composed by an input method is held to the same limits.
+void ClueEdit::inputMethodEvent(QInputMethodEvent* event) {
+    const QString commit = event->commitString();
+    if (!commit.isEmpty() && (Codepage::firstUnencodable(commit) >= 0 ||
+                              text().size() - selectedText().size() + commit.size() > kLimit)) {
+        QApplication::beep();
+        QInputMethodEvent empty;
+        QLineEdit::inputMethodEvent(&empty);
+        return;
+    }
+    QLineEdit::inputMethodEvent(event);
+}
+
+void ClueEdit::insertFromClipboard() {
+    insertWithinLimit(QApplication::clipboard()->text());
+}
 
 void ClueEdit::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Paste)) {
@@ -113,6 +146,30 @@ void ClueEdit::keyPressEvent(QKeyEvent* event) {
         }
     }
     QLineEdit::keyPressEvent(event);
+}
+
+// The standard menu's Paste would take in any text at any length.
+void ClueEdit::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (QAction* action : menu->actions()) {
+        if (action->text().startsWith(QLineEdit::tr("&Paste"))) {
+            disconnect(action, &QAction::triggered, this, nullptr);
+            connect(action, &QAction::triggered, this, &ClueEdit::insertFromClipboard);
+        }
+    }
+    menu->popup(event->globalPos());
+}
+
+// A middle click pastes the selection where the platform has one (X11).
+void ClueEdit::mouseReleaseEvent(QMouseEvent* event) {
+    QClipboard* clipboard = QApplication::clipboard();
+    if (event->button() == Qt::MiddleButton && clipboard->supportsSelection()) {
+        deselect();
+        insertWithinLimit(clipboard->text(QClipboard::Selection));
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
 }
 
 TIxv7AutoForm::TIxv7AutoForm(AppContext& ctx, EditorSet& editors, QWidget* parent)
@@ -148,9 +205,13 @@ TIxv7AutoForm::TIxv7AutoForm(AppContext& ctx, EditorSet& editors, QWidget* paren
         connect(b, &QToolButton::clicked, this, handler);
         return b;
     };
-    PrevBtn = addButton("Previous definition", glyphIcon("go-previous", "\u25C0"), &TIxv7AutoForm::PrevBtnClick);
-    NextBtn = addButton("Next definition", glyphIcon("go-next", "\u25B6"), &TIxv7AutoForm::NextBtnClick);
-    InsertBtn = addButton("Paste", QIcon::fromTheme(QStringLiteral("edit-paste"), QIcon(QStringLiteral(":/icons/clipboard.svg"))),
+    PrevBtn = addButton("Previous definition", glyphIcon("go-previous", "\u25C0"),
+                        &TIxv7AutoForm::PrevBtnClick);
+    NextBtn =
+        addButton("Next definition", glyphIcon("go-next", "\u25B6"), &TIxv7AutoForm::NextBtnClick);
+    InsertBtn = addButton("Paste",
+                          QIcon::fromTheme(QStringLiteral("edit-paste"),
+                                           QIcon(QStringLiteral(":/icons/clipboard.svg"))),
                           &TIxv7AutoForm::InsertBtnClick);
     CharsBtn = addButton("Insert special character", glyphIcon("insert-text", "\u03A9"),
                          &TIxv7AutoForm::CharsBtnClick);
@@ -159,7 +220,8 @@ TIxv7AutoForm::TIxv7AutoForm(AppContext& ctx, EditorSet& editors, QWidget* paren
     auto* gap = new QWidget(ToolBar1);
     gap->setFixedWidth(8);
     ToolBar1->addWidget(gap);
-    CountBtn = addButton("Insert character count", glyphIcon("", "#"), &TIxv7AutoForm::CountBtnClick);
+    CountBtn =
+        addButton("Insert character count", glyphIcon("", "#"), &TIxv7AutoForm::CountBtnClick);
 
     ClueList = new QListWidget(m_body);
     ClueList->setItemDelegate(new ClueDelegate(ClueList));
@@ -176,7 +238,8 @@ bool TIxv7AutoForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TIxv7AutoForm::layOut() {
-    ClueList->setGeometry(466, 8, qMax(100, m_body->width() - 474), qMax(60, m_body->height() - 16));
+    ClueList->setGeometry(466, 8, qMax(100, m_body->width() - 474),
+                          qMax(60, m_body->height() - 16));
 }
 
 void TIxv7AutoForm::LoadClueFonts() {
@@ -186,7 +249,8 @@ void TIxv7AutoForm::LoadClueFonts() {
     FontStyle::applyTo(edit, Settings::readFontStyle(procs, Settings::AutoFontStyle));
     DefEdit->setFont(edit);
     QPalette pal = DefEdit->palette();
-    pal.setColor(QPalette::Text, ColourText::toQColor(Settings::readColour(procs, Settings::AutoFontColor)));
+    pal.setColor(QPalette::Text,
+                 ColourText::toQColor(Settings::readColour(procs, Settings::AutoFontColor)));
     DefEdit->setPalette(pal);
     QFont list(Settings::readText(procs, Settings::DefsFontName));
     list.setPointSize(qMax(1, Settings::readInt(procs, Settings::DefsFontSize)));
@@ -226,6 +290,12 @@ void TIxv7AutoForm::FillClueList() {
     ClueList->setCurrentRow(-1);
 }
 
+void TIxv7AutoForm::reloadClues() {
+    FillClueList();
+    DefEdit->clear(); // no row is selected, so nothing is stored
+    ClueLbl->clear();
+}
+
 void TIxv7AutoForm::selectRow(int row) {
     ClueList->setCurrentRow(row < ClueList->count() ? row : -1);
 }
@@ -255,8 +325,9 @@ void TIxv7AutoForm::ClueListMouseUp(int x) {
 
 void TIxv7AutoForm::ShowWordLabels() {
     const int w = m_ctx.SelectedWord;
-    ClueLbl->setText(w >= 1 && w <= kMaxWords ? Codepage::toUnicode(WordOps::wordLetters(m_ctx.puzzle, w))
-                                              : QString());
+    ClueLbl->setText(w >= 1 && w <= kMaxWords
+                         ? Codepage::toUnicode(WordOps::wordLetters(m_ctx.puzzle, w))
+                         : QString());
     if (w >= 1 && w <= kMaxWords)
         NumLbl->setText(QStringLiteral("Acrostic Clue ") + WordLabel(w));
 }
@@ -312,13 +383,17 @@ void TIxv7AutoForm::InsertBtnClick() {
     DefEdit->insertWithinLimit(QApplication::clipboard()->text());
 }
 
-void TIxv7AutoForm::BlankBtnClick() { DefEdit->clear(); }
+void TIxv7AutoForm::BlankBtnClick() {
+    DefEdit->clear();
+}
 
 void TIxv7AutoForm::CountBtnClick() {
     DefEdit->setText(DefEdit->text() + QStringLiteral(" (%1)").arg(ClueLbl->text().size()));
 }
 
-TCharMap7Form* TIxv7AutoForm::charMap() const { return m_charMap; }
+TCharMap7Form* TIxv7AutoForm::charMap() const {
+    return m_charMap;
+}
 
 void TIxv7AutoForm::CloseCharMap() {
     if (m_charMap)

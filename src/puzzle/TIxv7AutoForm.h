@@ -25,6 +25,10 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
     void insertFromClipboard();
 };
 
@@ -42,6 +46,8 @@ public:
     // Loads the selected row's clue; a real click (x above 0) also selects the word.
     void ClueListMouseUp(int x);
     void selectRow(int row);
+    // After the puzzle was read again from its file: the list and the field show the record.
+    void reloadClues();
     void PrevBtnClick();
     void NextBtnClick();
     void InsertBtnClick();

@@ -37,15 +37,16 @@ void TIxv7GridForm::FormShow() {
 }
 
 void TIxv7GridForm::applyFontSize(int fontSize) {
-    const int points = static_cast<int>(roundHalfEven(
-        double(fontSize) * GridSquare / qMax(1, m_ctx.procs.DefaultSquareSize())));
+    const int points = static_cast<int>(
+        roundHalfEven(double(fontSize) * GridSquare / qMax(1, m_ctx.procs.DefaultSquareSize())));
     gridFont.setPointSize(qMax(1, points));
 }
 
 void TIxv7GridForm::LoadAppearance() {
     const TIxvProcs& procs = m_ctx.procs;
-    m_canvas->setCursor(Settings::readFlagValue(procs, Settings::UseCursors) == 1 ? pencilCursor()
-                                                                                  : QCursor(Qt::ArrowCursor));
+    m_canvas->setCursor(Settings::readFlagValue(procs, Settings::UseCursors) == 1
+                            ? pencilCursor()
+                            : QCursor(Qt::ArrowCursor));
     filled = ColourText::toQColor(Settings::readColour(procs, Settings::FilledSqColor));
     blank = ColourText::toQColor(Settings::readColour(procs, Settings::BlankSqColor));
     hilite = ColourText::toQColor(Settings::readColour(procs, Settings::HiliteSqColor));
@@ -75,7 +76,8 @@ void TIxv7GridForm::PlaceGridWindow() {
 
 void TIxv7GridForm::fitToGrid() {
     m_fitting = true;
-    setClientSize(m_ctx.puzzle.GridWidth * GridSquare + 1, m_ctx.puzzle.GridHeight * GridSquare + 1);
+    setClientSize(m_ctx.puzzle.GridWidth * GridSquare + 1,
+                  m_ctx.puzzle.GridHeight * GridSquare + 1);
     m_fitting = false;
 }
 
@@ -89,7 +91,8 @@ void TIxv7GridForm::resizeEvent(QResizeEvent* event) {
 void TIxv7GridForm::FormResize() {
     const int clientWidth = size().width() - frameExtra().width();
     GridSquare = qMax(1, clientWidth / m_ctx.puzzle.GridWidth);
-    QMetaObject::invokeMethod(this, [this] { fitToGrid(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { fitToGrid(); }, Qt::QueuedConnection);
     applyFontSize(Settings::readInt(m_ctx.procs, Settings::FontSizeOnRescale));
     m_canvas->update();
 }
@@ -114,11 +117,14 @@ void TIxv7GridForm::FormMouseDown(const QPoint& pos) {
     if (m_ctx.EditMode == 2) {
         int position = 0;
         switch (WordOps::pickSquare(rec, c, r, m_ctx.SelectedWord, &position)) {
-        case WordOps::Pick::Ignored: return;
-        case WordOps::Pick::WordFull:
-            m_ctx.procs.ShowAttention(QStringLiteral("Acrostic word is limited to 30 characters."), this);
+        case WordOps::Pick::Ignored:
             return;
-        case WordOps::Pick::Picked: break;
+        case WordOps::Pick::WordFull:
+            m_ctx.procs.ShowAttention(QStringLiteral("Acrostic word is limited to 30 characters."),
+                                      this);
+            return;
+        case WordOps::Pick::Picked:
+            break;
         }
         DrawSquare(c, r, position);
         m_editors.repaintTitle();

@@ -7,6 +7,7 @@
 #include "puzzle/Codepage.h"
 #include "puzzle/WordOperations.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
@@ -30,7 +31,8 @@ QFont tahoma(int pixels) {
 class SpecsDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
-    void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    void paint(QPainter* p, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
         const bool selected = option.state & QStyle::State_Selected;
         const QRect r = option.rect;
         p->fillRect(r, selected ? ColourText::toQColor(kGradientActiveCaption)
@@ -87,6 +89,18 @@ TIxv7SpecsForm::TIxv7SpecsForm(AppContext& ctx, EditorSet& editors, QWidget* par
     setFixedSize(size());
 }
 
+// The frame is known only once the window is in the MDI area; the window then takes the size
+// that keeps the whole client area, buttons included, in view.
+bool TIxv7SpecsForm::event(QEvent* event) {
+    const bool handled = QMdiSubWindow::event(event);
+    if (event->type() == QEvent::ParentChange && m_body) {
+        const QMargins frame = contentsMargins();
+        setFixedSize(m_body->width() + frame.left() + frame.right(),
+                     m_body->height() + frame.top() + frame.bottom());
+    }
+    return handled;
+}
+
 void TIxv7SpecsForm::showEvent(QShowEvent* event) {
     QMdiSubWindow::showEvent(event);
     if (!m_shown) {
@@ -112,7 +126,8 @@ void TIxv7SpecsForm::layOut() {
     AutLbl->setGeometry(x, autTop, w, 13);
     const int listTop = autTop + 13 + 41;
     const int buttonTop = kBorder + 523;
-    AcrList->setGeometry(x, listTop, w, qMax(20, buttonTop - listTop - 2 * m_ctx.procs.FrameSize()));
+    AcrList->setGeometry(x, listTop, w,
+                         qMax(20, buttonTop - listTop - 2 * m_ctx.procs.FrameSize()));
     UpdateBtn->setGeometry(x + 48, buttonTop, 75, 25);
     CloseBtn->setGeometry(x + 135, buttonTop, 75, 25);
 }

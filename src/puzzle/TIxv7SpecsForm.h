@@ -27,6 +27,7 @@ public:
     QPushButton* CloseBtn = nullptr;
 
 protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:

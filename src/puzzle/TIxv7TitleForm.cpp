@@ -35,16 +35,17 @@ void TIxv7TitleForm::FormShow() {
 }
 
 void TIxv7TitleForm::applyFontSize() {
-    const int points = static_cast<int>(
-        roundHalfEven(double(Settings::readInt(m_ctx.procs, Settings::FontSize)) * TitleSquare /
-                      qMax(1, m_ctx.procs.DefaultSquareSize())));
+    const int points =
+        static_cast<int>(roundHalfEven(double(Settings::readInt(m_ctx.procs, Settings::FontSize)) *
+                                       TitleSquare / qMax(1, m_ctx.procs.DefaultSquareSize())));
     titleFont.setPointSize(qMax(1, points));
 }
 
 void TIxv7TitleForm::LoadTitleAppearance() {
     const TIxvProcs& procs = m_ctx.procs;
-    m_canvas->setCursor(Settings::readFlagValue(procs, Settings::UseCursors) == 1 ? pencilCursor()
-                                                                                  : QCursor(Qt::ArrowCursor));
+    m_canvas->setCursor(Settings::readFlagValue(procs, Settings::UseCursors) == 1
+                            ? pencilCursor()
+                            : QCursor(Qt::ArrowCursor));
     blank = ColourText::toQColor(Settings::readColour(procs, Settings::BlankSqColor));
     initial = ColourText::toQColor(Settings::readColour(procs, Settings::InitialSqColor));
     letterColour = ColourText::toQColor(Settings::readColour(procs, Settings::FontColor));
@@ -82,7 +83,8 @@ void TIxv7TitleForm::resizeEvent(QResizeEvent* event) {
 void TIxv7TitleForm::FormResize() {
     const int clientWidth = size().width() - frameExtra().width();
     TitleSquare = qMax(1, clientWidth / 30);
-    QMetaObject::invokeMethod(this, [this] { fitToSquares(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { fitToSquares(); }, Qt::QueuedConnection);
     applyFontSize();
     m_canvas->update();
 }
@@ -125,7 +127,8 @@ TitleCanvas::TitleCanvas(TIxv7TitleForm& form, AppContext& ctx) : m_form(form), 
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void TitleCanvas::drawSquare(QPainter& p, const QRect& r, const QColor& fill, quint8 ch, int textTop) {
+void TitleCanvas::drawSquare(QPainter& p, const QRect& r, const QColor& fill, quint8 ch,
+                             int textTop) {
     p.setBrush(fill);
     p.drawRect(r.adjusted(0, 0, -1, -1));
     if (ch == 0)
@@ -134,7 +137,8 @@ void TitleCanvas::drawSquare(QPainter& p, const QRect& r, const QColor& fill, qu
     const QFontMetrics fm(m_form.titleFont);
     const QPen outline = p.pen();
     p.setPen(m_form.letterColour);
-    p.drawText(r.x() + (m_form.TitleSquare - fm.horizontalAdvance(text)) / 2, textTop + fm.ascent(), text);
+    p.drawText(r.x() + (m_form.TitleSquare - fm.horizontalAdvance(text)) / 2, textTop + fm.ascent(),
+               text);
     p.setPen(outline);
 }
 
@@ -149,7 +153,8 @@ void TitleCanvas::paintEvent(QPaintEvent*) {
     const int offset = (s - QFontMetrics(m_form.titleFont).height()) / 2;
     for (int i = 1; i <= m_form.wordCount; ++i) {
         const Square sq = rec.LocateCode(100 + i);
-        quint8 ch = sq.column != 0 && rec.insideGrid(sq.column, sq.row) ? rec.letter(sq.column, sq.row) : 0;
+        quint8 ch =
+            sq.column != 0 && rec.insideGrid(sq.column, sq.row) ? rec.letter(sq.column, sq.row) : 0;
         if (ch < 'A' || ch > 'Z')
             ch = 0;
         const QColor fill = selected != 0 && i == selected ? m_form.initial : m_form.blank;
@@ -164,9 +169,10 @@ void TitleCanvas::paintEvent(QPaintEvent*) {
         const int k = i * 100 + selected;
         const Square sq = selected != 0 ? rec.LocateCode(k) : Square{};
         const bool filled = sq.column != 0;
-        const quint8 ch = filled && rec.insideGrid(sq.column, sq.row) ? rec.letter(sq.column, sq.row) : 0;
-        drawSquare(p, QRect((i - 1) * s, top, s + 1, s), filled ? m_form.blank : QColor(0xC0, 0xC0, 0xC0),
-                   ch, s + 6 + offset);
+        const quint8 ch =
+            filled && rec.insideGrid(sq.column, sq.row) ? rec.letter(sq.column, sq.row) : 0;
+        drawSquare(p, QRect((i - 1) * s, top, s + 1, s),
+                   filled ? m_form.blank : QColor(0xC0, 0xC0, 0xC0), ch, s + 6 + offset);
     }
 }
 

@@ -39,24 +39,31 @@ QString puzzleName(const QString& path) {
 class HistoryDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
-    void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    void paint(QPainter* p, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
         const bool selected = option.state & QStyle::State_Selected;
-        p->fillRect(option.rect, selected ? QColor(0xC0, 0xC0, 0xC0) : option.palette.color(QPalette::Base));
+        p->fillRect(option.rect,
+                    selected ? QColor(0xC0, 0xC0, 0xC0) : option.palette.color(QPalette::Base));
         p->setPen(Qt::black);
         p->setFont(option.font);
-        p->drawText(option.rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+        p->drawText(option.rect.adjusted(2, 0, 0, 0),
+                    Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
                     puzzleName(index.data(Qt::UserRole).toString()));
     }
-    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override { return {200, 16}; }
+    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
+        return {200, 16};
+    }
 };
 
 // Scan rows: the label up to its full stop, then the letters in a second column.
 class ScanDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
-    void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    void paint(QPainter* p, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
         const bool selected = option.state & QStyle::State_Selected;
-        p->fillRect(option.rect, option.palette.color(selected ? QPalette::Highlight : QPalette::Base));
+        p->fillRect(option.rect,
+                    option.palette.color(selected ? QPalette::Highlight : QPalette::Base));
         p->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
         p->setFont(option.font);
         const QString text = index.data().toString();
@@ -68,7 +75,9 @@ public:
         p->drawText(r.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, label);
         p->drawText(r.adjusted(column, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, letters);
     }
-    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override { return {200, 13}; }
+    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
+        return {200, 13};
+    }
 };
 
 } // namespace
@@ -88,6 +97,8 @@ TIxv7ToolForm::TIxv7ToolForm(AppContext& ctx, EditorSet& editors, QWidget* paren
     HistoryList->setFont(tahoma(13));
     HistoryList->setItemDelegate(new HistoryDelegate(HistoryList));
     HistoryList->setUniformItemSizes(true);
+    // Rows are clipped to the list; the row width the delegates give is no reason to scroll.
+    HistoryList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QPalette pal = HistoryList->palette();
     pal.setColor(QPalette::Base, pal.color(QPalette::Button));
     HistoryList->setPalette(pal);
@@ -95,6 +106,7 @@ TIxv7ToolForm::TIxv7ToolForm(AppContext& ctx, EditorSet& editors, QWidget* paren
     ScanList = new QListWidget(m_body);
     ScanList->setItemDelegate(new ScanDelegate(ScanList));
     ScanList->setUniformItemSizes(true);
+    ScanList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ScanBtn = new QPushButton(QStringLiteral("Scan"), m_body);
     ErrPanel = new QLabel(QStringLiteral("No Repeaters Found"), m_body);
     ErrPanel->setWordWrap(true);
@@ -111,7 +123,8 @@ TIxv7ToolForm::TIxv7ToolForm(AppContext& ctx, EditorSet& editors, QWidget* paren
 
     connect(ScanBtn, &QPushButton::clicked, this, &TIxv7ToolForm::ScanBtnClick);
     connect(ScanList, &QListWidget::itemClicked, this, &TIxv7ToolForm::ScanListClick);
-    connect(HistoryList, &QListWidget::itemDoubleClicked, this, &TIxv7ToolForm::HistoryListDblClick);
+    connect(HistoryList, &QListWidget::itemDoubleClicked, this,
+            &TIxv7ToolForm::HistoryListDblClick);
     setClientSize(781, 258);
     layOut();
 }
@@ -174,7 +187,8 @@ void TIxv7ToolForm::HistoryListDblClick() {
         return;
     const History history = m_ctx.history();
     const QStringList lines = history.read();
-    const QString file = row < lines.size() ? lines.at(row) : HistoryList->item(row)->data(Qt::UserRole).toString();
+    const QString file =
+        row < lines.size() ? lines.at(row) : HistoryList->item(row)->data(Qt::UserRole).toString();
     if (QFileInfo::exists(file)) {
         m_editors.main->openHistoryEntry(file);
         return;
@@ -187,7 +201,8 @@ void TIxv7ToolForm::HistoryListDblClick() {
     m_ctx.procs.dialogs()->information(
         this, QStringLiteral("Access Error"),
         QStringLiteral("Selected \"") + puzzleName(file) +
-            QStringLiteral("\" acrostic cannot be found and has been removed from the History List."));
+            QStringLiteral(
+                "\" acrostic cannot be found and has been removed from the History List."));
 }
 
 void TIxv7ToolForm::ScanBtnClick() {
@@ -204,7 +219,8 @@ void TIxv7ToolForm::ScanBtnClick() {
 }
 
 void TIxv7ToolForm::ScanListClick() {
-    const int word = WordOps::wordOfScanRow(ScanList->currentItem() ? ScanList->currentItem()->text() : QString());
+    const int word = WordOps::wordOfScanRow(
+        ScanList->currentItem() ? ScanList->currentItem()->text() : QString());
     if (word == 0)
         return;
     m_ctx.SelectedWord = word;
@@ -237,8 +253,8 @@ void LetterBox::paintEvent(QPaintEvent*) {
         p.setBrush(Qt::NoBrush);
         p.drawRect(x, 0, b - 1, h - 9);
         const int count = counters[k - 1];
-        const QString text = (k <= 26 ? QString(QChar(u'@' + k)) : QStringLiteral("#")) +
-                             u'-' + QString::number(count);
+        const QString text = (k <= 26 ? QString(QChar(u'@' + k)) : QStringLiteral("#")) + u'-' +
+                             QString::number(count);
         p.setPen(count > 0 ? kNavy : kMedGray);
         p.drawText(x + (b - fm.horizontalAdvance(text)) / 2, textTop + fm.ascent(), text);
         x += b + 1;

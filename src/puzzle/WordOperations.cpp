@@ -7,7 +7,9 @@
 namespace WordOps {
 
 namespace {
-int code(int position, int word) { return position * 100 + word; }
+int code(int position, int word) {
+    return position * 100 + word;
+}
 } // namespace
 
 Pick pickSquare(PuzzleRecord& rec, int c, int r, int word, int* position) {

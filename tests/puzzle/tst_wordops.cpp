@@ -1,0 +1,303 @@
+// Word operations on the puzzle record: picking, taking letters out, Spill, the repeater scan,
+// retyping and the statistics line.
+#include "puzzle/Construction.h"
+#include "puzzle/Statistics.h"
+#include "puzzle/WordOperations.h"
+
+#include <QtTest>
+#include <random>
+
+namespace {
+
+// A grid from rows of text, '#' for a black square. words, when given, has one row of text per
+// grid row: 'A'..'Z' put the square into word 1..26, 'a'..'d' into word 27..30, any other
+// character leaves it free; a word's letters are numbered in reading order.
+PuzzleRecord gridOf(const QList<QByteArray>& rows, const QList<QByteArray>& words = {}) {
+    PuzzleRecord rec = PuzzleRecord::zeroed();
+    rec.ClearPuzzle(qint16(rows[0].size()), qint16(rows.size()), "Ann Example");
+    int next[kMaxWords + 1] = {};
+    for (int r = 1; r <= rec.GridHeight; ++r) {
+        for (int c = 1; c <= rec.GridWidth; ++c) {
+            const char ch = rows[r - 1].at(c - 1);
+            rec.letter(c, r) = ch == '#' ? BlackSquare : quint8(ch);
+            rec.code(c, r) = ch == '#' ? CodeBlack : CodeFree;
+            const char w = words.isEmpty() ? '.' : words[r - 1].at(c - 1);
+            const int word = w >= 'A' && w <= 'Z'   ? w - 'A' + 1
+                             : w >= 'a' && w <= 'd' ? w - 'a' + 27
+                                                    : 0;
+            if (word)
+                rec.setCode(c, r, qint16(++next[word] * 100 + word));
+        }
+    }
+    return rec;
+}
+
+int lowestEmptyPosition(const PuzzleRecord& rec, int word) {
+    for (int p = 1; p <= kMaxWordLetters; ++p)
+        if (rec.squareOf(p * 100 + word) == 0)
+            return p;
+    return 0;
+}
+
+// Codes of square (c, r) = k >= 100 exactly when SquareOf[k] = c*100 + r; the letter counters
+// agree with a count of the free letters. Returns the first thing that is wrong.
+QString fault(const PuzzleRecord& rec) {
+    std::array<quint8, 27> counted{};
+    for (int c = 1; c <= rec.GridWidth; ++c) {
+        for (int r = 1; r <= rec.GridHeight; ++r) {
+            const int k = rec.code(c, r);
+            if (k >= 100 && rec.squareOf(k) != c * 100 + r)
+                return QStringLiteral("code %1 at %2").arg(k).arg(c * 100 + r);
+            const quint8 ch = rec.letter(c, r);
+            if (ch == '\'' || ch == '-')
+                ++counted[26];
+            else if (k == CodeFree && ch >= 'A' && ch <= 'Z')
+                ++counted[ch - 'A'];
+        }
+    }
+    for (int k = 1; k <= kSquareOfEntries; ++k) {
+        const int v = rec.squareOf(k);
+        if (v != 0 &&
+            (k < 100 || !rec.insideGrid(v / 100, v % 100) || rec.code(v / 100, v % 100) != k))
+            return QStringLiteral("SquareOf[%1] = %2").arg(k).arg(v);
+    }
+    if (WordOps::letterCounters(rec) != counted)
+        return QStringLiteral("letter counters differ from a recount");
+    return {};
+}
+
+} // namespace
+
+class Tst_WordOps : public QObject {
+    Q_OBJECT
+
+private slots:
+    void randomWalkKeepsCodesAndSquareOfInStep_data() {
+        QTest::addColumn<quint64>("seed");
+        QTest::newRow("seed 1") << quint64(1);
+        QTest::newRow("seed 77") << quint64(77);
+        QTest::newRow("seed 2024") << quint64(2024);
+    }
+    // Random picks, take-outs and spills on a built puzzle. A pick fills the word's lowest empty
+    // position; a refused pick (a word of 30 letters included) changes nothing.
+    void randomWalkKeepsCodesAndSquareOfInStep() {
+        QFETCH(quint64, seed);
+        LetterState sets;
+        sets.takeConstructionHyphens();
+        Construction::Input in;
+        in.quotation = "It's a truth universally acknowledged that a single man in possession of a "
+                       "good fortune must be in want of a wife; well-known as that truth is, it is "
+                       "seldom put to the test by the neighbours of such a man.";
+        in.authorTitle = "Austen Pride";
+        in.quotationCharacters = sets.quotationCharacters();
+        in.seedLetters = sets.seedLetters();
+        RandomSource random(seed);
+        const Construction::Result built = Construction::BuildPuzzle(in, random);
+        QVERIFY2(built.record, qPrintable(built.message));
+        PuzzleRecord rec = *built.record;
+        QCOMPARE(fault(rec), QString());
+
+        std::mt19937 walk(static_cast<unsigned>(seed));
+        auto any = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(walk); };
+        int full = 0;
+        for (int step = 0; step < 4000; ++step) {
+            const int action = any(0, 19);
+            // Picks favour word 1 so that it reaches its 30 letters; 0 and 31 are no words.
+            const int word = action < 12 && any(0, 1) ? 1 : any(0, 31);
+            const bool isWord = word >= 1 && word <= kMaxWords;
+            const QByteArray before = rec.toBytes();
+            if (action < 12) {
+                const int c = any(0, rec.GridWidth + 1), r = any(0, rec.GridHeight + 1);
+                const int lowest = isWord ? lowestEmptyPosition(rec, word) : 0;
+                int p = 0;
+                const WordOps::Pick result = WordOps::pickSquare(rec, c, r, word, &p);
+                if (result == WordOps::Pick::Picked) {
+                    QCOMPARE(p, lowest);
+                    QCOMPARE(int(rec.code(c, r)), p * 100 + word);
+                } else {
+                    QVERIFY(rec.toBytes() == before &&
+                            (result == WordOps::Pick::Ignored || !lowest));
+                }
+                full += result == WordOps::Pick::WordFull;
+            } else if (action < 18) {
+                WordOps::takeLetterOut(rec, word, any(0, 31));
+            } else {
+                const int initial = isWord ? rec.squareOf(100 + word) : 0;
+                WordOps::spill(rec, word);
+                for (int p = 1; isWord && p <= kMaxWordLetters; ++p)
+                    QCOMPARE(int(rec.squareOf(p * 100 + word)), p == 1 ? initial : 0);
+            }
+            const QString wrong = fault(rec);
+            QVERIFY2(wrong.isEmpty(),
+                     qPrintable(QStringLiteral("step %1: %2").arg(step).arg(wrong)));
+        }
+        QVERIFY2(full > 0, "word 1 never reached its 30 letters");
+    }
+
+    void pickFillsTheLowestEmptyPosition() {
+        PuzzleRecord rec = gridOf({"ABCDEFGH"}, {"AAAA...."});
+        int position = 0;
+        QCOMPARE(WordOps::pickSquare(rec, 5, 1, 1, &position), WordOps::Pick::Picked);
+        QCOMPARE(position, 5);
+        QCOMPARE(WordOps::takeLetterOut(rec, 1, 2), (Square{2, 1}));
+        QCOMPARE(WordOps::takeLetterOut(rec, 1, 2), Square{});
+        QCOMPARE(WordOps::pickSquare(rec, 6, 1, 1, &position), WordOps::Pick::Picked);
+        QCOMPARE(position, 2);
+        QCOMPARE(int(rec.squareOf(201)), 601);
+        WordOps::takeLetterOut(rec, 1, 1);
+        QCOMPARE(WordOps::pickSquare(rec, 7, 1, 1, &position), WordOps::Pick::Picked);
+        QCOMPARE(position, 1);
+        QCOMPARE(WordOps::pickSquare(rec, 8, 1, 1, &position), WordOps::Pick::Picked);
+        QCOMPARE(position, 6);
+        QCOMPARE(fault(rec), QString());
+    }
+
+    void ignoredPicks_data() {
+        QTest::addColumn<int>("c");
+        QTest::addColumn<int>("r");
+        QTest::addColumn<int>("word");
+        QTest::newRow("black square") << 4 << 1 << 1;
+        QTest::newRow("apostrophe") << 3 << 1 << 1;
+        QTest::newRow("hyphen") << 5 << 1 << 1;
+        QTest::newRow("square used by another word") << 2 << 1 << 1;
+        QTest::newRow("word 0") << 1 << 1 << 0;
+        QTest::newRow("right of the grid") << 7 << 1 << 1;
+        QTest::newRow("below the grid") << 1 << 2 << 1;
+    }
+    void ignoredPicks() {
+        QFETCH(int, c);
+        QFETCH(int, r);
+        QFETCH(int, word);
+        PuzzleRecord rec = gridOf({"AB'#-C"}, {".B...."});
+        const QByteArray before = rec.toBytes();
+        QCOMPARE(WordOps::pickSquare(rec, c, r, word), WordOps::Pick::Ignored);
+        QCOMPARE(rec.toBytes(), before);
+    }
+
+    void wordLettersStopAtTheFirstGap_data() {
+        QTest::addColumn<QList<int>>("positions"); // position p stands on column p of "ABCDE"
+        QTest::addColumn<QByteArray>("letters");
+        QTest::newRow("whole word") << QList<int>{1, 2, 3, 4, 5} << QByteArray("ABCDE");
+        QTest::newRow("position 3 taken out") << QList<int>{1, 2, 4, 5} << QByteArray("AB");
+        QTest::newRow("initial taken out") << QList<int>{2, 3, 5} << QByteArray("BC");
+        QTest::newRow("no letters") << QList<int>{} << QByteArray();
+    }
+    void wordLettersStopAtTheFirstGap() {
+        QFETCH(QList<int>, positions);
+        QFETCH(QByteArray, letters);
+        PuzzleRecord rec = gridOf({"ABCDE"});
+        for (int p : positions)
+            rec.setCode(p, 1, qint16(p * 100 + 7));
+        QCOMPARE(WordOps::wordLetters(rec, 7), letters);
+    }
+
+    void scanRepeaters_data() {
+        QTest::addColumn<QList<QByteArray>>("grid");
+        QTest::addColumn<QList<QByteArray>>("words");
+        QTest::addColumn<QStringList>("rows");
+        QTest::newRow("two letters of THE, listed once")
+            << QList<QByteArray>{"THE#CAT"} << QList<QByteArray>{"BBA#BBA"}
+            << QStringList{"B.THCA"};
+        QTest::newRow("quotation word split over two grid rows")
+            << QList<QByteArray>{"AN#TH", "EN#OK"} << QList<QByteArray>{"....A", "A...."}
+            << QStringList{"A.HE"};
+        QTest::newRow("neighbouring words across a black square")
+            << QList<QByteArray>{"AN#TH", "EN#OK"} << QList<QByteArray>{".A#A.", "....."}
+            << QStringList{};
+        QTest::newRow("in the order first found, lower-case labels")
+            << QList<QByteArray>{"ABCD#EF", "GH#IJKL"} << QList<QByteArray>{"aaCC#..", "..#.CC."}
+            << QStringList{"aa.AB", "C.CDJK"};
+    }
+    void scanRepeaters() {
+        QFETCH(QList<QByteArray>, grid);
+        QFETCH(QList<QByteArray>, words);
+        QFETCH(QStringList, rows);
+        const PuzzleRecord rec = gridOf(grid, words);
+        QCOMPARE(WordOps::scanRepeaters(rec), rows);
+        // A click on a row selects the word it names.
+        for (const QString& row : rows)
+            QCOMPARE(WordOps::wordLetters(rec, WordOps::wordOfScanRow(row)),
+                     row.section(u'.', 1).toLatin1());
+    }
+
+    void retypeSquare_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("hyphensTakenIn");
+        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("stored"); // 0: nothing stored, the square keeps its X
+        QTest::newRow("q becomes Q") << int('q') << false << 0 << int('Q');
+        QTest::newRow("digit") << int('5') << true << 0 << 0;
+        QTest::newRow("hyphen not taken in") << int('-') << false << 0 << 0;
+        QTest::newRow("hyphen taken in") << int('-') << true << 0 << int('-');
+        QTest::newRow("apostrophe taken in") << int('\'') << true << 0 << int('\'');
+        QTest::newRow("E acute in French") << 0xC9 << false << 1 << 0xC9;
+        QTest::newRow("E acute in English") << 0xC9 << false << 0 << 0;
+        QTest::newRow("e acute is not upper-cased") << 0xE9 << false << 1 << 0;
+    }
+    void retypeSquare() {
+        QFETCH(int, key);
+        QFETCH(bool, hyphensTakenIn);
+        QFETCH(int, language);
+        QFETCH(int, stored);
+        LetterState sets;
+        sets.loadLanguage(language);
+        if (hyphensTakenIn)
+            sets.takeGridHyphens();
+        PuzzleRecord rec = gridOf({"AXB"});
+        QCOMPARE(WordOps::retypeSquare(rec, 2, 1, quint8(key), WordOps::gridKeySet(sets)),
+                 stored != 0);
+        QCOMPARE(int(rec.letter(2, 1)), stored ? stored : int('X'));
+        QCOMPARE(int(rec.code(2, 1)), int(CodeFree));
+    }
+
+    // letters, words and vowels in a 31 x 12 grid; the other letters are consonants and the
+    // squares left over alternate black, hyphen and apostrophe.
+    void statistics_data() {
+        QTest::addColumn<int>("letters");
+        QTest::addColumn<int>("words");
+        QTest::addColumn<int>("vowels");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("ratio 13")
+            << 312 << 24 << 120
+            << "312 letters  /  24 acrostic words  /  13 letters per acrostic word  /  "
+               "120 vowels  /  192 consonants";
+        QTest::newRow("12.5 rounds to 12")
+            << 300 << 24 << 100
+            << "300 letters  /  24 acrostic words  /  12 letters per acrostic "
+               "word  /  100 vowels  /  200 consonants";
+        QTest::newRow("13.5 rounds to 14")
+            << 324 << 24 << 0
+            << "324 letters  /  24 acrostic words  /  14 letters per acrostic "
+               "word  /  0 vowels  /  324 consonants";
+        QTest::newRow("no words, ratio 0")
+            << 5 << 0 << 5
+            << "5 letters  /  0 acrostic words  /  0 letters per acrostic word  "
+               "/  5 vowels  /  0 consonants";
+    }
+    void statistics() {
+        QFETCH(int, letters);
+        QFETCH(int, words);
+        QFETCH(int, vowels);
+        QFETCH(QString, text);
+        PuzzleRecord rec = PuzzleRecord::zeroed();
+        rec.ClearPuzzle(31, 12, "Ann Example");
+        const QByteArray vowelCycle = "AEIOUY", consonantCycle = "BCDFGHJKLMNPQRSTVWXZ",
+                         other = "#-'";
+        for (int i = 0; i < 31 * 12; ++i) {
+            const int c = i % 31 + 1, r = i / 31 + 1;
+            const char ch = i < vowels    ? vowelCycle[i % 6]
+                            : i < letters ? consonantCycle[i % 20]
+                                          : other[i % 3];
+            rec.letter(c, r) = ch == '#' ? BlackSquare : quint8(ch);
+            // Each word gets its initial and a second letter; only initials count as words.
+            if (i < words)
+                rec.setCode(c, r, qint16(100 + i + 1));
+            else if (i < 2 * words)
+                rec.setCode(c, r, qint16(200 + i - words + 1));
+        }
+        QCOMPARE(PuzzleStatistics(rec), text);
+    }
+};
+
+QTEST_GUILESS_MAIN(Tst_WordOps)
+#include "tst_wordops.moc"
