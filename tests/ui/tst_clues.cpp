@@ -2,6 +2,7 @@
 // the specifications window and which editing windows show when.
 #include "ScriptedDialogs.h"
 #include "TestEnv.h"
+#include "TestPuzzles.h"
 #include "app/AppContext.h"
 #include "app/DesktopServices.h"
 #include "app/TIxv7MainForm.h"
@@ -31,15 +32,7 @@
 #include <QtTest>
 
 namespace {
-class NoDesktop : public DesktopServices {
-public:
-    bool openUrl(const QUrl&) override { return false; }
-};
 
-// "Emerson Trail" seeds 12 words.
-const QByteArray kQuotation =
-    "The only way to have a friend is to be one. Do not go where the path may lead, "
-    "go instead where there is no path and leave a trail.";
 const QByteArray kInitials = "EMERSONTRAIL";
 
 QString clueOf(int word) {
@@ -55,7 +48,7 @@ class Tst_Clues : public QObject {
     std::unique_ptr<AppContext> ctx;
     ScriptedDialogs dialogs;
     RecordingSounds sounds;
-    NoDesktop desktop;
+    RecordingDesktop desktop;
     std::unique_ptr<TIxv7MainForm> form;
     QString file;
     QString word1Letters; // word A: 12 letters
@@ -133,14 +126,7 @@ private slots:
         QFile::remove(TestEnv::settingsPath());
         dir = std::make_unique<QTemporaryDir>();
         file = dir->filePath(QStringLiteral("Emerson.ixv"));
-        LetterState sets;
-        Construction::Input in;
-        in.quotation = kQuotation;
-        in.authorTitle = "Emerson Trail";
-        in.quotationCharacters = sets.quotationCharacters();
-        in.seedLetters = sets.seedLetters();
-        RandomSource random(5);
-        PuzzleRecord r = *Construction::BuildPuzzle(in, random).record;
+        PuzzleRecord r = emersonPuzzle();
         QList<Square> free = freeSquares(r);
         word1Letters = letterAt(r, r.LocateCode(101));
         for (int i = 0; i < 11; ++i) {

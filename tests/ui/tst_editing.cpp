@@ -2,6 +2,7 @@
 // author-title strip, quote editing, the repeater scan, the letter box, Spill and F8.
 #include "ScriptedDialogs.h"
 #include "TestEnv.h"
+#include "TestPuzzles.h"
 #include "app/AppContext.h"
 #include "app/DesktopServices.h"
 #include "app/TIxv7MainForm.h"
@@ -25,15 +26,7 @@
 #include <QtTest>
 
 namespace {
-class NoDesktop : public DesktopServices {
-public:
-    bool openUrl(const QUrl&) override { return false; }
-};
 
-// 99 letters, 45 of them vowels; "Emerson Trail" seeds 12 words.
-const QByteArray kQuotation =
-    "The only way to have a friend is to be one. Do not go where the path may lead, "
-    "go instead where there is no path and leave a trail.";
 
 } // namespace
 
@@ -44,7 +37,7 @@ class Tst_Editing : public QObject {
     std::unique_ptr<TIxvProcs> procs;
     std::unique_ptr<AppContext> ctx;
     ScriptedDialogs dialogs;
-    NoDesktop desktop;
+    RecordingDesktop desktop;
     std::unique_ptr<TIxv7MainForm> form;
     QString file;
 
@@ -120,14 +113,7 @@ private slots:
         QFile::remove(TestEnv::settingsPath());
         dir = std::make_unique<QTemporaryDir>();
         file = dir->filePath(QStringLiteral("Emerson.ixv"));
-        LetterState sets;
-        Construction::Input in;
-        in.quotation = kQuotation;
-        in.authorTitle = "Emerson Trail";
-        in.quotationCharacters = sets.quotationCharacters();
-        in.seedLetters = sets.seedLetters();
-        RandomSource random(5);
-        PuzzleFile::SavePuzzle(file, *Construction::BuildPuzzle(in, random).record);
+        PuzzleFile::SavePuzzle(file, emersonPuzzle());
         procs = std::make_unique<TIxvProcs>(
             std::make_unique<SettingsStore>(TestEnv::settingsPath()), ScreenMetrics{});
         procs->setDialogs(&dialogs);

@@ -1,5 +1,6 @@
 #include "ScriptedDialogs.h"
 #include "TestEnv.h"
+#include "TestPuzzles.h"
 #include "app/AppContext.h"
 #include "app/DesktopServices.h"
 #include "app/StatusPanels.h"
@@ -24,14 +25,6 @@
 #include <QtTest>
 
 namespace {
-class RecordingDesktop : public DesktopServices {
-public:
-    QList<QUrl> opened;
-    bool openUrl(const QUrl& url) override {
-        opened << url;
-        return true;
-    }
-};
 
 // A small puzzle, told apart from others by its grid width.
 QByteArray puzzleBytes(int width) {
