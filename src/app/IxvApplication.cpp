@@ -1,4 +1,5 @@
 #include "IxvApplication.h"
+#include "AppTitle.h"
 
 #include "Dialogs.h"
 #include "Errors.h"
@@ -18,7 +19,7 @@ bool IxvApplication::notify(QObject* receiver, QEvent* event) {
 
 void IxvApplication::showErrorReport(const QString& text) {
     if (m_dialogs)
-        m_dialogs->error(activeWindow(), QStringLiteral("Ixenvar 7 Demo"), text);
+        m_dialogs->error(activeWindow(), applicationTitle(), text);
     else
         qWarning("%s", qPrintable(text));
 }

@@ -1,4 +1,5 @@
 #include "TIxv7MainForm.h"
+#include "AppTitle.h"
 
 #include "AppContext.h"
 #include "Dialogs.h"
@@ -52,7 +53,7 @@ TIxv7MainForm::TIxv7MainForm(AppContext& ctx, DesktopServices& desktop, QStringL
 TIxv7MainForm::~TIxv7MainForm() = default;
 
 void TIxv7MainForm::FormCreate() {
-    setWindowTitle(QStringLiteral("Ixenvar 7 Demo"));
+    setWindowTitle(applicationTitle());
     setWindowIcon(QIcon(QStringLiteral(":/icons/ixenvar.svg")));
     QFont font(QStringLiteral("Tahoma"));
     font.setPixelSize(11);
@@ -287,7 +288,7 @@ HelpWindow* TIxv7MainForm::helpWindow() const {
 
 void TIxv7MainForm::XMLBtnClick() {
     m_ctx.procs.dialogs()->information(
-        this, QStringLiteral("Ixenvar 7 Demo"),
+        this, applicationTitle(),
         QStringLiteral("Standard acrostic XML format is currently unavailable"));
 }
 

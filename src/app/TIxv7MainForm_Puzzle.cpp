@@ -1,6 +1,7 @@
 // The main window's handling of the open puzzle: open, create, save, revert and the start-up
 // opening.
 #include "AppContext.h"
+#include "AppTitle.h"
 #include "Dialogs.h"
 #include "Errors.h"
 #include "TIxv7MainForm.h"
@@ -237,7 +238,7 @@ bool TIxv7MainForm::openAtStartup(const QString& file, bool reportFailure) {
     } catch (const IxvError& e) {
         m_ctx.CurrentFile.clear();
         if (reportFailure)
-            m_ctx.procs.dialogs()->error(this, QStringLiteral("Ixenvar 7 Demo"), e.message());
+            m_ctx.procs.dialogs()->error(this, applicationTitle(), e.message());
         return false;
     }
 }

@@ -1,4 +1,5 @@
 #include "AppContext.h"
+#include "AppTitle.h"
 #include "IxvApplication.h"
 #include "QtDesktopServices.h"
 #include "QtDialogs.h"
@@ -25,8 +26,7 @@ int main(int argc, char** argv) {
     clock.start();
     IxvApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Tamberlin32"));
-    QCoreApplication::setApplicationName(QStringLiteral("Ixenvar 7 Demo"));
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Ixenvar 7 Demo"));
+    QCoreApplication::setApplicationName(QStringLiteral("ixenvar"));
     QGuiApplication::setDesktopFileName(QStringLiteral("ixenvar"));
     QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/ixenvar.svg")));
 
@@ -40,9 +40,8 @@ int main(int argc, char** argv) {
     QtDesktopServices desktop;
     app.setDialogs(&dialogs);
     auto store = std::make_unique<SettingsStore>(SettingsStore::defaultPath());
-    store->setDamageNotifier([&dialogs](const QString& text) {
-        dialogs.warning(nullptr, QStringLiteral("Ixenvar 7 Demo"), text);
-    });
+    store->setDamageNotifier(
+        [&dialogs](const QString& text) { dialogs.warning(nullptr, applicationTitle(), text); });
     TIxvProcs procs(std::move(store), readScreenMetrics());
     procs.setDialogs(&dialogs);
     AppContext ctx(procs);

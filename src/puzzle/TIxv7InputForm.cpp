@@ -1,4 +1,5 @@
 #include "TIxv7InputForm.h"
+#include "app/AppTitle.h"
 
 #include "app/AppContext.h"
 #include "app/CodepageEdits.h"
@@ -298,7 +299,7 @@ bool TIxv7InputForm::BuildPuzzle() {
     if (!result.record) {
         m_ctx.procs.PlayWarningSound();
         if (m_ctx.procs.dialogs())
-            m_ctx.procs.dialogs()->information(this, QStringLiteral("Ixenvar"), result.message);
+            m_ctx.procs.dialogs()->information(this, applicationTitle(), result.message);
         return false;
     }
     m_built = std::move(result.record);
