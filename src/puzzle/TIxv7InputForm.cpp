@@ -89,6 +89,7 @@ TIxv7InputForm::TIxv7InputForm(AppContext& ctx, const QString& newFileName, QWid
     QuoteMemo = new CodepageTextEdit(this);
     QuoteMemo->setObjectName(QStringLiteral("QuoteMemo"));
     QuoteMemo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    QuoteMemo->setTabChangesFocus(true); // Tab moves on to the author-title line
     QuoteMemo->installEventFilter(this);
 
     AcrosticEdit = new QLineEdit(this);
