@@ -32,3 +32,19 @@ public:
         return true;
     }
 };
+
+#include "TestEnv.h"
+#include "app/TIxvProcs.h"
+
+#include <QFile>
+
+// The application data module over an empty settings store, answering through the test's
+// dialogs and sounds.
+inline std::unique_ptr<TIxvProcs> freshProcs(Dialogs* dialogs, SoundEffects* sounds = nullptr) {
+    QFile::remove(TestEnv::settingsPath());
+    auto procs = std::make_unique<TIxvProcs>(
+        std::make_unique<SettingsStore>(TestEnv::settingsPath()), ScreenMetrics{});
+    procs->setDialogs(dialogs);
+    procs->setSounds(sounds);
+    return procs;
+}

@@ -123,7 +123,6 @@ private slots:
     void initTestCase() { TIxvProcs::setWaitScale(0.01); }
 
     void init() {
-        QFile::remove(TestEnv::settingsPath());
         dir = std::make_unique<QTemporaryDir>();
         file = dir->filePath(QStringLiteral("Emerson.ixv"));
         PuzzleRecord r = emersonPuzzle();
@@ -141,10 +140,7 @@ private slots:
         for (int w = 1; w <= 12; ++w)
             r.clue(w).assign(clueOf(w).toLatin1());
         PuzzleFile::SavePuzzle(file, r);
-        procs = std::make_unique<TIxvProcs>(
-            std::make_unique<SettingsStore>(TestEnv::settingsPath()), ScreenMetrics{});
-        procs->setDialogs(&dialogs);
-        procs->setSounds(&sounds);
+        procs = freshProcs(&dialogs, &sounds);
         ctx = std::make_unique<AppContext>(*procs);
         dialogs = ScriptedDialogs();
         sounds.played.clear();

@@ -110,13 +110,10 @@ private slots:
     void initTestCase() { TIxvProcs::setWaitScale(0.01); }
 
     void init() {
-        QFile::remove(TestEnv::settingsPath());
         dir = std::make_unique<QTemporaryDir>();
         file = dir->filePath(QStringLiteral("Emerson.ixv"));
         PuzzleFile::SavePuzzle(file, emersonPuzzle());
-        procs = std::make_unique<TIxvProcs>(
-            std::make_unique<SettingsStore>(TestEnv::settingsPath()), ScreenMetrics{});
-        procs->setDialogs(&dialogs);
+        procs = freshProcs(&dialogs);
         ctx = std::make_unique<AppContext>(*procs);
         dialogs = ScriptedDialogs();
     }

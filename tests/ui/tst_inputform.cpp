@@ -1,5 +1,6 @@
 #include "ScriptedDialogs.h"
 #include "TestEnv.h"
+#include "TestPuzzles.h"
 #include "app/AppContext.h"
 #include "app/CodepageEdits.h"
 #include "app/FontAvailability.h"
@@ -42,11 +43,7 @@ class Tst_InputForm : public QObject {
 
 private slots:
     void init() {
-        QFile::remove(TestEnv::settingsPath());
-        procs = std::make_unique<TIxvProcs>(std::make_unique<SettingsStore>(TestEnv::settingsPath()),
-                                            ScreenMetrics{});
-        procs->setDialogs(&dialogs);
-        procs->setSounds(&sounds);
+        procs = freshProcs(&dialogs, &sounds);
         ctx = std::make_unique<AppContext>(*procs);
         dialogs = ScriptedDialogs();
         sounds.played.clear();

@@ -116,16 +116,12 @@ private slots:
     void initTestCase() { TIxvProcs::setWaitScale(0.01); }
 
     void init() {
-        QFile::remove(TestEnv::settingsPath());
         QFile::remove(History(TIxvProcs::SpecialFolderPath(26)).filePath());
         dir = std::make_unique<QTemporaryDir>();
         writeFile("A.ixv", puzzleBytes(10));
         writeFile("B.ixv", puzzleBytes(12));
         writeFile("bad.ixv", QByteArray(100, 'x'));
-        procs = std::make_unique<TIxvProcs>(
-            std::make_unique<SettingsStore>(TestEnv::settingsPath()), ScreenMetrics{});
-        procs->setDialogs(&dialogs);
-        procs->setSounds(&sounds);
+        procs = freshProcs(&dialogs, &sounds);
         ctx = std::make_unique<AppContext>(*procs);
         dialogs = ScriptedDialogs();
         sounds.played.clear();
