@@ -95,6 +95,7 @@ private:
     void updateEnabledButtons();
     void createEditingWindows();
     void setCluesButton(bool cluesShown);
+    void takeConstructorName();
 
     AppContext& m_ctx;
     DesktopServices& m_desktop;

@@ -119,24 +119,28 @@ void TIxv7MainForm::CreateNewBtnClick() {
     ShowOpenedPuzzle();
 }
 
+// The name typed in "By:", without surrounding blanks and control characters, goes into the
+// puzzle when it is saved.
+void TIxv7MainForm::takeConstructorName() {
+    if (!m_editors.tool)
+        return;
+    QString name = m_editors.tool->ByEd->text();
+    auto blank = [](QChar ch) { return ch.isSpace() || ch.category() == QChar::Other_Control; };
+    while (!name.isEmpty() && blank(name.front()))
+        name.remove(0, 1);
+    while (!name.isEmpty() && blank(name.back()))
+        name.chop(1);
+    const QByteArray bytes = Codepage::fromUnicodeLossy(name).left(kMaxStringLength);
+    if (bytes != m_ctx.puzzle.ConstructorName.bytes())
+        m_ctx.puzzle.ConstructorName.assign(bytes);
+}
+
 void TIxv7MainForm::SaveBtnClick() {
     if (!m_ctx.puzzleOpen()) {
         FlashNoPuzzle();
         return;
     }
-    // The name typed in "By:" goes into the puzzle when it is saved.
-    if (m_editors.tool) {
-        QString name = m_editors.tool->ByEd->text();
-        while (!name.isEmpty() &&
-               (name.front().isSpace() || name.front().category() == QChar::Other_Control))
-            name.remove(0, 1);
-        while (!name.isEmpty() &&
-               (name.back().isSpace() || name.back().category() == QChar::Other_Control))
-            name.chop(1);
-        const QByteArray bytes = Codepage::fromUnicodeLossy(name).left(kMaxStringLength);
-        if (bytes != m_ctx.puzzle.ConstructorName.bytes())
-            m_ctx.puzzle.ConstructorName.assign(bytes);
-    }
+    takeConstructorName();
     m_ctx.SavePuzzle(m_ctx.CurrentFile);
     TIxv7OutputForm progress(QStringLiteral("Saving current puzzle ..."), this);
     progress.show();
@@ -160,6 +164,7 @@ void TIxv7MainForm::SaveAsBtnClick() {
                                QFileInfo(m_ctx.CurrentFile).fileName()));
     if (fileName.isEmpty())
         return;
+    takeConstructorName();
     m_ctx.SavePuzzle(fileName);
     m_ctx.CurrentFile = fileName;
     Settings::writeText(m_ctx.procs, Settings::CurrentPuzzle, fileName);
