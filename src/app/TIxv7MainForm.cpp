@@ -112,12 +112,12 @@ void TIxv7MainForm::FormCreate() {
 
     SaveAction = new QAction(QStringLiteral("Save"), this);
     SaveAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    SaveAction->setShortcutContext(Qt::ApplicationShortcut);
+    SaveAction->setShortcutContext(Qt::WindowShortcut);
     connect(SaveAction, &QAction::triggered, this, &TIxv7MainForm::SaveBtnClick);
     addAction(SaveAction);
     SpillAction = new QAction(QStringLiteral("Spill"), this);
     SpillAction->setShortcut(QKeySequence(Qt::Key_F8));
-    SpillAction->setShortcutContext(Qt::ApplicationShortcut);
+    SpillAction->setShortcutContext(Qt::WindowShortcut);
     connect(SpillAction, &QAction::triggered, this, &TIxv7MainForm::SpillActionExecute);
     addAction(SpillAction);
 
