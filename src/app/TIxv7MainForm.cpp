@@ -3,6 +3,7 @@
 
 #include "AppContext.h"
 #include "Dialogs.h"
+#include "Errors.h"
 #include "HelpWindow.h"
 #include "MainToolBars.h"
 #include "TIxv7AboutForm.h"
@@ -256,21 +257,15 @@ void TIxv7MainForm::placeWindow() {
 }
 
 void TIxv7MainForm::closeEvent(QCloseEvent* event) {
-    // FormCloseQuery: unsaved changes are saved, dropped or keep the program running.
-    if (m_ctx.Edited()) {
-        switch (m_ctx.procs.dialogs()->askYesNoCancel(
-            this, QStringLiteral("Attention"),
-            QStringLiteral("Puzzle has changed. Save current changes?"))) {
-        case Dialogs::Answer::Yes:
-            m_ctx.SavePuzzle(m_ctx.CurrentFile);
-            break;
-        case Dialogs::Answer::No:
-            m_ctx.SetEdited(false);
-            break;
-        default:
-            event->ignore();
+    // FormCloseQuery: unsaved changes are saved, dropped or keep the program running. The
+    // event stays refused until then, so a save that fails keeps the program and the work.
+    event->ignore();
+    try {
+        if (m_ctx.Edited() && !AskSaveChanges())
             return;
-        }
+    } catch (const IxvError& e) {
+        m_ctx.procs.dialogs()->error(this, applicationTitle(), e.message());
+        return;
     }
     // FormClose: the help viewer goes with the program.
     if (m_help)

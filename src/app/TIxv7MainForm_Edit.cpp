@@ -74,7 +74,7 @@ void TIxv7MainForm::LettersBtnClick() {
 }
 
 void TIxv7MainForm::SpillBtnClick() {
-    if (m_ctx.SelectedWord == 0)
+    if (m_ctx.SelectedWord == 0 || !m_ctx.puzzleOpen())
         return;
     WordOps::spill(m_ctx.puzzle, m_ctx.SelectedWord);
     m_editors.repaintGrid();

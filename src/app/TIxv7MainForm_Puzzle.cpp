@@ -58,6 +58,7 @@ bool TIxv7MainForm::AskSaveChanges() {
         this, QStringLiteral("Attention"),
         QStringLiteral("Puzzle has changed. Save current changes?"))) {
     case Dialogs::Answer::Yes:
+        takeConstructorName(); // the name typed in "By:" is part of the changes
         m_ctx.SavePuzzle(m_ctx.CurrentFile);
         return true;
     case Dialogs::Answer::No:
@@ -235,17 +236,18 @@ void TIxv7MainForm::ShowOpenedPuzzle() {
 // Opens a puzzle at start-up. A failure leaves no puzzle open, so that a later Save can never
 // write over the file that failed to load.
 bool TIxv7MainForm::openAtStartup(const QString& file, bool reportFailure) {
-    m_ctx.CurrentFile = file;
     try {
         m_ctx.LoadPuzzle(file);
-        ShowOpenedPuzzle();
-        return true;
     } catch (const IxvError& e) {
         m_ctx.CurrentFile.clear();
         if (reportFailure)
             m_ctx.procs.dialogs()->error(this, applicationTitle(), e.message());
         return false;
     }
+    m_ctx.CurrentFile = file;
+    m_ctx.SetEdited(false);
+    ShowOpenedPuzzle();
+    return true;
 }
 
 void TIxv7MainForm::StartupOpening() {

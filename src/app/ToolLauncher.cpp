@@ -227,7 +227,12 @@ bool ToolLauncher::LaunchTool(const QString& commandLine) {
     }
     if (x11) {
         m_window = firstWindowOn(x11.get(), m_pid);
-        return m_window != 0;
+        if (m_window != 0)
+            return true;
     }
-    return running(m_pid);
+    // Where no X server can be asked, or the program may have opened its window on Wayland,
+    // a program still running after the wait counts as found.
+    if (!x11 || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return running(m_pid);
+    return false;
 }

@@ -185,7 +185,7 @@ int runShow(const QStringList& args) {
         return usage();
     PuzzleRecord rec;
     try {
-        rec = PuzzleFile::LoadPuzzle(args[0]);
+        rec = PuzzleFile::ReadPuzzle(args[0]);
     } catch (const IoError&) {
         return refuse(QStringLiteral("Puzzle not in Ixenvar format or is corrupt."));
     }

@@ -48,15 +48,25 @@ QString validate(const PuzzleRecord& rec) {
     return {};
 }
 
-PuzzleRecord LoadPuzzle(const QString& fileName) {
+namespace {
+PuzzleRecord readFrom(const QString& fileName, QIODevice::OpenMode mode) {
     QFile file(fileName);
-    // Opened for writing too: a puzzle that cannot be saved back is not opened.
-    if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
+    if (!file.open(mode | QIODevice::ExistingOnly))
         throw IoError(fileName, file.errorString());
     const QByteArray bytes = file.read(sizeof(PuzzleRecord));
     if (file.error() != QFileDevice::NoError)
         throw IoError(fileName, file.errorString());
     return fromFileBytes(bytes, fileName);
+}
+} // namespace
+
+// Opened for writing too: a puzzle that cannot be saved back is not opened for editing.
+PuzzleRecord LoadPuzzle(const QString& fileName) {
+    return readFrom(fileName, QIODevice::ReadWrite);
+}
+
+PuzzleRecord ReadPuzzle(const QString& fileName) {
+    return readFrom(fileName, QIODevice::ReadOnly);
 }
 
 PuzzleRecord fromFileBytes(const QByteArray& bytes, const QString& fileName) {

@@ -11,6 +11,8 @@ namespace PuzzleFile {
 // that cannot be opened for reading and writing, or content that would lead any index outside
 // the record raises IoError (PuzzleFormatError for the content).
 PuzzleRecord LoadPuzzle(const QString& fileName);
+// The same checks on a file that is only read (for showing a puzzle, not editing it).
+PuzzleRecord ReadPuzzle(const QString& fileName);
 
 // The record held by the bytes of a file (its first 11519 bytes), with LoadPuzzle's checks;
 // fileName only names the file in the error.

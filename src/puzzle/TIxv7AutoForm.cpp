@@ -227,6 +227,11 @@ TIxv7AutoForm::TIxv7AutoForm(AppContext& ctx, EditorSet& editors, QWidget* paren
     ClueList->setItemDelegate(new ClueDelegate(ClueList));
     ClueList->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     connect(ClueList, &QListWidget::itemClicked, this, [this] { ClueListMouseUp(1); });
+    // Moving through the list with the keyboard selects the word as a click does.
+    connect(ClueList, &QListWidget::currentRowChanged, this, [this] {
+        if (ClueList->hasFocus())
+            ClueListMouseUp(1);
+    });
     setClientSize(784, 262);
     layOut();
 }
@@ -288,6 +293,7 @@ void TIxv7AutoForm::FillClueList() {
             break;
     }
     ClueList->setCurrentRow(-1);
+    m_loadedRow = -1;
 }
 
 void TIxv7AutoForm::reloadClues() {
@@ -302,8 +308,10 @@ void TIxv7AutoForm::selectRow(int row) {
 
 void TIxv7AutoForm::loadRowClue() {
     const int row = ClueList->currentRow();
-    if (row >= 0)
-        DefEdit->setText(Codepage::toUnicode(m_ctx.puzzle.clue(row + 1).bytes()));
+    if (row < 0)
+        return;
+    m_loadedRow = row;
+    DefEdit->setText(Codepage::toUnicode(m_ctx.puzzle.clue(row + 1).bytes()));
 }
 
 void TIxv7AutoForm::ClueListMouseUp(int x) {
@@ -332,9 +340,11 @@ void TIxv7AutoForm::ShowWordLabels() {
         NumLbl->setText(QStringLiteral("Acrostic Clue ") + WordLabel(w));
 }
 
+// The field always belongs to the word whose clue was last loaded into it, whichever row the
+// list's cursor has moved to since.
 void TIxv7AutoForm::DefEditChange(const QString& text) {
-    const int row = ClueList->currentRow();
-    if (row < 0)
+    const int row = m_loadedRow;
+    if (row < 0 || row >= ClueList->count())
         return;
     const QByteArray bytes = Codepage::fromUnicodeLossy(text);
     if (bytes == m_ctx.puzzle.clue(row + 1).bytes())

@@ -80,4 +80,5 @@ private:
     EditorSet& m_editors;
     QWidget* m_body = nullptr;
     QPointer<TCharMap7Form> m_charMap;
+    int m_loadedRow = -1; // the row whose clue the field holds
 };

@@ -95,7 +95,13 @@ void TIxv7TitleForm::FormMouseUp(const QPoint& pos) {
     const int s = TitleSquare;
     const int x = pos.x();
     const int y = pos.y();
-    if (y <= s && x <= s * wordCount + 1 && wordCount > 0) {
+    if (x < 0 || y < 0) {
+        // Released outside the window after a drag: as anywhere else.
+        if (m_ctx.SelectedWord != 0) {
+            m_ctx.SelectedWord = 0;
+            m_editors.repaintGrid();
+        }
+    } else if (y <= s && x <= s * wordCount + 1 && wordCount > 0) {
         m_ctx.SelectedWord = qMin(x / s + 1, wordCount);
         m_editors.repaintGrid();
         if (m_editors.clueWindowShown()) {

@@ -167,6 +167,17 @@ private slots:
         QCOMPARE(form->MsgBar->panelText(2), QStringLiteral("EDITED"));
     }
 
+    // The field belongs to the word whose clue it shows, even after the list's cursor moved
+    // on without loading another clue.
+    void fieldKeepsItsWord() {
+        showForm();
+        openClues();
+        clues()->ClueList->setCurrentRow(1); // moved without loading B's clue
+        type(clues()->DefEdit, QStringLiteral("?"));
+        QCOMPARE(rec().clue(1).bytes(), QByteArray("Clue A?"));
+        QCOMPARE(rec().clue(2).bytes(), QByteArray("Clue B"));
+    }
+
     void fieldLimits_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("clipboard");

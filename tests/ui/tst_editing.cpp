@@ -25,10 +25,7 @@
 #include <QToolButton>
 #include <QtTest>
 
-namespace {
-
-
-} // namespace
+namespace {} // namespace
 
 class Tst_Editing : public QObject {
     Q_OBJECT
@@ -243,6 +240,7 @@ private slots:
         QTest::newRow("closing border line of the last word") << "border" << 12;
         QTest::newRow("right of the last word") << "right" << 0;
         QTest::newRow("between the rows") << "between" << 0;
+        QTest::newRow("released left of the window after a drag") << "outside" << 0;
     }
     void wordRow() {
         QFETCH(QString, where);
@@ -251,11 +249,15 @@ private slots:
         selectWord(5);
         QCOMPARE(ctx->SelectedWord, 5);
         const int s = title()->TitleSquare;
-        const QPoint p = where == "first"    ? QPoint(s / 2, s / 2)
-                         : where == "border" ? QPoint(12 * s + 1, s / 2)
-                         : where == "right"  ? QPoint(12 * s + s / 2, s / 2)
-                                             : QPoint(s / 2, s + 3);
-        click(title()->canvas(), p);
+        const QPoint p = where == "first"     ? QPoint(s / 2, s / 2)
+                         : where == "border"  ? QPoint(12 * s + 1, s / 2)
+                         : where == "right"   ? QPoint(12 * s + s / 2, s / 2)
+                         : where == "outside" ? QPoint(-5 * s, s / 2)
+                                              : QPoint(s / 2, s + 3);
+        if (where == "outside")
+            title()->FormMouseUp(p); // a release that started inside the window
+        else
+            click(title()->canvas(), p);
         QCOMPARE(ctx->SelectedWord, selected);
         QVERIFY(!ctx->Edited());
     }

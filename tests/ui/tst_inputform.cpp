@@ -23,7 +23,7 @@ void typeText(QWidget* widget, const QString& text) {
 const QString kQuotation = QStringLiteral(
     "The only way to have a friend is to be one. Do not go where the path may lead, go instead "
     "where there is no path and leave a trail.");
-}
+} // namespace
 
 class Tst_InputForm : public QObject {
     Q_OBJECT
@@ -33,7 +33,8 @@ class Tst_InputForm : public QObject {
     ScriptedDialogs dialogs;
     RecordingSounds sounds;
 
-    std::unique_ptr<TIxv7InputForm> openForm(const QString& file = QStringLiteral("/tmp/my puzzle.ixv")) {
+    std::unique_ptr<TIxv7InputForm>
+    openForm(const QString& file = QStringLiteral("/tmp/my puzzle.ixv")) {
         auto form = std::make_unique<TIxv7InputForm>(*ctx, file);
         form->show();
         if (!QTest::qWaitForWindowExposed(form.get()))
@@ -52,9 +53,12 @@ private slots:
     void caption_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("lower case") << "/home/a/untitled.ixv" << "Quotation and Author-Title of UNTITLED";
-        QTest::newRow("accents kept") << "/x/café au lait.ixv" << "Quotation and Author-Title of CAFé AU LAIT";
-        QTest::newRow("only the name") << "/Docs/Acrostics/Sunday 12.ixv" << "Quotation and Author-Title of SUNDAY 12";
+        QTest::newRow("lower case") << "/home/a/untitled.ixv"
+                                    << "Quotation and Author-Title of UNTITLED";
+        QTest::newRow("accents kept") << "/x/café au lait.ixv"
+                                      << "Quotation and Author-Title of CAFé AU LAIT";
+        QTest::newRow("only the name") << "/Docs/Acrostics/Sunday 12.ixv"
+                                       << "Quotation and Author-Title of SUNDAY 12";
     }
     void caption() {
         QFETCH(QString, file);
@@ -115,7 +119,8 @@ private slots:
         const QStringList rows = form->QuoteMemo->toPlainText().split(u'\n');
         QCOMPARE(rows.size(), 8);
         QCOMPARE(rows.first(), QStringLiteral("THE·ONLY·WAY·TO·"));
-        QCOMPARE(form->AcrosticEdit->text(), QStringLiteral("EMERSONTRAIL").leftJustified(31, u' '));
+        QCOMPARE(form->AcrosticEdit->text(),
+                 QStringLiteral("EMERSONTRAIL").leftJustified(31, u' '));
         if (qEnvironmentVariableIsSet("IXV_SCREENSHOT_DIR"))
             form->grab().save(qEnvironmentVariable("IXV_SCREENSHOT_DIR") + "/inputform.png");
 
@@ -135,16 +140,28 @@ private slots:
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QStringList>("sounds");
-        QTest::newRow("no quotation") << "" << "Emerson" << false << "10" << "attention"
-                                      << "Please Input the Source Quotation!" << QStringList{"attention"};
-        QTest::newRow("blank author-title") << kQuotation << "   " << false << "10" << "attention"
-                                            << "Please Input the Author-Title Line!" << QStringList{"attention"};
-        QTest::newRow("spaces are a quotation") << "   " << "A" << false << "10" << "information"
+        QTest::newRow("no quotation")
+            << ""
+            << "Emerson" << false << "10"
+            << "attention"
+            << "Please Input the Source Quotation!" << QStringList{"attention"};
+        QTest::newRow("blank author-title")
+            << kQuotation << "   " << false << "10"
+            << "attention"
+            << "Please Input the Author-Title Line!" << QStringList{"attention"};
+        QTest::newRow("spaces are a quotation")
+            << "   "
+            << "A" << false << "10"
+            << "information"
             << "The Author-Title line contains the letter A that does not appear in the Quotation. "
-               "Please correct the Author-Title line or cancel construction." << QStringList{"warning"};
-        QTest::newRow("manual width not a number") << kQuotation << "Emerson" << true << "1x" << "information"
-            << "The grid width must be a whole number from 10 to 31. Please adjust the grid size or "
-               "cancel construction." << QStringList{"warning"};
+               "Please correct the Author-Title line or cancel construction."
+            << QStringList{"warning"};
+        QTest::newRow("manual width not a number") << kQuotation << "Emerson" << true << "1x"
+                                                   << "information"
+                                                   << "The grid width must be a whole number from "
+                                                      "10 to 31. Please adjust the grid size or "
+                                                      "cancel construction."
+                                                   << QStringList{"warning"};
     }
     void refusals() {
         QFETCH(QString, quotation);

@@ -345,6 +345,32 @@ private slots:
         }
     }
 
+    // Saving on the way out takes the name typed in "By:"; a save that fails keeps the program
+    // running with the changes still marked.
+    void closingSavesOrStays() {
+        showForm();
+        openPuzzle("A.ixv");
+        form->editors().tool->ByEd->setText(QStringLiteral("Zed Quill"));
+        editPuzzle();
+        dialogs.answers << Dialogs::Answer::Yes << Dialogs::Answer::Yes;
+        QVERIFY(QFile::remove(path("A.ixv")) && dir->remove()); // nowhere to save to
+        form->close();
+        QCOMPARE(dialogs.shown.last().kind, QStringLiteral("error"));
+        QVERIFY(form->isVisible());
+        QVERIFY(ctx->Edited());
+        QVERIFY(QDir().mkpath(dir->path()));
+        form->close();
+        QVERIFY(!form->isVisible());
+        QCOMPARE(disk("A.ixv").mid(11438, 10), QByteArray("\x09Zed Quill"));
+    }
+
+    void spillNeedsAnOpenPuzzle() {
+        showForm();
+        ctx->SelectedWord = 1;
+        press("SpillBtn");
+        QVERIFY(!ctx->Edited());
+    }
+
     void openThenSaveAs() {
         showForm();
         openPuzzle("A.ixv");
