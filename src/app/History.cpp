@@ -1,11 +1,11 @@
 #include "History.h"
 
 #include "Errors.h"
+#include "base/SafeFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <sys/stat.h>
 
@@ -48,9 +48,7 @@ void History::write(const QStringList& lines) const {
     QByteArray bytes;
     for (const QString& line : lines)
         bytes += line.toUtf8() + "\r\n";
-    QSaveFile file(m_file);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw IoError(m_file, file.errorString());
+    SafeFile::write(m_file, bytes);
 }
 
 void History::PruneHistory() const {

@@ -1,14 +1,21 @@
 #include "SettingsStore.h"
 
 #include "Errors.h"
+#include "base/SafeFile.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
-#include <QSaveFile>
+#include <QHash>
 #include <QStandardPaths>
 #include <QStringDecoder>
+#include <QThread>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace {
 
@@ -127,6 +134,10 @@ QByteArray readWholeFile(const QString& path, bool* exists) {
     *exists = file.exists();
     if (!*exists)
         return {};
+    const QString notRegular = SafeFile::notRegularReason(path);
+    if (!notRegular.isEmpty())
+        throw SettingsError(
+            QStringLiteral("The settings file %1 cannot be read: %2").arg(path, notRegular));
     if (!file.open(QIODevice::ReadOnly))
         throw SettingsError(QStringLiteral("The settings file %1 cannot be read: %2")
                                 .arg(path, file.errorString()));
@@ -145,12 +156,45 @@ QString damagedCopyPath(const QString& path) {
     return candidate;
 }
 
+// The writers' lock: an exclusive flock on "<store>.lock". The system releases it when its
+// holder ends, however it ends, so a killed writer never leaves a lock that others must wait
+// out; the file itself may stay behind and means nothing.
+class WriterLock {
+public:
+    WriterLock(const QString& storePath, int waitMilliseconds) {
+        const QString lockPath = storePath + QStringLiteral(".lock");
+        m_fd = ::open(QFile::encodeName(lockPath).constData(), O_RDWR | O_CREAT | O_CLOEXEC,
+                      0600);
+        if (m_fd < 0)
+            throw SettingsError(QStringLiteral("The settings file %1 cannot be written: its "
+                                               "lock file cannot be created.")
+                                    .arg(storePath));
+        const QDeadlineTimer deadline(waitMilliseconds);
+        while (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
+            if ((errno != EWOULDBLOCK && errno != EINTR) || deadline.hasExpired()) {
+                ::close(m_fd);
+                throw SettingsError(
+                    QStringLiteral("The settings file %1 is locked by another program.")
+                        .arg(storePath));
+            }
+            QThread::msleep(5);
+        }
+    }
+    ~WriterLock() { ::close(m_fd); }
+    WriterLock(const WriterLock&) = delete;
+    WriterLock& operator=(const WriterLock&) = delete;
+
+private:
+    int m_fd = -1;
+};
+
 } // namespace
 
 namespace SettingsFile {
 
 Parsed parse(const QByteArray& bytes) {
     Parsed parsed;
+    QHash<QString, qsizetype> indexOf;
     const QList<QByteArray> lines = bytes.split('\n');
     for (qsizetype i = 0; i < lines.size(); ++i) {
         QByteArrayView line = lines[i];
@@ -163,13 +207,12 @@ Parsed parse(const QByteArray& bytes) {
             parsed.damaged = true;
             continue;
         }
-        auto existing =
-            std::find_if(parsed.values.begin(), parsed.values.end(),
-                         [&](const StoredSetting& s) { return s.name == setting->name; });
-        if (existing != parsed.values.end()) {
+        const auto existing = indexOf.constFind(setting->name);
+        if (existing != indexOf.cend()) {
             parsed.damaged = true; // a name twice: the later line wins, as when it was written
-            *existing = *setting;
+            parsed.values[*existing] = *setting;
         } else {
+            indexOf.insert(setting->name, parsed.values.size());
             parsed.values.append(*setting);
         }
     }
@@ -248,15 +291,7 @@ void SettingsStore::write(const QString& name, const SettingValue& value) {
         throw SettingsError(
             QStringLiteral("The settings folder %1 cannot be created.").arg(info.absolutePath()));
 
-    QLockFile lock(m_path + QStringLiteral(".lock"));
-    lock.setStaleLockTime(10000);
-    if (!lock.tryLock(10000))
-        throw SettingsError(
-            lock.error() == QLockFile::LockFailedError
-                ? QStringLiteral("The settings file %1 is locked by another program.").arg(m_path)
-                : QStringLiteral("The settings file %1 cannot be written: its lock file cannot "
-                                 "be created.")
-                      .arg(m_path));
+    const WriterLock lock(m_path, m_lockWait);
 
     bool exists = false;
     const QByteArray before = readWholeFile(m_path, &exists);
@@ -293,9 +328,10 @@ void SettingsStore::write(const QString& name, const SettingValue& value) {
         }
     }
 
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(SettingsFile::serialize(parsed.values)) < 0 || !file.commit())
-        throw SettingsError(QStringLiteral("The settings file %1 cannot be written: %2")
-                                .arg(m_path, file.errorString()));
+    try {
+        SafeFile::write(m_path, SettingsFile::serialize(parsed.values));
+    } catch (const IoError& e) {
+        throw SettingsError(
+            QStringLiteral("The settings file %1 cannot be written: %2").arg(m_path, e.reason()));
+    }
 }

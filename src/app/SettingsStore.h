@@ -79,8 +79,12 @@ public:
 
     static bool isValidName(const QString& name);
 
+    // How long a write waits for another writer to finish before it gives up (10 s).
+    void setLockWait(int milliseconds) { m_lockWait = milliseconds; }
+
 private:
     QString m_path;
+    int m_lockWait = 10000;
     std::function<void(const QString&)> m_notify;
     bool m_damageReported = false;
 };

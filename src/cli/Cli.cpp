@@ -2,13 +2,13 @@
 
 #include "app/Errors.h"
 #include "app/TIxvProcs.h"
+#include "base/SafeFile.h"
 #include "prefs/SettingsCatalogue.h"
 #include "puzzle/Codepage.h"
 #include "puzzle/Construction.h"
 #include "puzzle/PuzzleFile.h"
 #include "puzzle/Statistics.h"
 
-#include <QFile>
 #include <QStringDecoder>
 #include <QTextStream>
 #include <cstdio>
@@ -48,6 +48,10 @@ int refuse(const QString& message) {
     err().flush();
     return 1;
 }
+
+// A quotation has at most 372 letters; with spaces, punctuation and several bytes a character
+// this is far more than one can need, and a bound for files that never end.
+constexpr qint64 kMaxQuotationFileBytes = 16 * 1024;
 
 std::unique_ptr<TIxvProcs> openProcs() {
     auto store = std::make_unique<SettingsStore>(SettingsStore::defaultPath());
@@ -124,14 +128,19 @@ int runNew(const QStringList& args) {
     if (quotationFile.isEmpty() || !haveAuthorTitle)
         return usage();
 
-    QFile file(quotationFile);
-    if (!file.open(QIODevice::ReadOnly))
-        return refuse(QStringLiteral("%1: %2").arg(quotationFile, file.errorString()));
+    QByteArray quotationBytes;
+    try {
+        quotationBytes = SafeFile::readRegular(quotationFile, kMaxQuotationFileBytes);
+    } catch (const IoError& e) {
+        return refuse(e.message());
+    }
     // Stateless: a sequence cut off at the end of the file is an error too, not left pending.
     QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
-    const QString quotationText = utf8(file.readAll());
+    const QString quotationText = utf8(quotationBytes);
     if (utf8.hasError())
         return refuse(QStringLiteral("%1 is not UTF-8 text.").arg(quotationFile));
+    if (quotationBytes.contains('\0'))
+        return refuse(QStringLiteral("%1 is not text: it holds NUL bytes.").arg(quotationFile));
     const auto missing = Construction::missingText(quotationText, authorTitle);
     if (missing != Construction::MissingText::None)
         return refuse(Construction::missingTextMessage(missing));
@@ -186,8 +195,10 @@ int runShow(const QStringList& args) {
     PuzzleRecord rec;
     try {
         rec = PuzzleFile::ReadPuzzle(args[0]);
-    } catch (const IoError&) {
+    } catch (const PuzzleFormatError&) {
         return refuse(QStringLiteral("Puzzle not in Ixenvar format or is corrupt."));
+    } catch (const IoError& e) {
+        return refuse(QStringLiteral("%1 cannot be opened: %2").arg(e.fileName(), e.reason()));
     }
     for (int r = 1; r <= rec.GridHeight; ++r) {
         QString line;

@@ -1,9 +1,9 @@
 #include "PuzzleFile.h"
 
 #include "app/Errors.h"
+#include "base/SafeFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace PuzzleFile {
 
@@ -50,6 +50,9 @@ QString validate(const PuzzleRecord& rec) {
 
 namespace {
 PuzzleRecord readFrom(const QString& fileName, QIODevice::OpenMode mode) {
+    const QString notRegular = SafeFile::notRegularReason(fileName);
+    if (!notRegular.isEmpty())
+        throw IoError(fileName, notRegular);
     QFile file(fileName);
     if (!file.open(mode | QIODevice::ExistingOnly))
         throw IoError(fileName, file.errorString());
@@ -80,16 +83,7 @@ PuzzleRecord fromFileBytes(const QByteArray& bytes, const QString& fileName) {
 }
 
 void SavePuzzle(const QString& fileName, const PuzzleRecord& record) {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        throw IoError(fileName, file.errorString());
-    if (file.write(record.toBytes()) != sizeof(PuzzleRecord)) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        throw IoError(fileName, reason);
-    }
-    if (!file.commit())
-        throw IoError(fileName, file.errorString());
+    SafeFile::write(fileName, record.toBytes());
 }
 
 } // namespace PuzzleFile

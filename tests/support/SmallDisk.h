@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <unistd.h>
+
+// A tiny file system of its own (tmpfs) that a test can fill up, to see what writing does on a
+// full disk. Mounting needs root, as the test runs on CI and the developers' machines are.
+class SmallDisk {
+public:
+    explicit SmallDisk(int kibibytes) {
+        if (::geteuid() != 0) {
+            m_why = QStringLiteral("mounting a small file system needs root");
+            return;
+        }
+        const QByteArray options = "size=" + QByteArray::number(kibibytes) + "k,mode=0777";
+        if (::mount("ixv-small-disk", QFile::encodeName(m_dir.path()).constData(), "tmpfs",
+                    MS_NOSUID | MS_NODEV, options.constData()) != 0) {
+            m_why = QString::fromLocal8Bit(std::strerror(errno));
+            return;
+        }
+        m_mounted = true;
+    }
+    ~SmallDisk() {
+        if (m_mounted)
+            ::umount2(QFile::encodeName(m_dir.path()).constData(), MNT_DETACH);
+    }
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
+
+    bool mounted() const { return m_mounted; }
+    QString why() const { return m_why; }
+    QString path() const { return m_dir.path(); }
+    QString filePath(const QString& name) const { return m_dir.filePath(name); }
+
+    // Writes a filler file until the file system has no byte left.
+    void fill() {
+        const int fd = ::open(QFile::encodeName(filePath(QStringLiteral("filler"))).constData(),
+                              O_WRONLY | O_CREAT | O_APPEND, 0644);
+        if (fd < 0)
+            return;
+        const QByteArray block(4096, 'x');
+        for (int chunk : {4096, 1}) {
+            while (::write(fd, block.constData(), size_t(chunk)) == chunk) {
+            }
+        }
+        ::close(fd);
+    }
+
+private:
+    QTemporaryDir m_dir;
+    bool m_mounted = false;
+    QString m_why;
+};
