@@ -63,8 +63,8 @@ class Tst_Clues : public QObject {
     void showForm() {
         form = std::make_unique<TIxv7MainForm>(*ctx, desktop, QStringList{file});
         form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-        QTRY_VERIFY(grid()->isShownNormally() && title()->isShownNormally() &&
+        QVERIFY(QTest::qWaitForWindowExposed(form.get(), TestEnv::kEventWaitMs));
+        IXV_TRY_VERIFY(grid()->isShownNormally() && title()->isShownNormally() &&
                     !clues()->isVisible());
     }
     // Through the main window's native window, so that the MDI area hands the click to
@@ -92,7 +92,7 @@ class Tst_Clues : public QObject {
     }
     void openClues() {
         press(QStringLiteral("AutoclueBtn"));
-        QTRY_VERIFY(clues()->isShownNormally() && !form->editors().tool->isVisible());
+        IXV_TRY_VERIFY(clues()->isShownNormally() && !form->editors().tool->isVisible());
     }
     static QList<Square> freeSquares(const PuzzleRecord& r) {
         QList<Square> out;
@@ -295,7 +295,7 @@ private slots:
         QCOMPARE(edit->selectedText(), QStringLiteral("old"));
         clickCentre(clues()->CharsBtn);
         TCharMap7Form* map = clues()->charMap();
-        QVERIFY(map && QTest::qWaitForWindowExposed(map));
+        QVERIFY(map && QTest::qWaitForWindowExposed(map, TestEnv::kEventWaitMs));
         const QTableWidget* cells = map->CharGrid;
         QCOMPARE(cells->columnCount(), 31);
         QCOMPARE(cells->rowCount(), 3);
@@ -311,7 +311,7 @@ private slots:
                           cells->viewport()->mapTo(map, cell));
         QCOMPARE(edit->text(), QStringLiteral("very \u2014old"));
         QCOMPARE(rec().clue(1).bytes(), QByteArray("very \x97old"));
-        QTRY_VERIFY(!clues()->charMap());
+        IXV_TRY_VERIFY(!clues()->charMap());
     }
 
     // The labels are filled when the window shows; "Update" rebuilds only the rows.
@@ -416,13 +416,13 @@ private slots:
                     dialogs.files << file;
                 press(step);
             }
-            QTest::qWait(10);
+            QCoreApplication::processEvents(); // the queued hides and shows of this step
         }
-        QTRY_COMPARE(form->editors().tool->isShownNormally(), !clueWindow);
-        QTRY_COMPARE(clues()->isShownNormally(), clueWindow);
-        QTRY_COMPARE(clues()->isVisible(), clueWindow);
-        QTRY_COMPARE(specs() != nullptr, specsOpen);
-        QTRY_COMPARE(clues()->charMap() != nullptr, mapOpen);
+        IXV_TRY_COMPARE(form->editors().tool->isShownNormally(), !clueWindow);
+        IXV_TRY_COMPARE(clues()->isShownNormally(), clueWindow);
+        IXV_TRY_COMPARE(clues()->isVisible(), clueWindow);
+        IXV_TRY_COMPARE(specs() != nullptr, specsOpen);
+        IXV_TRY_COMPARE(clues()->charMap() != nullptr, mapOpen);
         QVERIFY(grid()->isShownNormally() && title()->isShownNormally());
         QCOMPARE(form->button(QStringLiteral("AutoclueBtn"))->text(),
                  clueWindow ? QStringLiteral("Acrostic...") : QStringLiteral("Clues..."));

@@ -47,12 +47,11 @@ class Tst_Editing : public QObject {
         form = std::make_unique<TIxv7MainForm>(*ctx, desktop,
                                                fromHistory ? QStringList() : QStringList{file});
         form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(form.get(), TestEnv::kEventWaitMs));
         if (fromHistory)
             form->openHistoryEntry(file);
-        QTest::qWait(20);
-        QVERIFY(grid()->isShownNormally() && title()->isShownNormally() &&
-                tool()->isShownNormally());
+        IXV_TRY_VERIFY(grid()->isShownNormally() && title()->isShownNormally() &&
+                       tool()->isShownNormally());
     }
     // A press and release as the user makes them: through the main window's native window, so
     // that the MDI area hands them to whatever lies at the point.

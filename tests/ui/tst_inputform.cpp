@@ -37,7 +37,7 @@ class Tst_InputForm : public QObject {
     openForm(const QString& file = QStringLiteral("/tmp/my puzzle.ixv")) {
         auto form = std::make_unique<TIxv7InputForm>(*ctx, file);
         form->show();
-        if (!QTest::qWaitForWindowExposed(form.get()))
+        if (!QTest::qWaitForWindowExposed(form.get(), TestEnv::kEventWaitMs))
             qWarning("dialog not exposed");
         return form;
     }

@@ -76,7 +76,7 @@ class Tst_MainWindow : public QObject {
     void showForm(const QStringList& arguments = {}) {
         form = std::make_unique<TIxv7MainForm>(*ctx, desktop, arguments);
         form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(form.get(), TestEnv::kEventWaitMs));
     }
     void clickTab(int tab) {
         QTest::mouseClick(form->MenuTabs, Qt::LeftButton, {},
@@ -153,7 +153,7 @@ private slots:
                  (QStringList{"   Puzzle   ", "   Edit   ", "   Options   ", "   Export   ",
                               "   Print   ", "   Tools   ", "   Help   "}));
         form->resize(asked);
-        QTRY_COMPARE(form->size(), size);
+        IXV_TRY_COMPARE(form->size(), size);
         const QStringList bars = {"PuzzTools",  "EditTools",  "OptionsTools", "ExportTools",
                                   "PrintTools", "ToolsTools", "HelpTools"};
         for (int tab : {3, 0, 6, 1, 5, 2, 4}) {
@@ -163,7 +163,7 @@ private slots:
                 QCOMPARE(form->toolBarStack->widget(i)->isVisible(), i == tab);
             const QWidget* bar = form->toolBarStack->currentWidget();
             QCOMPARE(bar->objectName(), bars[tab]);
-            QTRY_COMPARE(bar->width(), size.width());
+            IXV_TRY_COMPARE(bar->width(), size.width());
             QCOMPARE(bar->mapTo(form->centralWidget(), QPoint()),
                      QPoint(0, form->MenuTabs->height()));
         }
@@ -174,7 +174,7 @@ private slots:
         QCOMPARE(QList<int>(halves.begin(), halves.end()), (QList<int>{330, 412, 82, 50}));
         showForm();
         form->resize(812, 600);
-        QTRY_COMPARE(form->MsgBar->width(), 812);
+        IXV_TRY_COMPARE(form->MsgBar->width(), 812);
         const QList<int> widths = {form->MsgBar->panelWidth(0), form->MsgBar->panelWidth(1),
                                    form->MsgBar->panelWidth(2), form->MsgBar->panelWidth(3)};
         QCOMPARE(widths, (QList<int>{325, 406, 81, 50}));
@@ -183,10 +183,10 @@ private slots:
     void hintsGoToPanel0() {
         showForm();
         QTest::mouseMove(form->button("CreateNewBtn"));
-        QTRY_COMPARE(form->MsgBar->panelText(0),
+        IXV_TRY_COMPARE(form->MsgBar->panelText(0),
                      QStringLiteral("Construct a new acrostic puzzle. "));
         QTest::mouseMove(form->mdiArea);
-        QTRY_COMPARE(form->MsgBar->panelText(0), QString());
+        IXV_TRY_COMPARE(form->MsgBar->panelText(0), QString());
     }
 
     void statusPopUp_data() {
@@ -207,7 +207,7 @@ private slots:
         QFETCH(bool, opens);
         showForm();
         form->resize(812, 600);
-        QTRY_COMPARE(form->MsgBar->panelWidth(0), 325);
+        IXV_TRY_COMPARE(form->MsgBar->panelWidth(0), 325);
         ctx->SetEdited(edited);
         QCOMPARE(form->MsgBar->panelText(2), edited ? QStringLiteral("EDITED") : QString());
         QTest::mouseClick(form->MsgBar, mouse, {}, QPoint(x, 5));
@@ -242,7 +242,7 @@ private slots:
         openPuzzle("A.ixv");
         editPuzzle();
         form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QVERIFY(QTest::qWaitForWindowActive(form.get(), TestEnv::kEventWaitMs));
         probeDuringWait([this] {
             const auto* progress = form->findChild<TIxv7OutputForm*>();
             return progress && progress->isVisible() ? progress->labelText() : QString();
@@ -429,8 +429,8 @@ private slots:
         // window stays hidden either way.
         EditorSet& e = form->editors();
         for (EditingWindow* w : std::initializer_list<EditingWindow*>{e.grid, e.title, e.tool})
-            QTRY_COMPARE(w->isShownNormally(), !start.opened.isEmpty());
-        QTRY_VERIFY(!e.clues->isVisible());
+            IXV_TRY_COMPARE(w->isShownNormally(), !start.opened.isEmpty());
+        IXV_TRY_VERIFY(!e.clues->isVisible());
     }
 
     // Only DictPath is stored: the thesaurus button stays greyed and a press on it says nothing.
