@@ -1,7 +1,7 @@
 // Prints how long reading and writing a large settings store takes: about 0.9 MB of values,
 // far more than the program ever stores, to show that reading grows with the size, not its
 // square.
-#include "app/SettingsStore.h"
+#include "prefs/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   # build
-  cmake ninja-build g++ pkg-config ccache
+  cmake ninja-build g++ pkg-config ccache python3
   # toolkit and libraries
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev libfontconfig-dev libfreetype-dev
   zlib1g-dev libxcb1-dev libxcb-res0-dev

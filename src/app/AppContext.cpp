@@ -1,4 +1,4 @@
-#include "AppContext.h"
+#include "app/AppContext.h"
 
 #include "puzzle/PuzzleFile.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "History.h"
-#include "TIxvProcs.h"
+#include "app/History.h"
+#include "app/TIxvProcs.h"
 #include "puzzle/LetterSets.h"
 #include "puzzle/PuzzleRecord.h"
 

@@ -1,6 +1,6 @@
-#include "History.h"
+#include "app/History.h"
 
-#include "Errors.h"
+#include "base/Errors.h"
 #include "base/SafeFile.h"
 
 #include <QDir>

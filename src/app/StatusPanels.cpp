@@ -1,6 +1,6 @@
-#include "StatusPanels.h"
+#include "app/StatusPanels.h"
 
-#include "Rounding.h"
+#include "base/Rounding.h"
 
 std::array<int, 4> statusPanelWidths(int w) {
     return {static_cast<int>(roundHalfEven(w / 10.0 * 4)),

@@ -1,9 +1,9 @@
-#include "TIxvProcs.h"
+#include "app/TIxvProcs.h"
 
-#include "Dialogs.h"
-#include "Errors.h"
-#include "Rounding.h"
-#include "SoundEffects.h"
+#include "app/Dialogs.h"
+#include "base/Errors.h"
+#include "base/Rounding.h"
+#include "app/SoundEffects.h"
 #include "prefs/SettingsCatalogue.h"
 
 #include <QCoreApplication>

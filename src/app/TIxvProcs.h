@@ -1,7 +1,8 @@
 #pragma once
 
-#include "ScreenMetrics.h"
-#include "SettingsStore.h"
+#include "base/ScreenMetrics.h"
+#include "prefs/SettingsAccess.h"
+#include "prefs/SettingsStore.h"
 
 #include <QObject>
 #include <QTimer>
@@ -13,7 +14,7 @@ class QWidget;
 
 // The application data module: the settings store, special folders, screen scaling, the
 // message-pumping wait and the Attention message. One instance lives for the whole run.
-class TIxvProcs : public QObject {
+class TIxvProcs : public QObject, public SettingsAccess {
     Q_OBJECT
 public:
     TIxvProcs(std::unique_ptr<SettingsStore> store, const ScreenMetrics& metrics,
@@ -22,8 +23,9 @@ public:
 
     SettingsStore& store() { return *m_store; }
 
-    SettingValue ReadSetting(const QString& name, const SettingValue& defaultValue) const;
-    void WriteSetting(const QString& name, const SettingValue& value);
+    SettingValue ReadSetting(const QString& name,
+                             const SettingValue& defaultValue) const override;
+    void WriteSetting(const QString& name, const SettingValue& value) override;
     QList<StoredSetting> ListSettings() const;
 
     // 26: the application-data folder, 5: the documents folder; empty for any other id or
@@ -32,9 +34,9 @@ public:
 
     int ScaleToScreenHeight(int v) const;
     int ScaleToPixelsPerInch(int v) const;
-    int DefaultSquareSize() const { return m_defaultSquareSize; }
+    int DefaultSquareSize() const override { return m_defaultSquareSize; }
     int FrameSize() const { return m_frameSize; }
-    const ScreenMetrics& metrics() const { return m_metrics; }
+    const ScreenMetrics& metrics() const override { return m_metrics; }
 
     // Keeps handling window events until the wait timer has fired once. A wait started during
     // another restarts the one timer with its own interval; both end when it fires.

@@ -1,6 +1,6 @@
 #include "base/SafeFile.h"
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 
 #include <QDir>
 #include <QFileInfo>

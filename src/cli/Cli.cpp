@@ -1,10 +1,10 @@
-#include "Cli.h"
+#include "cli/Cli.h"
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "app/TIxvProcs.h"
 #include "base/SafeFile.h"
 #include "prefs/SettingsCatalogue.h"
-#include "puzzle/Codepage.h"
+#include "base/Codepage.h"
 #include "puzzle/Construction.h"
 #include "puzzle/PuzzleFile.h"
 #include "puzzle/Statistics.h"

@@ -1,6 +1,6 @@
-#include "ColourText.h"
+#include "prefs/ColourText.h"
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 
 #include <QGuiApplication>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "FontStyle.h"
+#include "prefs/FontStyle.h"
 
 namespace FontStyle {
 

@@ -1,7 +1,7 @@
-#include "SettingsCatalogue.h"
+#include "prefs/SettingsCatalogue.h"
 
-#include "ColourText.h"
-#include "app/TIxvProcs.h"
+#include "prefs/ColourText.h"
+#include "prefs/SettingsAccess.h"
 
 namespace Settings {
 
@@ -61,12 +61,12 @@ const QList<Entry>& catalogue() {
     return table;
 }
 
-QString readText(const TIxvProcs& procs, const TextSetting& s) {
+QString readText(const SettingsAccess& procs, const TextSetting& s) {
     return procs.ReadSetting(name(s.name), SettingValue::text(QString::fromUtf8(s.absent)))
         .toText();
 }
 
-qint32 readInt(const TIxvProcs& procs, const IntSetting& s) {
+qint32 readInt(const SettingsAccess& procs, const IntSetting& s) {
     qint32 absent = s.absent;
     switch (s.derived) {
     case Derived::ScreenWidthLess24:
@@ -84,47 +84,47 @@ qint32 readInt(const TIxvProcs& procs, const IntSetting& s) {
     return procs.ReadSetting(name(s.name), SettingValue::integer(absent)).toInt();
 }
 
-qint32 readFlagValue(const TIxvProcs& procs, const FlagSetting& s) {
+qint32 readFlagValue(const SettingsAccess& procs, const FlagSetting& s) {
     return procs.ReadSetting(name(s.name), SettingValue::integer(s.absent)).toInt();
 }
 
-bool readFlag(const TIxvProcs& procs, const FlagSetting& s) {
+bool readFlag(const SettingsAccess& procs, const FlagSetting& s) {
     return readFlagValue(procs, s) != 0;
 }
 
-bool readBool(const TIxvProcs& procs, const BoolSetting& s) {
+bool readBool(const SettingsAccess& procs, const BoolSetting& s) {
     return procs.ReadSetting(name(s.name), SettingValue::boolean(s.absent)).toInt() != 0;
 }
 
-bool readBoolEqualsTrue(const TIxvProcs& procs, const BoolSetting& s) {
+bool readBoolEqualsTrue(const SettingsAccess& procs, const BoolSetting& s) {
     return procs.ReadSetting(name(s.name), SettingValue::boolean(s.absent)).toInt() == -1;
 }
 
-qint32 readFontStyle(const TIxvProcs& procs, const FontStyleSetting& s) {
+qint32 readFontStyle(const SettingsAccess& procs, const FontStyleSetting& s) {
     return procs.ReadSetting(name(s.name), SettingValue::integer(s.absent)).toInt();
 }
 
-quint32 readColour(const TIxvProcs& procs, const ColourSetting& s) {
+quint32 readColour(const SettingsAccess& procs, const ColourSetting& s) {
     return ColourText::fromText(
         procs.ReadSetting(name(s.name), SettingValue::text(QString::fromUtf8(s.absent))).toText());
 }
 
-void writeText(TIxvProcs& procs, const TextSetting& s, const QString& value) {
+void writeText(SettingsAccess& procs, const TextSetting& s, const QString& value) {
     procs.WriteSetting(name(s.name), SettingValue::text(value));
 }
-void writeInt(TIxvProcs& procs, const IntSetting& s, qint32 value) {
+void writeInt(SettingsAccess& procs, const IntSetting& s, qint32 value) {
     procs.WriteSetting(name(s.name), SettingValue::integer(value));
 }
-void writeFlag(TIxvProcs& procs, const FlagSetting& s, bool on) {
+void writeFlag(SettingsAccess& procs, const FlagSetting& s, bool on) {
     procs.WriteSetting(name(s.name), SettingValue::integer(on ? 1 : 0));
 }
-void writeBool(TIxvProcs& procs, const BoolSetting& s, bool value) {
+void writeBool(SettingsAccess& procs, const BoolSetting& s, bool value) {
     procs.WriteSetting(name(s.name), SettingValue::boolean(value));
 }
-void writeFontStyle(TIxvProcs& procs, const FontStyleSetting& s, qint32 style) {
+void writeFontStyle(SettingsAccess& procs, const FontStyleSetting& s, qint32 style) {
     procs.WriteSetting(name(s.name), SettingValue::integer(style & 0xFF));
 }
-void writeColour(TIxvProcs& procs, const ColourSetting& s, quint32 colour) {
+void writeColour(SettingsAccess& procs, const ColourSetting& s, quint32 colour) {
     procs.WriteSetting(name(s.name), SettingValue::text(ColourText::toText(colour)));
 }
 

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QtGlobal>
 
-class TIxvProcs;
+class SettingsAccess;
 
 // Every named setting the program keeps, with its stored kind and the default each reader
 // uses when the value is absent. No other code spells a setting name or a default.
@@ -140,24 +140,24 @@ const QList<Entry>& catalogue();
 // Readers: the stored value, or the setting's default when it is absent. A stored value of
 // the other kind raises SettingsError; colour text that cannot be converted raises
 // ColourConversionError.
-QString readText(const TIxvProcs& procs, const TextSetting& s);
-qint32 readInt(const TIxvProcs& procs, const IntSetting& s);
+QString readText(const SettingsAccess& procs, const TextSetting& s);
+qint32 readInt(const SettingsAccess& procs, const IntSetting& s);
 // On when the stored value is not 0.
-bool readFlag(const TIxvProcs& procs, const FlagSetting& s);
+bool readFlag(const SettingsAccess& procs, const FlagSetting& s);
 // The stored integer itself, for readers that test for exactly 1 or exactly 0.
-qint32 readFlagValue(const TIxvProcs& procs, const FlagSetting& s);
+qint32 readFlagValue(const SettingsAccess& procs, const FlagSetting& s);
 // True when the stored integer is not 0.
-bool readBool(const TIxvProcs& procs, const BoolSetting& s);
+bool readBool(const SettingsAccess& procs, const BoolSetting& s);
 // True only when the stored integer is -1 (a stored 1 is false here).
-bool readBoolEqualsTrue(const TIxvProcs& procs, const BoolSetting& s);
-qint32 readFontStyle(const TIxvProcs& procs, const FontStyleSetting& s);
-quint32 readColour(const TIxvProcs& procs, const ColourSetting& s);
+bool readBoolEqualsTrue(const SettingsAccess& procs, const BoolSetting& s);
+qint32 readFontStyle(const SettingsAccess& procs, const FontStyleSetting& s);
+quint32 readColour(const SettingsAccess& procs, const ColourSetting& s);
 
-void writeText(TIxvProcs& procs, const TextSetting& s, const QString& value);
-void writeInt(TIxvProcs& procs, const IntSetting& s, qint32 value);
-void writeFlag(TIxvProcs& procs, const FlagSetting& s, bool on);
-void writeBool(TIxvProcs& procs, const BoolSetting& s, bool value);
-void writeFontStyle(TIxvProcs& procs, const FontStyleSetting& s, qint32 style);
-void writeColour(TIxvProcs& procs, const ColourSetting& s, quint32 colour);
+void writeText(SettingsAccess& procs, const TextSetting& s, const QString& value);
+void writeInt(SettingsAccess& procs, const IntSetting& s, qint32 value);
+void writeFlag(SettingsAccess& procs, const FlagSetting& s, bool on);
+void writeBool(SettingsAccess& procs, const BoolSetting& s, bool value);
+void writeFontStyle(SettingsAccess& procs, const FontStyleSetting& s, qint32 style);
+void writeColour(SettingsAccess& procs, const ColourSetting& s, quint32 colour);
 
 } // namespace Settings

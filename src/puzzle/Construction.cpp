@@ -1,6 +1,6 @@
-#include "Construction.h"
+#include "puzzle/Construction.h"
 
-#include "Codepage.h"
+#include "base/Codepage.h"
 
 #include <QRegularExpression>
 #include <chrono>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "LetterSets.h"
-#include "PuzzleRecord.h"
-#include "RandomSource.h"
+#include "puzzle/LetterSets.h"
+#include "puzzle/PuzzleRecord.h"
+#include "puzzle/RandomSource.h"
 
 #include <QByteArray>
 #include <QString>

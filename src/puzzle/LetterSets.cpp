@@ -1,4 +1,4 @@
-#include "LetterSets.h"
+#include "puzzle/LetterSets.h"
 
 namespace LetterSets {
 

@@ -1,6 +1,6 @@
-#include "PuzzleFile.h"
+#include "puzzle/PuzzleFile.h"
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "base/SafeFile.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PuzzleRecord.h"
+#include "puzzle/PuzzleRecord.h"
 
 #include <QString>
 

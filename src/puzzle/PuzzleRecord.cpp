@@ -1,4 +1,4 @@
-#include "PuzzleRecord.h"
+#include "puzzle/PuzzleRecord.h"
 
 #include <QString>
 #include <cstring>

@@ -1,6 +1,6 @@
-#include "Statistics.h"
+#include "puzzle/Statistics.h"
 
-#include "app/Rounding.h"
+#include "base/Rounding.h"
 
 PuzzleCounts countPuzzle(const PuzzleRecord& rec) {
     PuzzleCounts counts;

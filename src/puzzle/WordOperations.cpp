@@ -1,6 +1,6 @@
-#include "WordOperations.h"
+#include "puzzle/WordOperations.h"
 
-#include "Codepage.h"
+#include "base/Codepage.h"
 
 #include <bitset>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "LetterSets.h"
-#include "PuzzleRecord.h"
+#include "puzzle/LetterSets.h"
+#include "puzzle/PuzzleRecord.h"
 
 #include <QByteArray>
 #include <QList>

@@ -2,9 +2,9 @@
 // lock) and reading files from outside without hanging or running out of memory.
 #include "SmallDisk.h"
 #include "TestEnv.h"
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "app/History.h"
-#include "app/SettingsStore.h"
+#include "prefs/SettingsStore.h"
 #include "base/SafeFile.h"
 #include "puzzle/PuzzleFile.h"
 

@@ -1,6 +1,6 @@
 // Any text given as a stored colour either converts or is refused with ColourConversionError,
 // never anything else; a colour that converted is written back as text that converts to it.
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "prefs/ColourText.h"
 
 #include <cstdint>

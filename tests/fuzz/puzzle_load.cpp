@@ -1,6 +1,6 @@
 // Any bytes given as a puzzle file either load into a record whose every index stays inside it,
 // or are refused; they never crash. A loaded record is walked the way the windows walk it.
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "puzzle/PuzzleFile.h"
 #include "puzzle/Statistics.h"
 

@@ -1,6 +1,6 @@
 // Any bytes given as a settings store are read as far as they can be, never crash, and what was
 // read is written back and read again unchanged.
-#include "app/SettingsStore.h"
+#include "prefs/SettingsStore.h"
 
 #include <cstdint>
 #include <cstdlib>

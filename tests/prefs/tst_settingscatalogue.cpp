@@ -1,4 +1,4 @@
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "app/TIxvProcs.h"
 #include "prefs/ColourText.h"
 #include "prefs/FontStyle.h"

@@ -1,6 +1,6 @@
 // The .ixv file: the record's bytes at their fixed offsets, what loading accepts and refuses,
 // and a save that never destroys the previous file.
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "puzzle/PuzzleFile.h"
 
 #include <QDir>

@@ -1,7 +1,0 @@
-#include "QtDesktopServices.h"
-
-#include <QDesktopServices>
-
-bool QtDesktopServices::openUrl(const QUrl& url) {
-    return QDesktopServices::openUrl(url);
-}

@@ -1,9 +1,0 @@
-#pragma once
-
-#include "DesktopServices.h"
-
-// Opens documents, pages and mail messages with the desktop's default applications.
-class QtDesktopServices : public DesktopServices {
-public:
-    bool openUrl(const QUrl& url) override;
-};

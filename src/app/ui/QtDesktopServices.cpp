@@ -1,0 +1,7 @@
+#include "app/ui/QtDesktopServices.h"
+
+#include <QDesktopServices>
+
+bool QtDesktopServices::openUrl(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+}

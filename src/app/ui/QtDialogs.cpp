@@ -1,0 +1,91 @@
+#include "app/ui/QtDialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+
+namespace {
+
+QMessageBox::StandardButton show(QWidget* parent, QMessageBox::Icon icon, const QString& heading,
+                                 const QString& text, QMessageBox::StandardButtons buttons) {
+    QMessageBox box(icon, heading, text, buttons, parent);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+void setUp(QFileDialog& dialog, const Dialogs::FileRequest& request) {
+    dialog.setWindowTitle(request.title);
+    dialog.setDirectory(request.folder);
+    dialog.setNameFilters(request.filters);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+}
+
+} // namespace
+
+void QtDialogs::attention(QWidget* parent, const QString& text) {
+    show(parent, QMessageBox::Critical, QStringLiteral("Attention"), text, QMessageBox::Ok);
+}
+
+void QtDialogs::information(QWidget* parent, const QString& heading, const QString& text) {
+    show(parent, QMessageBox::Information, heading, text, QMessageBox::Ok);
+}
+
+void QtDialogs::warning(QWidget* parent, const QString& heading, const QString& text) {
+    show(parent, QMessageBox::Warning, heading, text, QMessageBox::Ok);
+}
+
+void QtDialogs::error(QWidget* parent, const QString& heading, const QString& text) {
+    show(parent, QMessageBox::Critical, heading, text, QMessageBox::Ok);
+}
+
+Dialogs::Answer QtDialogs::askYesNo(QWidget* parent, const QString& heading, const QString& text) {
+    return show(parent, QMessageBox::Question, heading, text, QMessageBox::Yes | QMessageBox::No) ==
+                   QMessageBox::Yes
+               ? Answer::Yes
+               : Answer::No;
+}
+
+Dialogs::Answer QtDialogs::askYesNoCancel(QWidget* parent, const QString& heading,
+                                          const QString& text) {
+    switch (show(parent, QMessageBox::Question, heading, text,
+                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
+QString QtDialogs::openFile(QWidget* parent, const FileRequest& request) {
+    QFileDialog dialog(parent);
+    setUp(dialog, request);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString QtDialogs::saveFile(QWidget* parent, const FileRequest& request) {
+    QFileDialog dialog(parent);
+    setUp(dialog, request);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+bool QtDialogs::printerSetup(QWidget* parent, QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral("Printer Setup"));
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    return dialog.exec() == QDialog::Accepted;
+}

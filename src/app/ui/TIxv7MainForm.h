@@ -1,0 +1,109 @@
+#pragma once
+
+#include "puzzle/ui/EditorSet.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+#include <QPrinter>
+
+class AppContext;
+class DesktopServices;
+class HelpWindow;
+class QMdiArea;
+class QMenu;
+class QStackedWidget;
+class QTabBar;
+class QToolBar;
+class QToolButton;
+class TMsgBar;
+
+// The main window: a strip of seven tabs, each bringing its tool bar of captioned pictures to the
+// front, the area of the editing windows, and the four-panel status bar.
+class TIxv7MainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    TIxv7MainForm(AppContext& ctx, DesktopServices& desktop, QStringList arguments = {},
+                  QWidget* parent = nullptr);
+    ~TIxv7MainForm() override;
+
+    // Components by their names, for the handlers of other windows and for tests.
+    QTabBar* MenuTabs = nullptr;
+    QStackedWidget* toolBarStack = nullptr;
+    TMsgBar* MsgBar = nullptr;
+    QMenu* StatBarPop = nullptr;
+    QMdiArea* mdiArea = nullptr;
+    QToolButton* button(const QString& name) const { return m_buttons.value(name); }
+    QToolBar* toolBar(const QString& name) const { return m_bars.value(name); }
+    QAction* SaveAction = nullptr;
+
+    QPrinter& printer() { return m_printer; }
+    HelpWindow* helpWindow() const;
+    bool slideOn() const { return m_editors.slideOn; }
+
+    // Open puzzle
+    void OpenPuzzleBtnClick();
+    void CreateNewBtnClick();
+    void SaveBtnClick();
+    void SaveAsBtnClick();
+    void RevertBtnClick();
+    bool AskSaveChanges();
+    void FlashNoPuzzle();
+    void ShowOpenedPuzzle();
+
+    // Frame
+    void MenuTabsClick();
+    void CloseBtnClick();
+    void PrnSetupBtnClick();
+    void XMLBtnClick();
+    void HelpContentsClick();
+    void HelpKeywordIndexClick();
+    void AboutBtnClick();
+
+    // Editing modes and words
+    void SquaresBtnClick();
+    void LettersBtnClick();
+    void SpillBtnClick();
+    void SpillActionExecute();
+    void AutoclueBtnClick();
+    void SpecsBtnClick();
+    QAction* SpillAction = nullptr;
+    // Opens a puzzle chosen in the history list of the construction tool window.
+    void openHistoryEntry(const QString& file);
+    EditorSet& editors() { return m_editors; }
+
+    // External tools
+    void DictBtnClick();
+    void ThesBtnClick();
+    void applyToolSettings();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    void buildToolBars();
+    void placeWindow();
+    void connectButtons();
+    void StartupOpening();
+    bool openAtStartup(const QString& file, bool reportFailure);
+    QString startFolder() const;
+    void MsgBarMouseDown();
+    void updateEnabledButtons();
+    void createEditingWindows();
+    void setCluesButton(bool cluesShown);
+    void takeConstructorName();
+
+    AppContext& m_ctx;
+    DesktopServices& m_desktop;
+    QStringList m_arguments;
+    QPrinter m_printer;
+    QPointer<HelpWindow> m_help;
+    QHash<QString, QToolButton*> m_buttons;
+    QHash<QString, QToolBar*> m_bars;
+    EditorSet m_editors;
+    bool m_shown = false;
+};

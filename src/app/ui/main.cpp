@@ -1,0 +1,56 @@
+#include "app/AppContext.h"
+#include "app/AppTitle.h"
+#include "app/ui/IxvApplication.h"
+#include "app/ui/QtDesktopServices.h"
+#include "app/ui/QtDialogs.h"
+#include "app/ui/ScreenMetricsReader.h"
+#include "app/ui/TIxv7MainForm.h"
+#include "app/TIxvProcs.h"
+#include "app/ui/TSoundFX.h"
+#include "app/ui/TSplashScreen.h"
+
+#include <QElapsedTimer>
+#include <cstdio>
+
+namespace {
+// With IXENVAR_STARTUP_REPORT set, the program tells on standard error when its first window
+// was painted and when the main window was ready, for the start-up benchmark.
+void report(const char* what, const QElapsedTimer& clock) {
+    if (qEnvironmentVariableIsSet("IXENVAR_STARTUP_REPORT"))
+        std::fprintf(stderr, "%s %lld\n", what, static_cast<long long>(clock.elapsed()));
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    QElapsedTimer clock;
+    clock.start();
+    IxvApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Tamberlin32"));
+    QCoreApplication::setApplicationName(QStringLiteral("ixenvar"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("ixenvar"));
+    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/ixenvar.svg")));
+
+    auto* splash = new TSplashScreen;
+    splash->show();
+    splash->repaint();
+    report("first-window-painted", clock);
+    splash->showAndWait();
+
+    QtDialogs dialogs;
+    QtDesktopServices desktop;
+    app.setDialogs(&dialogs);
+    auto store = std::make_unique<SettingsStore>(SettingsStore::defaultPath());
+    store->setDamageNotifier(
+        [&dialogs](const QString& text) { dialogs.warning(nullptr, applicationTitle(), text); });
+    TIxvProcs procs(std::move(store), readScreenMetrics());
+    procs.setDialogs(&dialogs);
+    AppContext ctx(procs);
+    TIxv7MainForm mainForm(ctx, desktop, QCoreApplication::arguments().mid(1));
+    TSoundFX sounds;
+    procs.setSounds(&sounds);
+
+    mainForm.show();
+    splash->finish();
+    report("main-window-ready", clock);
+    return app.exec();
+}

@@ -1,0 +1,428 @@
+#include "puzzle/ui/TIxv7AutoForm.h"
+
+#include "puzzle/ui/EditorSet.h"
+#include "puzzle/ui/TCharMap7Form.h"
+#include "puzzle/ui/TIxv7SpecsForm.h"
+#include "puzzle/ui/TIxv7TitleForm.h"
+#include "app/AppContext.h"
+#include "puzzle/ui/CodepageEdits.h"
+#include "prefs/ColourText.h"
+#include "prefs/FontStyle.h"
+#include "prefs/SettingsCatalogue.h"
+#include "base/Codepage.h"
+#include "puzzle/WordOperations.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDropEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+constexpr quint32 kGradientActiveCaption = 0xFF000000u + 27;
+const QColor kNavy(0, 0, 128);
+
+// A 24 x 24 picture of one glyph, for the clue tool bar.
+QIcon glyphIcon(const char* themeName, const char* glyph) {
+    QPixmap pixmap(24, 24);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(17);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(QColor(0x2B, 0x57, 0x9A));
+    p.drawText(pixmap.rect(), Qt::AlignCenter, QString::fromUtf8(glyph));
+    p.end();
+    return QIcon::fromTheme(QLatin1String(themeName), QIcon(pixmap));
+}
+
+QLabel* navyLabel(QWidget* parent) {
+    auto* label = new QLabel(parent);
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(12);
+    label->setFont(font);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, kNavy);
+    label->setPalette(pal);
+    return label;
+}
+
+// Clue rows: the word's label, then its clue and letters in a second column.
+class ClueDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* p, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const bool selected = option.state & QStyle::State_Selected;
+        p->fillRect(option.rect, selected ? ColourText::toQColor(kGradientActiveCaption)
+                                          : option.palette.color(QPalette::Base));
+        p->setFont(option.font);
+        p->setPen(Qt::black);
+        const QRect r = option.rect;
+        const int column = QFontMetrics(option.font).horizontalAdvance(QStringLiteral("bb ")) + 5;
+        p->drawText(r.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop,
+                    WordLabel(index.row() + 1) + u'.');
+        p->drawText(r.adjusted(column, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop,
+                    index.data().toString());
+    }
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        const QFontMetrics fm(option.font);
+        return {fm.horizontalAdvance(QStringLiteral("bb ")) + 5 +
+                    fm.horizontalAdvance(index.data().toString()),
+                fm.height() + 1};
+    }
+};
+
+} // namespace
+
+ClueEdit::ClueEdit(QWidget* parent) : QLineEdit(parent) {}
+
+void ClueEdit::insertWithinLimit(const QString& text) {
+    QString clean;
+    for (QChar ch : text) {
+        if (ch == u'\n' || ch == u'\r' || ch == u'\t')
+            continue;
+        if (!Codepage::fromUnicode(ch)) {
+            QApplication::beep();
+            return; // never stored as a wrong byte
+        }
+        clean += ch;
+    }
+    const int room = kLimit - (this->text().size() - selectedText().size());
+    insert(clean.left(qMax(0, room)));
+}
+
+// Dropped text goes in at the drop point within the same limits as typed text.
+void ClueEdit::dropEvent(QDropEvent* event) {
+    if (!event->mimeData()->hasText())
+        return;
+    setCursorPosition(cursorPositionAt(event->position().toPoint()));
+    insertWithinLimit(event->mimeData()->text());
+    event->acceptProposedAction();
+}
+
+// Text composed by an input method is held to the same limits.
+void ClueEdit::inputMethodEvent(QInputMethodEvent* event) {
+    const QString commit = event->commitString();
+    if (!commit.isEmpty() && (Codepage::firstUnencodable(commit) >= 0 ||
+                              text().size() - selectedText().size() + commit.size() > kLimit)) {
+        QApplication::beep();
+        QInputMethodEvent empty;
+        QLineEdit::inputMethodEvent(&empty);
+        return;
+    }
+    QLineEdit::inputMethodEvent(event);
+}
+
+void ClueEdit::insertFromClipboard() {
+    insertWithinLimit(QApplication::clipboard()->text());
+}
+
+void ClueEdit::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Paste)) {
+        insertFromClipboard();
+        return;
+    }
+    const QString typed = event->text();
+    const bool printable = !typed.isEmpty() && typed.at(0).isPrint();
+    if (printable) {
+        if (Codepage::firstUnencodable(typed) >= 0 ||
+            text().size() - selectedText().size() + typed.size() > kLimit) {
+            QApplication::beep();
+            return;
+        }
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+// The standard menu's Paste would take in any text at any length.
+void ClueEdit::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (QAction* action : menu->actions()) {
+        if (action->text().startsWith(QLineEdit::tr("&Paste"))) {
+            disconnect(action, &QAction::triggered, this, nullptr);
+            connect(action, &QAction::triggered, this, &ClueEdit::insertFromClipboard);
+        }
+    }
+    menu->popup(event->globalPos());
+}
+
+// A middle click pastes the selection where the platform has one (X11).
+void ClueEdit::mouseReleaseEvent(QMouseEvent* event) {
+    QClipboard* clipboard = QApplication::clipboard();
+    if (event->button() == Qt::MiddleButton && clipboard->supportsSelection()) {
+        deselect();
+        insertWithinLimit(clipboard->text(QClipboard::Selection));
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+TIxv7AutoForm::TIxv7AutoForm(AppContext& ctx, EditorSet& editors, QWidget* parent)
+    : EditingWindow(parent), m_ctx(ctx), m_editors(editors) {
+    setObjectName(QStringLiteral("TIxv7AutoForm"));
+    setWindowTitle(QStringLiteral("Clue Editing"));
+    m_body = new QWidget;
+    setWidget(m_body);
+    m_body->installEventFilter(this);
+
+    ClueLbl = navyLabel(m_body);
+    ClueLbl->setGeometry(20, 36, 270, 15);
+    NumLbl = navyLabel(m_body);
+    NumLbl->setGeometry(340, 36, 99, 15);
+    DefEdit = new ClueEdit(m_body);
+    DefEdit->setGeometry(8, 69, 452, 25);
+    QPalette white = DefEdit->palette();
+    white.setColor(QPalette::Base, Qt::white);
+    DefEdit->setPalette(white);
+    connect(DefEdit, &QLineEdit::textChanged, this, &TIxv7AutoForm::DefEditChange);
+
+    ToolBar1 = new QToolBar(m_body);
+    ToolBar1->setIconSize(QSize(24, 24));
+    ToolBar1->setGeometry(20, 114, 257, 45);
+    auto addButton = [this](const char* hint, QIcon icon, void (TIxv7AutoForm::*handler)()) {
+        auto* b = new QToolButton(ToolBar1);
+        b->setIcon(icon);
+        b->setFixedSize(32, 32);
+        b->setStatusTip(QString::fromLatin1(hint));
+        b->setAccessibleName(QString::fromLatin1(hint));
+        b->setAutoRaise(true);
+        ToolBar1->addWidget(b);
+        connect(b, &QToolButton::clicked, this, handler);
+        return b;
+    };
+    PrevBtn = addButton("Previous definition", glyphIcon("go-previous", "\u25C0"),
+                        &TIxv7AutoForm::PrevBtnClick);
+    NextBtn =
+        addButton("Next definition", glyphIcon("go-next", "\u25B6"), &TIxv7AutoForm::NextBtnClick);
+    InsertBtn = addButton("Paste",
+                          QIcon::fromTheme(QStringLiteral("edit-paste"),
+                                           QIcon(QStringLiteral(":/icons/clipboard.svg"))),
+                          &TIxv7AutoForm::InsertBtnClick);
+    CharsBtn = addButton("Insert special character", glyphIcon("insert-text", "\u03A9"),
+                         &TIxv7AutoForm::CharsBtnClick);
+    BlankBtn = addButton("Erase entire definition", glyphIcon("edit-clear", "\u2715"),
+                         &TIxv7AutoForm::BlankBtnClick);
+    auto* gap = new QWidget(ToolBar1);
+    gap->setFixedWidth(8);
+    ToolBar1->addWidget(gap);
+    CountBtn =
+        addButton("Insert character count", glyphIcon("", "#"), &TIxv7AutoForm::CountBtnClick);
+
+    ClueList = new QListWidget(m_body);
+    ClueList->setItemDelegate(new ClueDelegate(ClueList));
+    ClueList->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    connect(ClueList, &QListWidget::itemClicked, this, [this] { ClueListMouseUp(1); });
+    // Moving through the list with the keyboard selects the word as a click does.
+    connect(ClueList, &QListWidget::currentRowChanged, this, [this] {
+        if (ClueList->hasFocus())
+            ClueListMouseUp(1);
+    });
+    setClientSize(784, 262);
+    layOut();
+}
+
+bool TIxv7AutoForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_body && event->type() == QEvent::Resize)
+        layOut();
+    return EditingWindow::eventFilter(watched, event);
+}
+
+void TIxv7AutoForm::layOut() {
+    ClueList->setGeometry(466, 8, qMax(100, m_body->width() - 474),
+                          qMax(60, m_body->height() - 16));
+}
+
+void TIxv7AutoForm::LoadClueFonts() {
+    const TIxvProcs& procs = m_ctx.procs;
+    QFont edit(Settings::readText(procs, Settings::AutoFontName));
+    edit.setPointSize(qMax(1, Settings::readInt(procs, Settings::AutoFontSize)));
+    FontStyle::applyTo(edit, Settings::readFontStyle(procs, Settings::AutoFontStyle));
+    DefEdit->setFont(edit);
+    QPalette pal = DefEdit->palette();
+    pal.setColor(QPalette::Text,
+                 ColourText::toQColor(Settings::readColour(procs, Settings::AutoFontColor)));
+    DefEdit->setPalette(pal);
+    QFont list(Settings::readText(procs, Settings::DefsFontName));
+    list.setPointSize(qMax(1, Settings::readInt(procs, Settings::DefsFontSize)));
+    FontStyle::applyTo(list, Settings::readFontStyle(procs, Settings::DefsFontStyle));
+    ClueList->setFont(list);
+    (void)Settings::readColour(procs, Settings::DefsFontColor); // rows are drawn in black
+}
+
+void TIxv7AutoForm::FormShow() {
+    restoreNormal();
+    LoadClueFonts();
+    placeAtBottom(m_ctx, m_editors, this);
+    FillClueList();
+    if (m_ctx.SelectedWord == 0)
+        m_ctx.SelectedWord = 1;
+    selectRow(m_ctx.SelectedWord - 1);
+    ClueListMouseUp(1);
+    // After the construction tool window has gone (its hiding is queued too), the clue field
+    // takes the keyboard.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (mdiArea())
+                mdiArea()->setActiveSubWindow(this);
+            DefEdit->setFocus();
+        },
+        Qt::QueuedConnection);
+}
+
+void TIxv7AutoForm::FillClueList() {
+    ClueList->clear();
+    for (int w = 1; w <= kMaxWords; ++w) {
+        ClueList->addItem(WordOps::clueRow(m_ctx.puzzle, w));
+        if (w == kMaxWords || m_ctx.puzzle.squareOf(100 + w + 1) == 0)
+            break;
+    }
+    ClueList->setCurrentRow(-1);
+    m_loadedRow = -1;
+}
+
+void TIxv7AutoForm::reloadClues() {
+    FillClueList();
+    DefEdit->clear(); // no row is selected, so nothing is stored
+    ClueLbl->clear();
+}
+
+void TIxv7AutoForm::selectRow(int row) {
+    ClueList->setCurrentRow(row < ClueList->count() ? row : -1);
+}
+
+void TIxv7AutoForm::loadRowClue() {
+    const int row = ClueList->currentRow();
+    if (row < 0)
+        return;
+    m_loadedRow = row;
+    DefEdit->setText(Codepage::toUnicode(m_ctx.puzzle.clue(row + 1).bytes()));
+}
+
+void TIxv7AutoForm::ClueListMouseUp(int x) {
+    const int row = ClueList->currentRow();
+    if (row < 0) {
+        m_ctx.SelectedWord = 0;
+        ClueLbl->clear();
+        return;
+    }
+    loadRowClue();
+    if (x <= 0)
+        return;
+    m_ctx.SelectedWord = row + 1;
+    ShowWordLabels();
+    m_editors.repaintTitle();
+    m_editors.repaintGrid();
+    m_editors.selectSpecsRow(m_ctx.SelectedWord - 1);
+}
+
+void TIxv7AutoForm::ShowWordLabels() {
+    const int w = m_ctx.SelectedWord;
+    ClueLbl->setText(w >= 1 && w <= kMaxWords
+                         ? Codepage::toUnicode(WordOps::wordLetters(m_ctx.puzzle, w))
+                         : QString());
+    if (w >= 1 && w <= kMaxWords)
+        NumLbl->setText(QStringLiteral("Acrostic Clue ") + WordLabel(w));
+}
+
+// The field always belongs to the word whose clue was last loaded into it, whichever row the
+// list's cursor has moved to since.
+void TIxv7AutoForm::DefEditChange(const QString& text) {
+    const int row = m_loadedRow;
+    if (row < 0 || row >= ClueList->count())
+        return;
+    const QByteArray bytes = Codepage::fromUnicodeLossy(text);
+    if (bytes == m_ctx.puzzle.clue(row + 1).bytes())
+        return;
+    m_ctx.puzzle.clue(row + 1).assign(bytes.left(kMaxStringLength));
+    // The row named by the word label gets the full text.
+    const QString label = NumLbl->text();
+    const int labelled = WordOps::wordOfScanRow(label.right(1)) - 1;
+    if (labelled >= 0 && labelled < ClueList->count())
+        ClueList->item(labelled)->setText(text + QStringLiteral("  | ") + ClueLbl->text());
+    m_ctx.SetEdited(true);
+}
+
+void TIxv7AutoForm::afterWordChange() {
+    selectRow(m_ctx.SelectedWord - 1);
+    loadRowClue();
+    ShowWordLabels();
+    m_editors.repaintTitle();
+    m_editors.repaintGrid();
+}
+
+void TIxv7AutoForm::NextBtnClick() {
+    const int next = m_ctx.SelectedWord + 1;
+    if (next > kMaxWords || m_ctx.puzzle.squareOf(100 + next) == 0) {
+        m_ctx.procs.PlayEndSound();
+        return;
+    }
+    m_ctx.SelectedWord = next;
+    afterWordChange();
+}
+
+void TIxv7AutoForm::PrevBtnClick() {
+    if (m_ctx.SelectedWord <= 1) {
+        // At the first word, and with no word selected, word 1 is the one to show.
+        if (m_ctx.SelectedWord == 1)
+            m_ctx.procs.PlayEndSound();
+        m_ctx.SelectedWord = 1;
+    } else {
+        --m_ctx.SelectedWord;
+    }
+    afterWordChange();
+}
+
+void TIxv7AutoForm::InsertBtnClick() {
+    DefEdit->setFocus();
+    DefEdit->insertWithinLimit(QApplication::clipboard()->text());
+}
+
+void TIxv7AutoForm::BlankBtnClick() {
+    DefEdit->clear();
+}
+
+void TIxv7AutoForm::CountBtnClick() {
+    DefEdit->setText(DefEdit->text() + QStringLiteral(" (%1)").arg(ClueLbl->text().size()));
+}
+
+TCharMap7Form* TIxv7AutoForm::charMap() const {
+    return m_charMap;
+}
+
+void TIxv7AutoForm::CloseCharMap() {
+    if (m_charMap)
+        m_charMap->close();
+}
+
+void TIxv7AutoForm::CharsBtnClick() {
+    if (m_charMap) {
+        m_charMap->close();
+        return;
+    }
+    m_charMap = new TCharMap7Form(m_ctx.procs.ScaleToScreenHeight(19), this);
+    connect(m_charMap, &TCharMap7Form::characterChosen, this, [this](const QString& text) {
+        DefEdit->insert(text + DefEdit->selectedText());
+        activateWindow();
+        DefEdit->setFocus();
+    });
+    const QPoint corner = DefEdit->mapToGlobal(QPoint(0, 0));
+    const QPoint bar = ToolBar1->mapToGlobal(QPoint(0, ToolBar1->height()));
+    m_charMap->move(corner.x(), bar.y() + 2 * m_ctx.procs.FrameSize());
+    m_charMap->show();
+}

@@ -1,0 +1,264 @@
+#include "puzzle/ui/TIxv7ToolForm.h"
+
+#include "puzzle/ui/EditorSet.h"
+#include "puzzle/ui/TIxv7TitleForm.h"
+#include "app/AppContext.h"
+#include "app/Dialogs.h"
+#include "base/Codepage.h"
+#include "puzzle/PuzzleFile.h"
+#include "puzzle/WordOperations.h"
+
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+
+namespace {
+
+constexpr int kLetterBoxHeight = 41;
+const QColor kNavy(0x00, 0x00, 0x80);
+const QColor kMedGray(0xA0, 0xA0, 0xA4);
+
+QFont tahoma(int pixels) {
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPixelSize(pixels);
+    return font;
+}
+
+QString puzzleName(const QString& path) {
+    const QString name = QFileInfo(path).fileName();
+    return name.left(qMax<qsizetype>(0, name.size() - 4));
+}
+
+// History rows: the puzzle's name without folder and extension, silver when selected.
+class HistoryDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* p, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const bool selected = option.state & QStyle::State_Selected;
+        p->fillRect(option.rect,
+                    selected ? QColor(0xC0, 0xC0, 0xC0) : option.palette.color(QPalette::Base));
+        p->setPen(Qt::black);
+        p->setFont(option.font);
+        p->drawText(option.rect.adjusted(2, 0, 0, 0),
+                    Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                    puzzleName(index.data(Qt::UserRole).toString()));
+    }
+    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
+        return {200, 16};
+    }
+};
+
+// Scan rows: the label up to its full stop, then the letters in a second column.
+class ScanDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* p, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const bool selected = option.state & QStyle::State_Selected;
+        p->fillRect(option.rect,
+                    option.palette.color(selected ? QPalette::Highlight : QPalette::Base));
+        p->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+        p->setFont(option.font);
+        const QString text = index.data().toString();
+        const qsizetype dot = text.indexOf(u'.');
+        const QString label = dot < 0 ? text : text.left(dot + 1);
+        const QString letters = dot < 0 ? QString() : text.mid(dot + 1, 60);
+        const int column = QFontMetrics(option.font).horizontalAdvance(QStringLiteral("bb ")) + 5;
+        const QRect r = option.rect;
+        p->drawText(r.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, label);
+        p->drawText(r.adjusted(column, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, letters);
+    }
+    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
+        return {200, 13};
+    }
+};
+
+} // namespace
+
+TIxv7ToolForm::TIxv7ToolForm(AppContext& ctx, EditorSet& editors, QWidget* parent)
+    : EditingWindow(parent), m_ctx(ctx), m_editors(editors) {
+    setObjectName(QStringLiteral("TIxv7ToolForm"));
+    setWindowTitle(QStringLiteral("Acrostic Construction / Editing"));
+    m_body = new QWidget;
+    setWidget(m_body);
+    m_byLabel = new QLabel(QStringLiteral("By:"), m_body);
+    ByEd = new QLineEdit(m_body);
+    ByEd->setFont(tahoma(13));
+    ByEd->installEventFilter(this);
+    m_historyLabel = new QLabel(QStringLiteral("History:"), m_body);
+    HistoryList = new QListWidget(m_body);
+    HistoryList->setFont(tahoma(13));
+    HistoryList->setItemDelegate(new HistoryDelegate(HistoryList));
+    HistoryList->setUniformItemSizes(true);
+    // Rows are clipped to the list; the row width the delegates give is no reason to scroll.
+    HistoryList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QPalette pal = HistoryList->palette();
+    pal.setColor(QPalette::Base, pal.color(QPalette::Button));
+    HistoryList->setPalette(pal);
+    m_scanLabel = new QLabel(QStringLiteral("Scan Acrostics:"), m_body);
+    ScanList = new QListWidget(m_body);
+    ScanList->setItemDelegate(new ScanDelegate(ScanList));
+    ScanList->setUniformItemSizes(true);
+    ScanList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ScanBtn = new QPushButton(QStringLiteral("Scan"), m_body);
+    ErrPanel = new QLabel(QStringLiteral("No Repeaters Found"), m_body);
+    ErrPanel->setWordWrap(true);
+    ErrPanel->setAlignment(Qt::AlignCenter);
+    QFont arial(QStringLiteral("Arial"));
+    arial.setPixelSize(13);
+    ErrPanel->setFont(arial);
+    QPalette errPal = ErrPanel->palette();
+    errPal.setColor(QPalette::WindowText, QColor(0, 128, 0));
+    ErrPanel->setPalette(errPal);
+    ErrPanel->hide();
+    m_lettersLabel = new QLabel(QStringLiteral("Letters Distribution:"), m_body);
+    LtrBox = new LetterBox(m_ctx, m_body);
+
+    connect(ScanBtn, &QPushButton::clicked, this, &TIxv7ToolForm::ScanBtnClick);
+    connect(ScanList, &QListWidget::itemClicked, this, &TIxv7ToolForm::ScanListClick);
+    connect(HistoryList, &QListWidget::itemDoubleClicked, this,
+            &TIxv7ToolForm::HistoryListDblClick);
+    setClientSize(781, 258);
+    layOut();
+}
+
+bool TIxv7ToolForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ByEd && event->type() == QEvent::KeyRelease)
+        ByEdKeyUp();
+    if (watched == m_body && event->type() == QEvent::Resize)
+        layOut();
+    return EditingWindow::eventFilter(watched, event);
+}
+
+// The lists stretch with the window; the scan tools keep to the right edge and the letter box
+// to the bottom.
+void TIxv7ToolForm::layOut() {
+    m_body->installEventFilter(this);
+    const int w = m_body->width();
+    const int h = m_body->height();
+    const int boxTop = h - kLetterBoxHeight;
+    const int listHeight = qMax(40, boxTop - 27 - 22);
+    m_byLabel->move(8, 8);
+    ByEd->setGeometry(8, 27, 272, 24);
+    m_historyLabel->move(286, 8);
+    const int right = w - 781; // how far the window grew past its design width
+    HistoryList->setGeometry(286, 27, 200 + right, listHeight);
+    m_scanLabel->move(492 + right, 8);
+    ScanList->setGeometry(492 + right, 27, 200, listHeight);
+    ScanBtn->setGeometry(698 + right, 27, 75, 25);
+    ErrPanel->setGeometry(704 + right, 58, 59, 48);
+    m_lettersLabel->move(8, boxTop - 20);
+    LtrBox->setGeometry(0, boxTop, w, kLetterBoxHeight);
+}
+
+void TIxv7ToolForm::FormShow() {
+    restoreNormal();
+    placeAtBottom(m_ctx, m_editors, this);
+    ByEd->setText(Codepage::toUnicode(m_ctx.puzzle.ConstructorName.bytes()));
+    LtrBox->update();
+}
+
+void TIxv7ToolForm::ByEdKeyUp() {
+    if (ByEd->text() != Codepage::toUnicode(m_ctx.puzzle.ConstructorName.bytes()))
+        m_ctx.SetEdited(true);
+}
+
+void TIxv7ToolForm::fillHistory(const QStringList& paths) {
+    HistoryList->clear();
+    for (const QString& path : paths) {
+        auto* item = new QListWidgetItem(puzzleName(path), HistoryList);
+        item->setData(Qt::UserRole, path);
+        item->setToolTip(path);
+    }
+}
+
+void TIxv7ToolForm::HistoryListDblClick() {
+    const int row = HistoryList->currentRow();
+    if (row >= 0)
+        emit historyEntryChosen(row);
+}
+
+void TIxv7ToolForm::openHistoryRow(int row, const std::function<void(const QString&)>& open) {
+    if (row < 0 || row >= HistoryList->count())
+        return;
+    const History history = m_ctx.history();
+    const QStringList lines = history.read();
+    const QString file =
+        row < lines.size() ? lines.at(row) : HistoryList->item(row)->data(Qt::UserRole).toString();
+    if (QFileInfo::exists(file)) {
+        open(file);
+        return;
+    }
+    delete HistoryList->takeItem(row);
+    QStringList rows;
+    for (int i = 0; i < HistoryList->count(); ++i)
+        rows << HistoryList->item(i)->data(Qt::UserRole).toString();
+    history.write(rows);
+    m_ctx.procs.dialogs()->information(
+        this, QStringLiteral("Access Error"),
+        QStringLiteral("Selected \"") + puzzleName(file) +
+            QStringLiteral(
+                "\" acrostic cannot be found and has been removed from the History List."));
+}
+
+void TIxv7ToolForm::ScanBtnClick() {
+    ErrPanel->hide();
+    ScanList->setEnabled(true);
+    ScanList->clear();
+    ScanList->addItems(WordOps::scanRepeaters(m_ctx.puzzle));
+    if (ScanList->count() > 0)
+        return;
+    ScanList->setEnabled(false);
+    ErrPanel->show();
+    m_ctx.procs.WaitPumping(4000);
+    ErrPanel->hide();
+}
+
+void TIxv7ToolForm::ScanListClick() {
+    const int word = WordOps::wordOfScanRow(
+        ScanList->currentItem() ? ScanList->currentItem()->text() : QString());
+    if (word == 0)
+        return;
+    m_ctx.SelectedWord = word;
+    m_editors.repaintTitle();
+    m_editors.repaintGrid();
+}
+
+LetterBox::LetterBox(AppContext& ctx, QWidget* parent) : QWidget(parent), m_ctx(ctx) {}
+
+// 27 boxes, each a letter with its count of free squares ("A-3"), the last for apostrophes and
+// hyphens ("#-2"); navy when there are some, grey when none are left.
+void LetterBox::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const int h = height();
+    const int w = width();
+    // Letters whose line height is half the box's height.
+    QFont font = this->font();
+    int pixels = qMax(1, h / 2);
+    font.setPixelSize(pixels);
+    while (pixels > 1 && QFontMetrics(font).height() > h / 2)
+        font.setPixelSize(--pixels);
+    p.setFont(font);
+    const QFontMetrics fm(font);
+    const auto counters = WordOps::letterCounters(m_ctx.puzzle);
+    const int b = w / 28;
+    const int textTop = (h - 8 - fm.height()) / 2;
+    int x = 8;
+    for (int k = 1; k <= 27; ++k) {
+        p.setPen(kNavy);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(x, 0, b - 1, h - 9);
+        const int count = counters[k - 1];
+        const QString text = (k <= 26 ? QString(QChar(u'@' + k)) : QStringLiteral("#")) + u'-' +
+                             QString::number(count);
+        p.setPen(count > 0 ? kNavy : kMedGray);
+        p.drawText(x + (b - fm.horizontalAdvance(text)) / 2, textTop + fm.ascent(), text);
+        x += b + 1;
+    }
+}

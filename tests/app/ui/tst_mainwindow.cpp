@@ -1,0 +1,476 @@
+#include "ScriptedDialogs.h"
+#include "TestEnv.h"
+#include "TestPuzzles.h"
+#include "app/AppContext.h"
+#include "app/DesktopServices.h"
+#include "app/StatusPanels.h"
+#include "app/ui/TIxv7AboutForm.h"
+#include "app/ui/TIxv7MainForm.h"
+#include "app/ui/TMsgBar.h"
+#include "output/ui/TIxv7OutputForm.h"
+#include "prefs/SettingsCatalogue.h"
+#include "puzzle/ui/TIxv7AutoForm.h"
+#include "puzzle/ui/TIxv7GridForm.h"
+#include "puzzle/ui/TIxv7TitleForm.h"
+#include "puzzle/ui/TIxv7ToolForm.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenu>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QToolButton>
+#include <QtTest>
+
+namespace {
+
+// A small puzzle, told apart from others by its grid width.
+QByteArray puzzleBytes(int width) {
+    PuzzleRecord record = PuzzleRecord::zeroed();
+    record.ClearPuzzle(qint16(width), 8, "Ann Example");
+    record.letter(1, 1) = 'Q';
+    return record.toBytes();
+}
+
+// One start of the program. Names are files in the test's folder: A.ixv and B.ixv are
+// puzzles, bad.ixv is 100 bytes, gone.ixv does not exist.
+struct Start {
+    QStringList arguments;
+    int openLastEdit = -1; // -1: not stored
+    QString currentPuzzle;
+    QStringList history;
+    QString opened;
+    QStringList historyAfter;
+    bool reported = false; // an error box was shown
+};
+} // namespace
+
+class Tst_MainWindow : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<TIxvProcs> procs;
+    std::unique_ptr<AppContext> ctx;
+    ScriptedDialogs dialogs;
+    RecordingSounds sounds;
+    RecordingDesktop desktop;
+    std::unique_ptr<TIxv7MainForm> form;
+    QString seen;
+
+    QString path(const QString& name) const { return name.isEmpty() ? name : dir->filePath(name); }
+    QStringList paths(QStringList names) const {
+        for (QString& name : names)
+            name = path(name);
+        return names;
+    }
+    QByteArray disk(const QString& name) const {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void writeFile(const QString& name, const QByteArray& bytes) const {
+        QFile file(path(name));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    }
+    void showForm(const QStringList& arguments = {}) {
+        form = std::make_unique<TIxv7MainForm>(*ctx, desktop, arguments);
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get(), TestEnv::kEventWaitMs));
+    }
+    void clickTab(int tab) {
+        QTest::mouseClick(form->MenuTabs, Qt::LeftButton, {},
+                          form->MenuTabs->tabRect(tab).center());
+    }
+    // Brings the button's tab to the front and clicks the button, as a user would.
+    void press(const QString& name) {
+        QToolButton* b = form->button(name);
+        clickTab(form->toolBarStack->indexOf(b->parentWidget()));
+        QVERIFY(b->isVisible());
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+    void openPuzzle(const QString& name) {
+        dialogs.files << path(name);
+        press("OpenPuzzleBtn");
+        QCOMPARE(ctx->CurrentFile, path(name));
+    }
+    // A change to the open puzzle, as an editing window makes it.
+    void editPuzzle() {
+        ctx->puzzle.GridWidth = 15;
+        ctx->SetEdited(true);
+    }
+    // The dialogs shown, as "kind: heading: text".
+    QStringList shown(qsizetype from = 0) const {
+        QStringList out;
+        for (const ScriptedDialogs::Shown& d : dialogs.shown.mid(from))
+            out << d.kind + ": " + d.heading + ": " + d.text;
+        return out;
+    }
+    // Runs probe once the next wait pumps events; its answer goes to seen.
+    void probeDuringWait(std::function<QString()> probe) {
+        seen = QStringLiteral("(no wait)");
+        QTimer::singleShot(0, form.get(), [this, probe] { seen = probe(); });
+    }
+
+private slots:
+    void initTestCase() { TIxvProcs::setWaitScale(0.01); }
+
+    void init() {
+        QFile::remove(History(TIxvProcs::SpecialFolderPath(26)).filePath());
+        dir = std::make_unique<QTemporaryDir>();
+        writeFile("A.ixv", puzzleBytes(10));
+        writeFile("B.ixv", puzzleBytes(12));
+        writeFile("bad.ixv", QByteArray(100, 'x'));
+        procs = freshProcs(&dialogs, &sounds);
+        ctx = std::make_unique<AppContext>(*procs);
+        dialogs = ScriptedDialogs();
+        sounds.played.clear();
+        desktop.opened.clear();
+    }
+    void cleanup() {
+        form.reset();
+        ctx.reset();
+        procs.reset();
+        QVERIFY2(dialogs.unexpected.isEmpty(), qPrintable(dialogs.unexpected.join(" | ")));
+    }
+
+    // Each tab brings only its own bar to the front, right under the tabs and as wide as the
+    // client area, whatever the size the window was given.
+    void tabsAndBars_data() {
+        QTest::addColumn<QSize>("asked");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("wider") << QSize(1111, 700) << QSize(1111, 700);
+        QTest::newRow("below the minimum") << QSize(300, 200) << QSize(800, 600);
+    }
+    void tabsAndBars() {
+        QFETCH(QSize, asked);
+        QFETCH(QSize, size);
+        showForm();
+        QStringList captions;
+        for (int tab = 0; tab < form->MenuTabs->count(); ++tab)
+            captions << form->MenuTabs->tabText(tab);
+        QCOMPARE(captions,
+                 (QStringList{"   Puzzle   ", "   Edit   ", "   Options   ", "   Export   ",
+                              "   Print   ", "   Tools   ", "   Help   "}));
+        form->resize(asked);
+        IXV_TRY_COMPARE(form->size(), size);
+        const QStringList bars = {"PuzzTools",  "EditTools",  "OptionsTools", "ExportTools",
+                                  "PrintTools", "ToolsTools", "HelpTools"};
+        for (int tab : {3, 0, 6, 1, 5, 2, 4}) {
+            clickTab(tab);
+            QCOMPARE(form->MenuTabs->currentIndex(), tab);
+            for (int i = 0; i < 7; ++i)
+                QCOMPARE(form->toolBarStack->widget(i)->isVisible(), i == tab);
+            const QWidget* bar = form->toolBarStack->currentWidget();
+            QCOMPARE(bar->objectName(), bars[tab]);
+            IXV_TRY_COMPARE(bar->width(), size.width());
+            QCOMPARE(bar->mapTo(form->centralWidget(), QPoint()),
+                     QPoint(0, form->MenuTabs->height()));
+        }
+    }
+
+    void panelWidths() {
+        const std::array<int, 4> halves = statusPanelWidths(825); // 330, 412.5, 82.5
+        QCOMPARE(QList<int>(halves.begin(), halves.end()), (QList<int>{330, 412, 82, 50}));
+        showForm();
+        form->resize(812, 600);
+        IXV_TRY_COMPARE(form->MsgBar->width(), 812);
+        const QList<int> widths = {form->MsgBar->panelWidth(0), form->MsgBar->panelWidth(1),
+                                   form->MsgBar->panelWidth(2), form->MsgBar->panelWidth(3)};
+        QCOMPARE(widths, (QList<int>{325, 406, 81, 50}));
+    }
+
+    void hintsGoToPanel0() {
+        showForm();
+        QTest::mouseMove(form->button("CreateNewBtn"));
+        IXV_TRY_COMPARE(form->MsgBar->panelText(0),
+                     QStringLiteral("Construct a new acrostic puzzle. "));
+        QTest::mouseMove(form->mdiArea);
+        IXV_TRY_COMPARE(form->MsgBar->panelText(0), QString());
+    }
+
+    void statusPopUp_data() {
+        QTest::addColumn<bool>("edited");
+        QTest::addColumn<int>("x");
+        QTest::addColumn<Qt::MouseButton>("mouse");
+        QTest::addColumn<bool>("opens");
+        // With an 812-pixel bar, panels 0 and 1 end at 731.
+        QTest::newRow("edited, left on panel 2") << true << 736 << Qt::LeftButton << true;
+        QTest::newRow("edited, right button") << true << 790 << Qt::RightButton << true;
+        QTest::newRow("edited, on panel 1") << true << 726 << Qt::LeftButton << false;
+        QTest::newRow("clean, on panel 2") << false << 736 << Qt::LeftButton << false;
+    }
+    void statusPopUp() {
+        QFETCH(bool, edited);
+        QFETCH(int, x);
+        QFETCH(Qt::MouseButton, mouse);
+        QFETCH(bool, opens);
+        showForm();
+        form->resize(812, 600);
+        IXV_TRY_COMPARE(form->MsgBar->panelWidth(0), 325);
+        ctx->SetEdited(edited);
+        QCOMPARE(form->MsgBar->panelText(2), edited ? QStringLiteral("EDITED") : QString());
+        QTest::mouseClick(form->MsgBar, mouse, {}, QPoint(x, 5));
+        QCOMPARE(form->StatBarPop->isVisible(), opens);
+        form->StatBarPop->hide();
+    }
+
+    // The open puzzle stays as it was, in memory and on disk.
+    void openRefusesWhatIsNoPuzzle() {
+        showForm();
+        openPuzzle("A.ixv");
+        dialogs.files << path("bad.ixv");
+        press("OpenPuzzleBtn");
+        QCOMPARE(shown(2),
+                 QStringList{"attention: Attention: Puzzle not in Ixenvar format or is corrupt."});
+        QCOMPARE(sounds.played, QStringList{"attention"});
+        QCOMPARE(ctx->CurrentFile, path("A.ixv"));
+        QCOMPARE(ctx->puzzle.toBytes(), puzzleBytes(10));
+        QCOMPARE(disk("A.ixv"), puzzleBytes(10));
+        QCOMPARE(ctx->history().read(), paths({"A.ixv"}));
+    }
+
+    void saveWritesTheFile_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("button") << "button";
+        QTest::newRow("Ctrl+S") << "shortcut";
+        QTest::newRow("status pop-up") << "pop-up";
+    }
+    void saveWritesTheFile() {
+        QFETCH(QString, how);
+        showForm();
+        openPuzzle("A.ixv");
+        editPuzzle();
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get(), TestEnv::kEventWaitMs));
+        probeDuringWait([this] {
+            const auto* progress = form->findChild<TIxv7OutputForm*>();
+            return progress && progress->isVisible() ? progress->labelText() : QString();
+        });
+        if (how == "shortcut")
+            QTest::keyClick(form.get(), Qt::Key_S, Qt::ControlModifier);
+        else if (how == "pop-up")
+            form->StatBarPop->actions().first()->trigger();
+        else
+            press("SaveBtn");
+        QCOMPARE(seen, QStringLiteral("Saving current puzzle ..."));
+        QCOMPARE(ctx->puzzle.GridWidth, qint16(15));
+        QCOMPARE(disk("A.ixv"), ctx->puzzle.toBytes());
+        QCOMPARE(form->MsgBar->panelText(2), QString());
+    }
+
+    void notices_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("open");
+        QTest::addColumn<QString>("notice");
+        QTest::newRow("save, no puzzle") << "SaveBtn" << false << "No Puzzle Currently Opened!";
+        QTest::newRow("revert, no puzzle") << "RevertBtn" << false << "No Puzzle Currently Opened!";
+        QTest::newRow("revert, no changes")
+            << "RevertBtn" << true << "No Unsaved Changes to Revert!";
+    }
+    void notices() {
+        QFETCH(QString, button);
+        QFETCH(bool, open);
+        QFETCH(QString, notice);
+        showForm();
+        if (open)
+            openPuzzle("A.ixv");
+        const qsizetype shownBefore = dialogs.shown.size();
+        form->MsgBar->setPanelText(1, QStringLiteral("earlier text"));
+        probeDuringWait([this] { return form->MsgBar->panelText(1); });
+        press(button);
+        QCOMPARE(seen, notice);
+        QCOMPARE(form->MsgBar->panelText(1), QString());
+        QCOMPARE(dialogs.shown.size(), shownBefore);
+        QVERIFY(sounds.played.isEmpty());
+    }
+
+    void revert_data() {
+        QTest::addColumn<Dialogs::Answer>("answer");
+        QTest::addColumn<bool>("reverted");
+        QTest::newRow("Yes rereads the file") << Dialogs::Answer::Yes << true;
+        QTest::newRow("No keeps the changes") << Dialogs::Answer::No << false;
+    }
+    void revert() {
+        QFETCH(Dialogs::Answer, answer);
+        QFETCH(bool, reverted);
+        showForm();
+        openPuzzle("A.ixv");
+        editPuzzle();
+        dialogs.answers << answer;
+        press("RevertBtn");
+        QCOMPARE(sounds.played, QStringList{"warning"});
+        QCOMPARE(shown(1), QStringList{"yesno: Undo Everything: Discard all recent changes and "
+                                       "return to last saved puzzle?"});
+        QCOMPARE(ctx->puzzle.GridWidth, qint16(reverted ? 10 : 15));
+        QCOMPARE(form->MsgBar->panelText(2), reverted ? QString() : QStringLiteral("EDITED"));
+        QCOMPARE(disk("A.ixv"), puzzleBytes(10));
+    }
+
+    void saveQuestion_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<Dialogs::Answer>("answer");
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<bool>("goesOn");
+        for (const char* b : {"OpenPuzzleBtn", "CloseBtn"}) {
+            QTest::addRow("%s, Yes", b) << b << Dialogs::Answer::Yes << true << true;
+            QTest::addRow("%s, No", b) << b << Dialogs::Answer::No << false << true;
+            QTest::addRow("%s, Cancel", b) << b << Dialogs::Answer::Cancel << false << false;
+        }
+    }
+    void saveQuestion() {
+        QFETCH(QString, button);
+        QFETCH(Dialogs::Answer, answer);
+        QFETCH(bool, saved);
+        QFETCH(bool, goesOn);
+        const bool opening = button == "OpenPuzzleBtn";
+        showForm();
+        openPuzzle("A.ixv");
+        editPuzzle();
+        const QByteArray changed = ctx->puzzle.toBytes();
+        dialogs.answers << answer;
+        if (opening)
+            dialogs.files << path("B.ixv");
+        press(button);
+        QCOMPARE(shown(1).value(0),
+                 "yesnocancel: Attention: Puzzle has changed. Save current changes?");
+        QCOMPARE(disk("A.ixv"), saved ? changed : puzzleBytes(10));
+        QCOMPARE(ctx->Edited(), !goesOn);
+        if (opening) {
+            QCOMPARE(dialogs.files.isEmpty(), goesOn);
+            QCOMPARE(ctx->CurrentFile, path(goesOn ? "B.ixv" : "A.ixv"));
+            QCOMPARE(ctx->puzzle.toBytes(), goesOn ? puzzleBytes(12) : changed);
+        } else {
+            QCOMPARE(form->isVisible(), !goesOn);
+        }
+    }
+
+    // Saving on the way out takes the name typed in "By:"; a save that fails keeps the program
+    // running with the changes still marked.
+    void closingSavesOrStays() {
+        showForm();
+        openPuzzle("A.ixv");
+        form->editors().tool->ByEd->setText(QStringLiteral("Zed Quill"));
+        editPuzzle();
+        dialogs.answers << Dialogs::Answer::Yes << Dialogs::Answer::Yes;
+        QVERIFY(QFile::remove(path("A.ixv")) && dir->remove()); // nowhere to save to
+        form->close();
+        QCOMPARE(dialogs.shown.last().kind, QStringLiteral("error"));
+        QVERIFY(form->isVisible());
+        QVERIFY(ctx->Edited());
+        QVERIFY(QDir().mkpath(dir->path()));
+        form->close();
+        QVERIFY(!form->isVisible());
+        QCOMPARE(disk("A.ixv").mid(11438, 10), QByteArray("\x09Zed Quill"));
+    }
+
+    void spillNeedsAnOpenPuzzle() {
+        showForm();
+        ctx->SelectedWord = 1;
+        press("SpillBtn");
+        QVERIFY(!ctx->Edited());
+    }
+
+    void openThenSaveAs() {
+        showForm();
+        openPuzzle("A.ixv");
+        openPuzzle("B.ixv");
+        QCOMPARE(shown(1), QStringList{"open: Open existing puzzle for editing: "});
+        QCOMPARE(ctx->puzzle.toBytes(), puzzleBytes(12));
+        QCOMPARE(ctx->history().read(), paths({"B.ixv", "A.ixv"}));
+        QCOMPARE(Settings::readText(*procs, Settings::CurrentPuzzle), path("B.ixv"));
+
+        editPuzzle();
+        dialogs.files << path("copy.ixv");
+        press("SaveAsBtn");
+        QCOMPARE(shown(2), QStringList{"save: Save puzzle as: B.ixv"}); // the name offered
+        QCOMPARE(disk("copy.ixv"), ctx->puzzle.toBytes());
+        QCOMPARE(disk("B.ixv"), puzzleBytes(12));
+        QCOMPARE(ctx->CurrentFile, path("copy.ixv"));
+        QCOMPARE(ctx->history().read(), paths({"copy.ixv", "B.ixv", "A.ixv"}));
+        QCOMPARE(form->MsgBar->panelText(2), QString());
+    }
+
+    void startupOpening_data() {
+        QTest::addColumn<Start>("start");
+        QTest::newRow("nothing stored, no argument") << Start{};
+        QTest::newRow("argument wins over OpenLastEdit")
+            << Start{{"B.ixv"}, 1, "A.ixv", {"A.ixv"}, "B.ixv", {"B.ixv", "A.ixv"}};
+        QTest::newRow("OpenLastEdit reopens CurrentPuzzle")
+            << Start{{}, 1, "A.ixv", {"B.ixv", "A.ixv"}, "A.ixv", {"A.ixv", "B.ixv"}};
+        QTest::newRow("OpenLastEdit 0") << Start{{}, 0, "A.ixv", {"A.ixv"}, "", {"A.ixv"}};
+        QTest::newRow("missing CurrentPuzzle opens the first history line")
+            << Start{{}, 1, "gone.ixv", {"B.ixv", "A.ixv"}, "B.ixv", {"B.ixv", "A.ixv"}};
+        QTest::newRow("deleted files leave the history first")
+            << Start{{}, 1, "gone.ixv", {"gone.ixv", "A.ixv"}, "A.ixv", {"A.ixv"}};
+        QTest::newRow("failing argument is reported")
+            << Start{{"bad.ixv"}, 1, "A.ixv", {}, "", {}, true};
+        QTest::newRow("failing history line is silent")
+            << Start{{}, 1, "gone.ixv", {"bad.ixv", "A.ixv"}, "", {"bad.ixv", "A.ixv"}};
+    }
+    void startupOpening() {
+        QFETCH(Start, start);
+        if (start.openLastEdit >= 0)
+            Settings::writeFlag(*procs, Settings::OpenLastEdit, start.openLastEdit == 1);
+        if (!start.currentPuzzle.isEmpty())
+            Settings::writeText(*procs, Settings::CurrentPuzzle, path(start.currentPuzzle));
+        if (!start.history.isEmpty()) {
+            QVERIFY(QDir().mkpath(ctx->history().folder()));
+            ctx->history().write(paths(start.history));
+        }
+        showForm(paths(start.arguments));
+        QCOMPARE(ctx->CurrentFile, path(start.opened));
+        QCOMPARE(ctx->history().read(), paths(start.historyAfter));
+        QCOMPARE(shown().size(), start.reported ? 1 : 0);
+        QVERIFY(!start.reported || shown()[0].startsWith("error: "));
+        if (!start.opened.isEmpty())
+            QCOMPARE(ctx->puzzle.toBytes(), disk(start.opened));
+        // The grid, author-title and construction tool windows show an opened puzzle; the clue
+        // window stays hidden either way.
+        EditorSet& e = form->editors();
+        for (EditingWindow* w : std::initializer_list<EditingWindow*>{e.grid, e.title, e.tool})
+            IXV_TRY_COMPARE(w->isShownNormally(), !start.opened.isEmpty());
+        IXV_TRY_VERIFY(!e.clues->isVisible());
+    }
+
+    // Only DictPath is stored: the thesaurus button stays greyed and a press on it says nothing.
+    void toolButtonsFollowTheirSettings() {
+        Settings::writeText(*procs, Settings::DictPath, QStringLiteral("xmessage 'a dictionary'"));
+        showForm();
+        QVERIFY(form->button("DictBtn")->isEnabled());
+        QVERIFY(!form->button("ThesBtn")->isEnabled());
+        press("ThesBtn");
+        QVERIFY(dialogs.shown.isEmpty());
+    }
+
+    void xmlIsUnavailable() {
+        showForm();
+        press("XMLBtn");
+        QCOMPARE(shown(),
+                 QStringList{"information: Ixenvar 7 Demo: Standard acrostic XML format is "
+                             "currently unavailable"});
+    }
+
+    void aboutSupportLineWritesMail() {
+        showForm();
+        bool sawAbout = false;
+        QTimer::singleShot(0, form.get(), [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* about = qobject_cast<TIxv7AboutForm*>(modal)) {
+                sawAbout = true;
+                QTest::mouseClick(about->lblEmail, Qt::LeftButton);
+                QTest::mouseClick(about->OKBtn, Qt::LeftButton);
+            } else if (modal) {
+                modal->close();
+            }
+        });
+        press("AboutBtn");
+        QVERIFY(sawAbout);
+        QCOMPARE(desktop.opened.size(), 1);
+        QCOMPARE(desktop.opened[0].scheme(), QStringLiteral("mailto"));
+        QCOMPARE(desktop.opened[0].path(), QString::fromLatin1(TIxv7AboutForm::kSupportAddress));
+    }
+};
+
+QTEST_MAIN(Tst_MainWindow)
+#include "tst_mainwindow.moc"

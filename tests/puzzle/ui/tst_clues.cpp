@@ -1,0 +1,435 @@
+// Writing clues in the real main window: the clue editing window, the special-character map,
+// the specifications window and which editing windows show when.
+#include "ScriptedDialogs.h"
+#include "TestEnv.h"
+#include "TestPuzzles.h"
+#include "app/AppContext.h"
+#include "app/DesktopServices.h"
+#include "app/ui/TIxv7MainForm.h"
+#include "app/ui/TMsgBar.h"
+#include "base/Codepage.h"
+#include "puzzle/Construction.h"
+#include "puzzle/ui/GridView.h"
+#include "puzzle/PuzzleFile.h"
+#include "puzzle/ui/TCharMap7Form.h"
+#include "puzzle/ui/TIxv7AutoForm.h"
+#include "puzzle/ui/TIxv7GridForm.h"
+#include "puzzle/ui/TIxv7SpecsForm.h"
+#include "puzzle/ui/TIxv7TitleForm.h"
+#include "puzzle/ui/TIxv7ToolForm.h"
+#include "puzzle/WordOperations.h"
+
+#include <QClipboard>
+#include <QLabel>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMenu>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QtTest>
+
+namespace {
+
+const QByteArray kInitials = "EMERSONTRAIL";
+
+QString clueOf(int word) {
+    return QStringLiteral("Clue ") + WordLabel(word);
+}
+} // namespace
+
+class Tst_Clues : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<TIxvProcs> procs;
+    std::unique_ptr<AppContext> ctx;
+    ScriptedDialogs dialogs;
+    RecordingSounds sounds;
+    RecordingDesktop desktop;
+    std::unique_ptr<TIxv7MainForm> form;
+    QString file;
+    QString word1Letters; // word A: 12 letters
+    QString word3Row;     // word C: letters at positions 1, 2 and 4, as its 30-character row
+
+    TIxv7GridForm* grid() { return form->editors().grid; }
+    TIxv7TitleForm* title() { return form->editors().title; }
+    TIxv7AutoForm* clues() { return form->editors().clues; }
+    TIxv7SpecsForm* specs() { return form->editors().specs; }
+    const PuzzleRecord& rec() const { return ctx->puzzle; }
+
+    void showForm() {
+        form = std::make_unique<TIxv7MainForm>(*ctx, desktop, QStringList{file});
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get(), TestEnv::kEventWaitMs));
+        IXV_TRY_VERIFY(grid()->isShownNormally() && title()->isShownNormally() &&
+                    !clues()->isVisible());
+    }
+    // Through the main window's native window, so that the MDI area hands the click to
+    // whatever lies at the point.
+    void click(QWidget* widget, const QPoint& p) {
+        QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, widget->mapTo(form.get(), p));
+    }
+    void clickCentre(QWidget* widget) { click(widget, widget->rect().center()); }
+    void wordSquare(int word) {
+        const int s = title()->TitleSquare;
+        click(title()->canvas(), QPoint((word - 1) * s + s / 2, s / 2));
+    }
+    void letterRow(int position) {
+        const int s = title()->TitleSquare;
+        click(title()->canvas(), QPoint((position - 1) * s + s / 2, s + 5 + s / 2));
+    }
+    void pick(const Square& sq) {
+        const int s = grid()->GridSquare;
+        click(grid()->canvas(), QPoint((sq.column - 1) * s + s / 2, (sq.row - 1) * s + s / 2));
+    }
+    void press(const QString& name) {
+        QToolButton* b = form->button(name);
+        form->MenuTabs->setCurrentIndex(form->toolBarStack->indexOf(b->parentWidget()));
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+    void openClues() {
+        press(QStringLiteral("AutoclueBtn"));
+        IXV_TRY_VERIFY(clues()->isShownNormally() && !form->editors().tool->isVisible());
+    }
+    static QList<Square> freeSquares(const PuzzleRecord& r) {
+        QList<Square> out;
+        for (int row = 1; row <= r.GridHeight; ++row)
+            for (int c = 1; c <= r.GridWidth; ++c)
+                if (r.code(c, row) == CodeFree && r.letter(c, row) >= 'A' &&
+                    r.letter(c, row) <= 'Z')
+                    out << Square{c, row};
+        return out;
+    }
+    static QChar letterAt(const PuzzleRecord& r, const Square& sq) {
+        return QChar(r.letter(sq.column, sq.row));
+    }
+    // Typed key by key, each with its own text, as a keyboard delivers it.
+    static void type(QWidget* w, const QString& text) {
+        for (QChar ch : text)
+            QTest::sendKeyEvent(QTest::Click, w, Qt::Key(ch.toUpper().unicode()), QString(ch), {});
+    }
+    QString row(int word) { return clues()->ClueList->item(word - 1)->text(); }
+    void showsClueOf(int word) {
+        QCOMPARE(ctx->SelectedWord, word);
+        QCOMPARE(clues()->ClueList->currentRow(), word - 1);
+        QCOMPARE(clues()->DefEdit->text(), clueOf(word));
+        QCOMPARE(clues()->NumLbl->text(), QStringLiteral("Acrostic Clue ") + WordLabel(word));
+    }
+
+private slots:
+    void initTestCase() { TIxvProcs::setWaitScale(0.01); }
+
+    void init() {
+        dir = std::make_unique<QTemporaryDir>();
+        file = dir->filePath(QStringLiteral("Emerson.ixv"));
+        PuzzleRecord r = emersonPuzzle();
+        QList<Square> free = freeSquares(r);
+        word1Letters = letterAt(r, r.LocateCode(101));
+        for (int i = 0; i < 11; ++i) {
+            WordOps::pickSquare(r, free[i].column, free[i].row, 1);
+            word1Letters += letterAt(r, free[i]);
+        }
+        for (int i = 11; i < 14; ++i)
+            WordOps::pickSquare(r, free[i].column, free[i].row, 3);
+        WordOps::takeLetterOut(r, 3, 3);
+        word3Row = QString(letterAt(r, r.LocateCode(103))) + letterAt(r, free[11]) + u' ' +
+                   letterAt(r, free[13]) + QString(26, u' ');
+        for (int w = 1; w <= 12; ++w)
+            r.clue(w).assign(clueOf(w).toLatin1());
+        PuzzleFile::SavePuzzle(file, r);
+        procs = freshProcs(&dialogs, &sounds);
+        ctx = std::make_unique<AppContext>(*procs);
+        dialogs = ScriptedDialogs();
+        sounds.played.clear();
+    }
+    void cleanup() {
+        QCoreApplication::processEvents();
+        form.reset();
+        ctx.reset();
+        procs.reset();
+        QVERIFY2(dialogs.unexpected.isEmpty(), qPrintable(dialogs.unexpected.join(" | ")));
+    }
+
+    // Word C has an empty third position: its row and label stop after the second letter.
+    void typingStoresAtOnce() {
+        showForm();
+        openClues();
+        wordSquare(3);
+        QCOMPARE(clues()->DefEdit->text(), clueOf(3));
+        QVERIFY(clues()->DefEdit->hasFocus());
+        type(clues()->DefEdit, QStringLiteral("!"));
+        QCOMPARE(rec().clue(3).bytes(), QByteArray("Clue C!"));
+        QCOMPARE(row(3), QStringLiteral("Clue C!  | ") + word3Row.left(2));
+        QCOMPARE(row(1), clueOf(1) + QStringLiteral("  | ") + word1Letters);
+        QCOMPARE(form->MsgBar->panelText(2), QStringLiteral("EDITED"));
+    }
+
+    // The field belongs to the word whose clue it shows, even after the list's cursor moved
+    // on without loading another clue.
+    void fieldKeepsItsWord() {
+        showForm();
+        openClues();
+        clues()->ClueList->setCurrentRow(1); // moved without loading B's clue
+        type(clues()->DefEdit, QStringLiteral("?"));
+        QCOMPARE(rec().clue(1).bytes(), QByteArray("Clue A?"));
+        QCOMPARE(rec().clue(2).bytes(), QByteArray("Clue B"));
+    }
+
+    void fieldLimits_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<QString>("action"); // after typing: Paste button, Ctrl+V, menu, Count
+        QTest::addColumn<QString>("field");
+        auto add = [](const char* name, const QString& typed, const QString& clipboard,
+                      const QString& action, const QString& field) {
+            QTest::newRow(name) << typed << clipboard << action << field;
+        };
+        const QString s78(78, u'x');
+        add("81st character typed", QString(81, u'y'), "", "", QString(80, u'y'));
+        add("count after 78 characters", s78, "", "Count", s78 + " (12)");
+        add("euro sign typed", "ab\u20AC", "", "", "ab\u20AC");
+        add("Cyrillic typed", "a\u0416b", "", "", "ab");
+        add("Cyrillic pasted", "ab", "c\u0416d", "Paste", "ab");
+        add("Cyrillic with Ctrl+V", "ab", "c\u0416d", "CtrlV", "ab");
+        add("Cyrillic from the context menu", "ab", "c\u0416d", "menu", "ab");
+        add("em dash pasted", "ab", "\u2014c", "Paste", "ab\u2014c");
+        add("paste cut at the limit", s78, "1234", "Paste", s78 + "12");
+        add("context-menu paste cut at the limit", s78, "1234", "menu", s78 + "12");
+    }
+    void fieldLimits() {
+        QFETCH(QString, typed);
+        QFETCH(QString, clipboard);
+        QFETCH(QString, action);
+        QFETCH(QString, field);
+        showForm();
+        openClues();
+        ClueEdit* edit = clues()->DefEdit;
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_Delete);
+        type(edit, typed);
+        QApplication::clipboard()->setText(clipboard);
+        if (action == "Paste") {
+            clickCentre(clues()->InsertBtn);
+        } else if (action == "CtrlV") {
+            QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        } else if (action == "menu") {
+            QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                    edit->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(edit, &event);
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            const QList<QAction*> actions = menu->actions();
+            const auto paste = std::find_if(actions.begin(), actions.end(), [](QAction* a) {
+                return a->text().startsWith("&Paste");
+            });
+            QVERIFY(paste != actions.end() && (*paste)->isEnabled());
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(*paste).center());
+        } else if (action == "Count") {
+            clickCentre(clues()->CountBtn);
+        }
+        QCOMPARE(edit->text(), field);
+        QCOMPARE(rec().clue(1).bytes(), Codepage::fromUnicode(field)->left(80));
+        QCOMPARE(row(1), field + QStringLiteral("  | ") + word1Letters);
+    }
+
+    // Opening the clue window and moving between clues change neither the puzzle nor its
+    // edited state; while the clue window is shown, the letter row and the grid ignore clicks.
+    void movingBetweenClues_data() {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<int>("word");
+        QTest::addColumn<QStringList>("played");
+        const QString c = "Clues...";
+        const QStringList none, end{"end"};
+        QTest::newRow("opening with no word selected") << QStringList{c} << 1 << none;
+        QTest::newRow("opening with word D selected") << QStringList{"square 4", c} << 4 << none;
+        QTest::newRow("Next from word 1") << QStringList{c, "Next"} << 2 << none;
+        QTest::newRow("Next at the last word") << QStringList{c, "square 12", "Next"} << 12 << end;
+        QTest::newRow("Previous at word 1") << QStringList{c, "Previous"} << 1 << end;
+        QTest::newRow("Previous with no word selected")
+            << QStringList{c, "beside", "Previous"} << 1 << none;
+        QTest::newRow("word square E") << QStringList{c, "square 5"} << 5 << none;
+        QTest::newRow("letter row of word A") << QStringList{c, "letter row"} << 1 << none;
+        QTest::newRow("free grid square") << QStringList{c, "grid"} << 1 << none;
+    }
+    void movingBetweenClues() {
+        QFETCH(QStringList, clicks);
+        QFETCH(int, word);
+        QFETCH(QStringList, played);
+        showForm();
+        const QByteArray before = rec().toBytes();
+        const int s = title()->TitleSquare;
+        for (const QString& where : clicks) {
+            if (where == "Clues...")
+                openClues();
+            else if (where.startsWith("square"))
+                wordSquare(where.mid(7).toInt());
+            else if (where == "beside") // selects no word
+                click(title()->canvas(), QPoint(12 * s + s / 2, s / 2));
+            else if (where == "letter row")
+                letterRow(2);
+            else if (where == "grid")
+                pick(freeSquares(rec()).first());
+            else
+                clickCentre(where == "Next" ? clues()->NextBtn : clues()->PrevBtn);
+        }
+        QCOMPARE(sounds.played, played);
+        showsClueOf(word);
+        QCOMPARE(clues()->ClueList->count(), 12);
+        QCOMPARE(row(1), clueOf(1) + QStringLiteral("  | ") + word1Letters);
+        QCOMPARE(rec().toBytes(), before);
+        QVERIFY(!ctx->Edited());
+    }
+
+    // Its cells, and the chosen character going in front of the selected text, which stays.
+    void charMap() {
+        showForm();
+        openClues();
+        ClueEdit* edit = clues()->DefEdit;
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        type(edit, QStringLiteral("very old"));
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(edit, Qt::Key_Left, Qt::ShiftModifier);
+        QCOMPARE(edit->selectedText(), QStringLiteral("old"));
+        clickCentre(clues()->CharsBtn);
+        TCharMap7Form* map = clues()->charMap();
+        QVERIFY(map && QTest::qWaitForWindowExposed(map, TestEnv::kEventWaitMs));
+        const QTableWidget* cells = map->CharGrid;
+        QCOMPARE(cells->columnCount(), 31);
+        QCOMPARE(cells->rowCount(), 3);
+        const struct {
+            int column, row;
+            const char* text;
+        } samples[] = {{0, 0, "¼"},   {30, 0, "Ú"}, {30, 1, "ú"},
+                       {4, 2, "___"}, {8, 2, "—"},  {30, 2, "¦"}};
+        for (const auto& cell : samples)
+            QCOMPARE(cells->item(cell.row, cell.column)->text(), QString::fromUtf8(cell.text));
+        const QPoint cell = cells->visualItemRect(cells->item(2, 8)).center();
+        QTest::mouseClick(map->windowHandle(), Qt::LeftButton, {},
+                          cells->viewport()->mapTo(map, cell));
+        QCOMPARE(edit->text(), QStringLiteral("very \u2014old"));
+        QCOMPARE(rec().clue(1).bytes(), QByteArray("very \x97old"));
+        IXV_TRY_VERIFY(!clues()->charMap());
+    }
+
+    // The labels are filled when the window shows; "Update" rebuilds only the rows.
+    void specsUpdate_data() {
+        QTest::addColumn<bool>("removeInitial"); // of word C, otherwise two picks into word B
+        QTest::newRow("picks in word B") << false;
+        QTest::newRow("word C's initial removed") << true;
+    }
+    void specsUpdate() {
+        QFETCH(bool, removeInitial);
+        showForm();
+        press(QStringLiteral("SpecsBtn"));
+        const QString quotation =
+            "THE ONLY WAY TO HAVE A FRIEND IS TO BE ONE DO NOT GO WHERE THE PATH MAY LEAD GO "
+            "INSTEAD WHERE THERE IS NO PATH AND LEAVE A TRAIL";
+        const QString initials = QString::fromLatin1(kInitials).leftJustified(31);
+        QListWidget* rows = specs()->AcrList;
+        QCOMPARE(specs()->contentsRect().size(), specs()->widget()->size()); // buttons in view
+        QCOMPARE(specs()->x() + specs()->width(), form->mdiArea->width() - procs->FrameSize());
+        QCOMPARE(specs()->QuoLbl->text(), quotation);
+        QCOMPARE(specs()->AutLbl->text(), initials);
+        QCOMPARE(rows->count(), 12);
+        QCOMPARE(rows->item(0)->text(), word1Letters.leftJustified(30));
+        QCOMPARE(rows->item(2)->text(), word3Row);
+        const QString row2 = rows->item(1)->text();
+        QString word2 = QString(kInitials.at(1));
+        if (removeInitial) {
+            wordSquare(3);
+            letterRow(1);
+            QCOMPARE(int(rec().squareOf(103)), 0);
+        } else {
+            wordSquare(2);
+            for (const Square& sq : freeSquares(rec()).mid(0, 2)) {
+                pick(sq);
+                word2 += letterAt(rec(), sq);
+            }
+            QVERIFY(rec().squareOf(302) != 0);
+        }
+        QCOMPARE(rows->item(1)->text(), row2);
+        clickCentre(specs()->UpdateBtn);
+        QCOMPARE(rows->count(), removeInitial ? 2 : 12);
+        QCOMPARE(rows->item(1)->text(), word2.leftJustified(30));
+        QCOMPARE(specs()->QuoLbl->text(), quotation);
+        QCOMPARE(specs()->AutLbl->text(), initials);
+    }
+
+    void specsRowSelectsTheWord_data() {
+        QTest::addColumn<QString>("mode"); // button pressed before the Specifications button
+        QTest::newRow("word building") << "LettersBtn";
+        QTest::newRow("quote editing") << "SquaresBtn";
+        QTest::newRow("clue window shown") << "AutoclueBtn";
+    }
+    void specsRowSelectsTheWord() {
+        QFETCH(QString, mode);
+        showForm();
+        press(mode);
+        press(QStringLiteral("SpecsBtn"));
+        QListWidget* list = specs()->AcrList;
+        click(list->viewport(), list->visualItemRect(list->item(4)).center());
+        QCOMPARE(ctx->SelectedWord, 5);
+        QCOMPARE(list->currentRow(), 4);
+        if (mode == "AutoclueBtn")
+            showsClueOf(5);
+        QVERIFY(!ctx->Edited());
+    }
+
+    // The caption is "Acrostic..." exactly while the clue window is shown.
+    void windowVisibility_data() {
+        QTest::addColumn<QStringList>("steps"); // buttons pressed; "type" writes into the clue
+        QTest::addColumn<bool>("clueWindow");   // otherwise the construction tool window
+        QTest::addColumn<bool>("specsOpen");
+        QTest::addColumn<bool>("mapOpen");
+        auto add = [](const char* name, const QStringList& steps, bool clueWindow, bool specs,
+                      bool map) { QTest::newRow(name) << steps << clueWindow << specs << map; };
+        const QString a = "AutoclueBtn", s = "SpecsBtn", c = "CharsBtn", t = "type";
+        add("opened", {}, false, false, false);
+        add("Clues...", {a}, true, false, false);
+        add("Acrostic...", {a, a}, false, false, false);
+        add("Clues... keeps specifications", {s, a}, true, true, false);
+        add("map opened", {a, c}, true, false, true);
+        add("map opened and closed", {a, c, c}, true, false, false);
+        add("Acrostic... closes the map", {a, c, a}, false, false, false);
+        add("Revert opens specifications", {a, t, "RevertBtn"}, true, true, false);
+        add("Revert closes specifications", {s, a, t, "RevertBtn"}, true, false, false);
+        add("opening again", {s, a, c, "OpenPuzzleBtn"}, false, false, false);
+    }
+    void windowVisibility() {
+        QFETCH(QStringList, steps);
+        QFETCH(bool, clueWindow);
+        QFETCH(bool, specsOpen);
+        QFETCH(bool, mapOpen);
+        showForm();
+        for (const QString& step : steps) {
+            if (step == "type") {
+                type(clues()->DefEdit, QStringLiteral("x"));
+            } else if (step == "CharsBtn") {
+                clickCentre(clues()->CharsBtn);
+            } else {
+                if (step == "RevertBtn")
+                    dialogs.answers << Dialogs::Answer::Yes;
+                if (step == "OpenPuzzleBtn")
+                    dialogs.files << file;
+                press(step);
+            }
+            QCoreApplication::processEvents(); // the queued hides and shows of this step
+        }
+        IXV_TRY_COMPARE(form->editors().tool->isShownNormally(), !clueWindow);
+        IXV_TRY_COMPARE(clues()->isShownNormally(), clueWindow);
+        IXV_TRY_COMPARE(clues()->isVisible(), clueWindow);
+        IXV_TRY_COMPARE(specs() != nullptr, specsOpen);
+        IXV_TRY_COMPARE(clues()->charMap() != nullptr, mapOpen);
+        QVERIFY(grid()->isShownNormally() && title()->isShownNormally());
+        QCOMPARE(form->button(QStringLiteral("AutoclueBtn"))->text(),
+                 clueWindow ? QStringLiteral("Acrostic...") : QStringLiteral("Clues..."));
+        if (steps.contains("RevertBtn"))
+            QCOMPARE(rec().clue(1).bytes(), clueOf(1).toLatin1());
+    }
+};
+
+QTEST_MAIN(Tst_Clues)
+#include "tst_clues.moc"
