@@ -30,10 +30,20 @@ bool History::exists() const {
 }
 
 QStringList History::read() const {
-    QFile file(m_file);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QString text = QString::fromUtf8(file.readAll());
+    return readIfReadable().value_or(QStringList());
+}
+
+std::optional<QStringList> History::readIfReadable() const {
+    if (!exists())
+        return QStringList();
+    QByteArray bytes;
+    try {
+        // 200 entries of the longest paths are well below this.
+        bytes = SafeFile::readRegular(m_file, 4 * 1024 * 1024);
+    } catch (const IoError&) {
+        return std::nullopt;
+    }
+    const QString text = QString::fromUtf8(bytes);
     QStringList lines = text.split(QStringLiteral("\n"));
     for (QString& line : lines) {
         if (line.endsWith(u'\r'))
@@ -52,8 +62,11 @@ void History::write(const QStringList& lines) const {
 }
 
 void History::PruneHistory() const {
+    const auto lines = readIfReadable();
+    if (!lines)
+        return;
     QStringList kept;
-    for (const QString& line : read()) {
+    for (const QString& line : *lines) {
         if (!line.isEmpty() && QFileInfo::exists(line))
             kept << line;
     }
@@ -73,7 +86,10 @@ bool History::sameEntry(const QString& line, const QString& currentFile) {
 
 QStringList History::AddToHistory(const QString& currentFile, int maximum) const {
     QDir().mkpath(m_folder);
-    QStringList lines = read();
+    const auto stored = readIfReadable();
+    if (!stored)
+        return {};
+    QStringList lines = *stored;
     bool matched = false;
     const qsizetype count = lines.size();
     for (qsizetype i = 0; i < count; ++i) {

@@ -3,6 +3,7 @@
 
 #include <QtTest>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -51,6 +52,38 @@ private slots:
         QCOMPARE(fileBytes(history), QByteArray("/p/caf\xc3\xa9 puzzle.ixv\r\n/p/a.ixv\r\n"));
         QCOMPARE(history.read(),
                  (QStringList{QString::fromUtf8("/p/café puzzle.ixv"), "/p/a.ixv"}));
+    }
+
+    // A list that exists but cannot be read is never replaced by a shorter one.
+    void unreadableListIsLeftAsItIs_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("a folder in its place") << "folder";
+        QTest::newRow("a pipe in its place") << "fifo";
+        QTest::newRow("too large to be a list") << "huge";
+    }
+    void unreadableListIsLeftAsItIs() {
+        QFETCH(QString, kind);
+        const History history(root());
+        QVERIFY(QDir().mkpath(history.folder()));
+        const QByteArray path = QFile::encodeName(history.filePath());
+        QByteArray huge;
+        if (kind == "folder") {
+            QVERIFY(QDir().mkpath(history.filePath()));
+        } else if (kind == "fifo") {
+            QVERIFY(::mkfifo(path.constData(), 0600) == 0);
+        } else {
+            huge = QByteArray(5 * 1024 * 1024, 'x');
+            QFile file(history.filePath());
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(huge) == huge.size());
+        }
+        history.PruneHistory();
+        QCOMPARE(history.AddToHistory(at("@/new.ixv"), 20), QStringList());
+        QCOMPARE(history.read(), QStringList());
+        const QFileInfo info(history.filePath());
+        QCOMPARE(info.isDir(), kind == "folder");
+        if (kind == "huge")
+            QCOMPARE(fileBytes(history), huge);
+        QVERIFY(!info.isFile() || kind == "huge");
     }
 
     void readOfAMissingFileIsEmpty() {
