@@ -4,6 +4,7 @@
 #include "app/WindowFinder.h"
 
 #include <QDeadlineTimer>
+#include <QFileInfo>
 #include <QProcess>
 #include <QThread>
 
@@ -51,10 +52,18 @@ QStringList ToolLauncher::splitCommandLine(const QString& line) {
     return words;
 }
 
+QStringList ToolLauncher::commandWords(const QString& line) {
+    const QString whole = line.trimmed();
+    const QFileInfo program(whole);
+    if (!whole.isEmpty() && program.isFile() && program.isExecutable())
+        return {whole};
+    return splitCommandLine(line);
+}
+
 bool ToolLauncher::LaunchTool(const QString& commandLine) {
     m_window = 0;
     m_pid = 0;
-    const QStringList parts = splitCommandLine(commandLine);
+    const QStringList parts = commandWords(commandLine);
     if (parts.isEmpty())
         return false;
     QProcess process;

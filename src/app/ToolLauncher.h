@@ -29,6 +29,9 @@ public:
 
     // Splits a command line into words as a POSIX shell does, without expanding anything.
     static QStringList splitCommandLine(const QString& line);
+    // The program and its arguments: the whole trimmed line when it names an executable file
+    // (a path with spaces typed without quotes), otherwise the line split as a shell would.
+    static QStringList commandWords(const QString& line);
 
 private:
     WindowFinder* m_windows;
