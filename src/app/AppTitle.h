@@ -6,3 +6,8 @@
 inline QString applicationTitle() {
     return QStringLiteral("Ixenvar 7 Demo");
 }
+
+// The version both programs print for --version, as the About box shows it.
+inline QString applicationVersion() {
+    return QStringLiteral("7.0 (Build 7.0.1)");
+}

@@ -1,6 +1,7 @@
 #include "cli/Cli.h"
 
 #include "base/Errors.h"
+#include "app/AppTitle.h"
 #include "app/TIxvProcs.h"
 #include "base/SafeFile.h"
 #include "prefs/SettingsCatalogue.h"
@@ -41,6 +42,18 @@ int usage() {
     err() << kUsage;
     err().flush();
     return 2;
+}
+
+// --help and --version answer on standard output and succeed; a wrong command is a usage
+// error on standard error.
+int help() {
+    out() << kUsage;
+    return 0;
+}
+
+int version() {
+    out() << "ixenvar-cli " << applicationVersion() << '\n';
+    return 0;
 }
 
 int refuse(const QString& message) {
@@ -281,7 +294,11 @@ int run(const QStringList& args) {
     const QStringList rest = args.mid(1);
     int code = 2;
     try {
-        if (args[0] == QStringLiteral("new"))
+        if (args[0] == QStringLiteral("--help") || args[0] == QStringLiteral("-h"))
+            code = help();
+        else if (args[0] == QStringLiteral("--version"))
+            code = version();
+        else if (args[0] == QStringLiteral("new"))
             code = runNew(rest);
         else if (args[0] == QStringLiteral("show"))
             code = runShow(rest);

@@ -259,6 +259,40 @@ private slots:
         QVERIFY(!QFile::exists(path("x.ixv")));
     }
 
+    // Asking for help or the version is no error: the answer goes to standard output.
+    void helpAndVersionAnswerOnStandardOutput_data() {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QString>("arg");
+        QTest::addColumn<QString>("expected");
+        const QString cliPath = QStringLiteral(IXV_CLI_PATH);
+        const QString app = QFileInfo(cliPath).path() + QStringLiteral("/ixenvar");
+        QTest::newRow("cli --help") << cliPath << "--help" << "usage:";
+        QTest::newRow("cli -h") << cliPath << "-h" << "ixenvar-cli new OUT.ixv";
+        QTest::newRow("cli --version") << cliPath << "--version" << "ixenvar-cli 7.0";
+        if (QFileInfo::exists(app)) { // not built with the core alone
+            QTest::newRow("program --help") << app << "--help" << "usage: ixenvar [PUZZLE.ixv]";
+            QTest::newRow("program --version") << app << "--version" << "ixenvar 7.0";
+        }
+    }
+    void helpAndVersionAnswerOnStandardOutput() {
+        QFETCH(QString, program);
+        QFETCH(QString, arg);
+        QFETCH(QString, expected);
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("DISPLAY")); // the program answers without a display
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        p.setProcessEnvironment(env);
+        p.start(program, {arg});
+        QVERIFY(p.waitForFinished(-1));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 0);
+        const QString out = QString::fromUtf8(p.readAllStandardOutput());
+        QVERIFY2(out.contains(expected), qPrintable(out));
+        QCOMPARE(QString::fromUtf8(p.readAllStandardError()), QString());
+    }
+
     void showPrintsThePuzzle() {
         QCOMPARE(newPuzzle(path("out.ixv"), "The cat sat", "Cat", {"--seed", "9"}).exitCode, 0);
         const Run run = cli({"show", path("out.ixv")});

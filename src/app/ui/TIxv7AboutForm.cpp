@@ -1,5 +1,6 @@
 #include "app/ui/TIxv7AboutForm.h"
 
+#include "app/AppTitle.h"
 #include "app/DesktopServices.h"
 
 #include <QEvent>
@@ -32,7 +33,7 @@ TIxv7AboutForm::TIxv7AboutForm(DesktopServices& desktop, QWidget* parent)
     QPainter painter(&m_picture);
     QSvgRenderer(QStringLiteral(":/pictures/about.svg")).render(&painter);
 
-    lblVersion = whiteLabel(QStringLiteral("Version 7.0 (Build 7.0.1)"), 19, this);
+    lblVersion = whiteLabel(QStringLiteral("Version ") + applicationVersion(), 19, this);
     lblVersion->move(36, 278);
     lblEmail =
         whiteLabel(QStringLiteral("Questions and suggestions: %1").arg(kSupportAddress), 11, this);

@@ -11,6 +11,7 @@
 
 #include <QElapsedTimer>
 #include <cstdio>
+#include <optional>
 
 namespace {
 // With IXENVAR_STARTUP_REPORT set, the program tells on standard error when its first window
@@ -19,9 +20,31 @@ void report(const char* what, const QElapsedTimer& clock) {
     if (qEnvironmentVariableIsSet("IXENVAR_STARTUP_REPORT"))
         std::fprintf(stderr, "%s %lld\n", what, static_cast<long long>(clock.elapsed()));
 }
+
+
+// --help and --version are answered before anything needs a display.
+std::optional<int> answerInformationRequest(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "--help" || arg == "-h") {
+            std::printf("usage: ixenvar [PUZZLE.ixv]\n"
+                        "Starts %s, opening the puzzle file when one is given.\n"
+                        "The command line tool ixenvar-cli builds, shows and exports puzzles.\n",
+                        qPrintable(applicationTitle()));
+            return 0;
+        }
+        if (arg == "--version") {
+            std::printf("ixenvar %s\n", qPrintable(applicationVersion()));
+            return 0;
+        }
+    }
+    return std::nullopt;
+}
 } // namespace
 
 int main(int argc, char** argv) {
+    if (const auto code = answerInformationRequest(argc, argv))
+        return *code;
     QElapsedTimer clock;
     clock.start();
     IxvApplication app(argc, argv);
