@@ -230,6 +230,8 @@ void TIxv7MainForm::showEvent(QShowEvent* event) {
 }
 
 void TIxv7MainForm::FormShow() {
+    if (m_beforeStartup)
+        std::exchange(m_beforeStartup, nullptr)();
     const History history = m_ctx.history();
     if (history.exists())
         history.PruneHistory();
@@ -262,6 +264,7 @@ void TIxv7MainForm::closeEvent(QCloseEvent* event) {
     try {
         if (m_ctx.Edited() && !AskSaveChanges())
             return;
+        m_ctx.SetEdited(false); // saved, or dropped with the program
     } catch (const IxvError& e) {
         m_ctx.procs.dialogs()->error(this, applicationTitle(), e.message());
         return;

@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QPrinter>
 
+#include <functional>
+
 class AppContext;
 class DesktopServices;
 class HelpWindow;
@@ -70,6 +72,9 @@ public:
     QAction* SpillAction = nullptr;
     // Opens a puzzle chosen in the history list of the construction tool window.
     void openHistoryEntry(const QString& file);
+    // Called once when the main window is first shown, before anything there can show a
+    // message: the splash screen closes, so that no message hides under it.
+    void setBeforeStartup(std::function<void()> hook) { m_beforeStartup = std::move(hook); }
     EditorSet& editors() { return m_editors; }
 
     // External tools
@@ -91,11 +96,14 @@ private:
     void StartupOpening();
     bool openAtStartup(const QString& file, bool reportFailure);
     QString startFolder() const;
+    QString chosen(const QString& fileName);
     void MsgBarMouseDown();
     void updateEnabledButtons();
     void createEditingWindows();
     void setCluesButton(bool cluesShown);
     void takeConstructorName();
+    void refreshOpenedPuzzle();
+    void rememberInHistory(const QString& fileName);
 
     AppContext& m_ctx;
     DesktopServices& m_desktop;
@@ -106,4 +114,6 @@ private:
     QHash<QString, QToolBar*> m_bars;
     EditorSet m_editors;
     bool m_shown = false;
+    std::function<void()> m_beforeStartup;
+    QString m_lastChosenFolder;
 };

@@ -2,6 +2,7 @@
 // opening.
 #include "app/AppContext.h"
 #include "app/AppTitle.h"
+#include "app/DialogFolders.h"
 #include "app/Dialogs.h"
 #include "base/Errors.h"
 #include "app/ui/TIxv7MainForm.h"
@@ -43,14 +44,21 @@ Dialogs::FileRequest newPuzzleRequest(const QString& title, const QString& folde
 }
 } // namespace
 
-// The folder the file dialogs start in: the current folder, unless that is the program's own,
-// in which case the puzzles folder among the user's documents.
 QString TIxv7MainForm::startFolder() const {
-    const QString current = QDir::currentPath() + u'/';
-    const QString own = QCoreApplication::applicationDirPath() + u'/';
-    if (current != own)
-        return current;
-    return TIxvProcs::SpecialFolderPath(5) + QStringLiteral("/Tamberlin/Acrostics/");
+    DialogFolders::Places places;
+    places.lastChosen = m_lastChosenFolder;
+    places.current = QDir::currentPath();
+    places.home = QDir::homePath();
+    places.program = QCoreApplication::applicationDirPath();
+    places.documents = TIxvProcs::SpecialFolderPath(5);
+    return DialogFolders::startFolder(places);
+}
+
+// The file dialogs follow the folder of the puzzle file last chosen in them.
+QString TIxv7MainForm::chosen(const QString& fileName) {
+    if (!fileName.isEmpty())
+        m_lastChosenFolder = QFileInfo(fileName).absolutePath();
+    return fileName;
 }
 
 bool TIxv7MainForm::AskSaveChanges() {
@@ -62,7 +70,8 @@ bool TIxv7MainForm::AskSaveChanges() {
         m_ctx.SavePuzzle(m_ctx.CurrentFile);
         return true;
     case Dialogs::Answer::No:
-        m_ctx.SetEdited(false);
+        // Declined, not yet discarded: the changes go only when another puzzle replaces them,
+        // so an open that fails or is cancelled keeps them, still marked.
         return true;
     default:
         return false;
@@ -83,7 +92,7 @@ void TIxv7MainForm::OpenPuzzleBtnClick() {
     request.folder = startFolder();
     request.defaultSuffix = QStringLiteral("ixv");
     request.filters = {QStringLiteral("Ixenvar Acrostic Puzzle (*.ixv)")};
-    const QString fileName = m_ctx.procs.dialogs()->openFile(this, request);
+    const QString fileName = chosen(m_ctx.procs.dialogs()->openFile(this, request));
     if (fileName.isEmpty())
         return;
     try {
@@ -101,9 +110,9 @@ void TIxv7MainForm::OpenPuzzleBtnClick() {
 void TIxv7MainForm::CreateNewBtnClick() {
     if (m_ctx.Edited() && !AskSaveChanges())
         return;
-    const QString fileName = m_ctx.procs.dialogs()->saveFile(
+    const QString fileName = chosen(m_ctx.procs.dialogs()->saveFile(
         this, newPuzzleRequest(QStringLiteral("New puzzle for constructing"), startFolder(),
-                               QStringLiteral("untitled.ixv")));
+                               QStringLiteral("untitled.ixv"))));
     if (fileName.isEmpty())
         return;
     TIxv7InputForm form(m_ctx, fileName, this);
@@ -114,7 +123,9 @@ void TIxv7MainForm::CreateNewBtnClick() {
     try {
         m_ctx.SavePuzzle(fileName);
     } catch (const IoError&) {
-        m_ctx.SetEdited(true); // the new puzzle lives only in memory: closing must ask
+        // The new puzzle lives only in memory: it is shown, and closing must ask.
+        refreshOpenedPuzzle();
+        m_ctx.SetEdited(true);
         throw;
     }
     ShowOpenedPuzzle();
@@ -142,6 +153,7 @@ void TIxv7MainForm::SaveBtnClick() {
         return;
     }
     takeConstructorName();
+    // Saved is what was written now; an edit made while the progress runs stays marked.
     m_ctx.SavePuzzle(m_ctx.CurrentFile);
     TIxv7OutputForm progress(QStringLiteral("Saving current puzzle ..."), this);
     progress.show();
@@ -152,7 +164,6 @@ void TIxv7MainForm::SaveBtnClick() {
     }
     m_ctx.procs.WaitPumping(750);
     progress.hide();
-    m_ctx.SetEdited(false);
 }
 
 void TIxv7MainForm::SaveAsBtnClick() {
@@ -160,17 +171,24 @@ void TIxv7MainForm::SaveAsBtnClick() {
         FlashNoPuzzle();
         return;
     }
-    const QString fileName = m_ctx.procs.dialogs()->saveFile(
+    const QString fileName = chosen(m_ctx.procs.dialogs()->saveFile(
         this, newPuzzleRequest(QStringLiteral("Save puzzle as"), startFolder(),
-                               QFileInfo(m_ctx.CurrentFile).fileName()));
+                               QFileInfo(m_ctx.CurrentFile).fileName())));
     if (fileName.isEmpty())
         return;
     takeConstructorName();
     m_ctx.SavePuzzle(fileName);
     m_ctx.CurrentFile = fileName;
     Settings::writeText(m_ctx.procs, Settings::CurrentPuzzle, fileName);
-    m_ctx.history().AddToHistory(fileName,
-                                 Settings::readInt(m_ctx.procs, Settings::HistoryMaximum));
+    rememberInHistory(fileName);
+}
+
+// Every change of the history file shows in the construction tool window's list.
+void TIxv7MainForm::rememberInHistory(const QString& fileName) {
+    const QStringList history = m_ctx.history().AddToHistory(
+        fileName, Settings::readInt(m_ctx.procs, Settings::HistoryMaximum));
+    if (m_editors.tool)
+        m_editors.tool->fillHistory(history);
 }
 
 void TIxv7MainForm::RevertBtnClick() {
@@ -203,15 +221,23 @@ void TIxv7MainForm::RevertBtnClick() {
     m_ctx.SetEdited(false);
 }
 
-// The open refresh: shows the editing windows for the puzzle just opened or created.
+// The open refresh: shows the editing windows for the puzzle just opened or created, and
+// remembers its file.
 void TIxv7MainForm::ShowOpenedPuzzle() {
+    refreshOpenedPuzzle();
+    Settings::writeText(m_ctx.procs, Settings::CurrentPuzzle, m_ctx.CurrentFile);
+    rememberInHistory(m_ctx.CurrentFile);
+    if (m_editors.grid)
+        m_editors.grid->canvas()->setFocus();
+}
+
+void TIxv7MainForm::refreshOpenedPuzzle() {
     MenuTabs->setCurrentIndex(1);
     MenuTabsClick();
     MsgBar->setPanelText(1, PuzzleStatistics(m_ctx.puzzle));
     button(QStringLiteral("LettersBtn"))->setChecked(true);
     m_ctx.EditMode = 2;
     m_ctx.SelectedWord = 0;
-    Settings::writeText(m_ctx.procs, Settings::CurrentPuzzle, m_ctx.CurrentFile);
     if (m_editors.specs)
         m_editors.specs->close();
     if (m_editors.grid)
@@ -225,17 +251,14 @@ void TIxv7MainForm::ShowOpenedPuzzle() {
     if (m_editors.tool)
         m_editors.tool->FormShow();
     setCluesButton(false);
-    const QStringList history = m_ctx.history().AddToHistory(
-        m_ctx.CurrentFile, Settings::readInt(m_ctx.procs, Settings::HistoryMaximum));
-    if (m_editors.tool)
-        m_editors.tool->fillHistory(history);
-    if (m_editors.grid)
-        m_editors.grid->canvas()->setFocus();
 }
 
 // Opens a puzzle at start-up. A failure leaves no puzzle open, so that a later Save can never
 // write over the file that failed to load.
-bool TIxv7MainForm::openAtStartup(const QString& file, bool reportFailure) {
+bool TIxv7MainForm::openAtStartup(const QString& given, bool reportFailure) {
+    // A name given relative to the folder the program was started in is kept absolute, so that
+    // the history and the next start-up find it from anywhere.
+    const QString file = given.isEmpty() ? given : QFileInfo(given).absoluteFilePath();
     try {
         m_ctx.LoadPuzzle(file);
     } catch (const IxvError& e) {

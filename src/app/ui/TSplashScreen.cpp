@@ -75,6 +75,9 @@ void TSplashScreen::SplashTimerTimer() {
 }
 
 void TSplashScreen::finish() {
+    if (m_finished)
+        return;
+    m_finished = true;
     QGuiApplication::restoreOverrideCursor();
     close();
 }

@@ -30,4 +30,5 @@ private:
     QPixmap m_picture;
     QTimer* m_splashTimer = nullptr;
     bool m_waiting = false;
+    bool m_finished = false;
 };

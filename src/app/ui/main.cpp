@@ -10,6 +10,7 @@
 #include "app/ui/TSplashScreen.h"
 
 #include <QElapsedTimer>
+#include <QPointer>
 #include <cstdio>
 #include <optional>
 
@@ -53,7 +54,8 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("ixenvar"));
     QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/ixenvar.svg")));
 
-    auto* splash = new TSplashScreen;
+    // Deletes itself when it closes, which may be during the start-up opening.
+    QPointer<TSplashScreen> splash = new TSplashScreen;
     splash->show();
     splash->repaint();
     report("first-window-painted", clock);
@@ -69,11 +71,16 @@ int main(int argc, char** argv) {
     procs.setDialogs(&dialogs);
     AppContext ctx(procs);
     TIxv7MainForm mainForm(ctx, desktop, QCoreApplication::arguments().mid(1));
+    mainForm.setBeforeStartup([splash] {
+        if (splash)
+            splash->finish();
+    });
     TSoundFX sounds;
     procs.setSounds(&sounds);
 
     mainForm.show();
-    splash->finish();
+    if (splash)
+        splash->finish();
     report("main-window-ready", clock);
     return app.exec();
 }

@@ -187,15 +187,14 @@ void TIxv7ToolForm::HistoryListDblClick() {
 void TIxv7ToolForm::openHistoryRow(int row, const std::function<void(const QString&)>& open) {
     if (row < 0 || row >= HistoryList->count())
         return;
-    const History history = m_ctx.history();
-    const QStringList lines = history.read();
-    const QString file =
-        row < lines.size() ? lines.at(row) : HistoryList->item(row)->data(Qt::UserRole).toString();
+    // The file the row shows, whatever the history file holds by now.
+    const QString file = HistoryList->item(row)->data(Qt::UserRole).toString();
     if (QFileInfo::exists(file)) {
         open(file);
         return;
     }
     delete HistoryList->takeItem(row);
+    const History history = m_ctx.history();
     QStringList rows;
     for (int i = 0; i < HistoryList->count(); ++i)
         rows << HistoryList->item(i)->data(Qt::UserRole).toString();
