@@ -19,6 +19,7 @@
 #include <QScreen>
 #include <QStackedWidget>
 #include <QStatusTipEvent>
+#include <QWindow>
 #include <QTabBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -253,8 +254,15 @@ void TIxv7MainForm::placeWindow() {
                        Settings::readInt(m_ctx.procs, Settings::UserTop),
                        Settings::readInt(m_ctx.procs, Settings::UserWidth),
                        Settings::readInt(m_ctx.procs, Settings::UserHeight));
+    // The bounds are the outer frame's: the window's own area is smaller by the frame and the
+    // caption, as the window system reports them once the window is framed, or as the screen
+    // metrics give them before.
+    QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    if (frame.isNull())
+        frame = QMargins(m.frameHeight, m.captionHeight + m.frameHeight, m.frameHeight,
+                         m.frameHeight);
     move(bounds.topLeft());
-    resize(bounds.size().expandedTo(minimumSize()));
+    resize(bounds.size().shrunkBy(frame).expandedTo(minimumSize()));
 }
 
 void TIxv7MainForm::closeEvent(QCloseEvent* event) {

@@ -136,6 +136,8 @@ void TIxv7MainForm::setCluesButton(bool cluesShown) {
                                : QStringLiteral("Open acrostic clue edit window."));
     b->setIcon(QIcon(cluesShown ? QStringLiteral(":/icons/acrostic.svg")
                                 : QStringLiteral(":/icons/clues.svg")));
+    if (b->underMouse()) // the hint shown is the button's, which has just changed
+        MsgBar->setPanelText(0, b->statusTip());
 }
 
 // Opens the specifications window near the top right of the editing area, or closes it.

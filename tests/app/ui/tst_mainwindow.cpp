@@ -10,17 +10,23 @@
 #include "output/ui/TIxv7OutputForm.h"
 #include "prefs/SettingsCatalogue.h"
 #include "puzzle/ui/TIxv7AutoForm.h"
+#include "base/Errors.h"
+#include "puzzle/ui/CodepageEdits.h"
+#include "puzzle/ui/GridView.h"
 #include "puzzle/ui/TIxv7GridForm.h"
+#include "puzzle/ui/TIxv7InputForm.h"
 #include "puzzle/ui/TIxv7TitleForm.h"
 #include "puzzle/ui/TIxv7ToolForm.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMenu>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabBar>
+#include <QWindow>
 #include <QToolButton>
 #include <QtTest>
 
@@ -469,6 +475,155 @@ private slots:
         QCOMPARE(desktop.opened.size(), 1);
         QCOMPARE(desktop.opened[0].scheme(), QStringLiteral("mailto"));
         QCOMPARE(desktop.opened[0].path(), QString::fromLatin1(TIxv7AboutForm::kSupportAddress));
+    }
+
+    // Every change of the history file shows in the list, and a row opens the file it shows.
+    void historyListFollowsSaveAs() {
+        showForm();
+        openPuzzle("A.ixv");
+        openPuzzle("B.ixv");
+        dialogs.files << path("D.ixv");
+        press("SaveAsBtn");
+        QListWidget* list = form->editors().tool->HistoryList;
+        QStringList rows;
+        for (int i = 0; i < list->count(); ++i)
+            rows << list->item(i)->data(Qt::UserRole).toString();
+        QCOMPARE(rows, paths({"D.ixv", "B.ixv", "A.ixv"}));
+        const QPoint row = list->visualItemRect(list->item(2)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row);
+        QCOMPARE(ctx->CurrentFile, path("A.ixv"));
+        QCOMPARE(ctx->puzzle.toBytes(), puzzleBytes(10));
+    }
+
+    // Changes declined at "Save current changes?" stay, still marked, when no other puzzle
+    // replaces them.
+    void declinedChangesStayWhenNothingOpens_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("open cancelled") << "OpenPuzzleBtn" << "";
+        QTest::newRow("open of a corrupt file") << "OpenPuzzleBtn" << "bad.ixv";
+        QTest::newRow("create new cancelled") << "CreateNewBtn" << "";
+    }
+    void declinedChangesStayWhenNothingOpens() {
+        QFETCH(QString, button);
+        QFETCH(QString, chosen);
+        showForm();
+        openPuzzle("A.ixv");
+        editPuzzle();
+        const QByteArray changed = ctx->puzzle.toBytes();
+        dialogs.answers << Dialogs::Answer::No;
+        dialogs.files << path(chosen);
+        if (!chosen.isEmpty())
+            dialogs.answers << Dialogs::Answer::Ok; // the Attention message
+        press(button);
+        QCOMPARE(ctx->puzzle.toBytes(), changed);
+        QVERIFY(ctx->Edited());
+        QCOMPARE(form->MsgBar->panelText(2), QStringLiteral("EDITED"));
+        QCOMPARE(ctx->CurrentFile, path("A.ixv"));
+        QCOMPARE(disk("A.ixv"), puzzleBytes(10));
+    }
+
+    // What Save wrote is saved; an edit made while its progress runs is not.
+    void editDuringSaveProgressStaysMarked() {
+        showForm();
+        openPuzzle("A.ixv");
+        editPuzzle();
+        const QByteArray written = ctx->puzzle.toBytes();
+        probeDuringWait([this] {
+            ctx->puzzle.GridWidth = 16;
+            ctx->SetEdited(true);
+            return QString();
+        });
+        press("SaveBtn");
+        QCOMPARE(seen, QString()); // the edit happened during the progress
+        QCOMPARE(disk("A.ixv"), written);
+        QVERIFY(ctx->Edited());
+    }
+
+    // A puzzle named relative to the folder the program starts in is remembered by its full
+    // path, so that the next start finds it from anywhere.
+    void relativeArgumentIsKeptAbsolute() {
+        const QString before = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir->path()));
+        showForm({"A.ixv"});
+        QDir::setCurrent(before);
+        QCOMPARE(ctx->CurrentFile, path("A.ixv"));
+        QCOMPARE(Settings::readText(*procs, Settings::CurrentPuzzle), path("A.ixv"));
+        QCOMPARE(ctx->history().read(), paths({"A.ixv"}));
+    }
+
+    // A new puzzle whose first save fails is the one the windows show, marked edited.
+    void createNewWhoseSaveFailsIsShown() {
+        showForm();
+        openPuzzle("A.ixv");
+        const int tenColumns = form->editors().grid->canvas()->width();
+        dialogs.files << path("gone/new.ixv"); // a folder that does not exist
+        QTimer::singleShot(0, form.get(), [] {
+            auto* input = qobject_cast<TIxv7InputForm*>(QApplication::activeModalWidget());
+            if (!input)
+                return;
+            input->QuoteMemo->setPlainText(QString::fromLatin1(kEmersonQuotation));
+            input->AcrosticEdit->setText(QStringLiteral("Emerson Trail"));
+            input->MakeBtn->click();
+        });
+        QString error;
+        try {
+            form->CreateNewBtnClick();
+        } catch (const IoError& e) {
+            error = e.message();
+        }
+        QVERIFY2(error.contains(path("gone/new.ixv")), qPrintable(error));
+        QCOMPARE(ctx->CurrentFile, path("gone/new.ixv"));
+        QVERIFY(ctx->Edited());
+        QCOMPARE(ctx->puzzle.GridWidth, qint16(16)); // the new puzzle, not A's 10 columns
+        QVERIFY(form->editors().grid->isShownNormally());
+        IXV_TRY_VERIFY(form->editors().grid->canvas()->width() > tenColumns); // 16 columns now
+    }
+
+    // The splash screen closes before the start-up opening can show a message under it.
+    void startupHookRunsBeforeAnyMessage() {
+        qsizetype shownAtHook = -1;
+        form = std::make_unique<TIxv7MainForm>(*ctx, desktop, QStringList{path("bad.ixv")});
+        form->setBeforeStartup([&] { shownAtHook = dialogs.shown.size(); });
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get(), TestEnv::kEventWaitMs));
+        QCOMPARE(shownAtHook, 0);
+        QCOMPARE(dialogs.shown.size(), 1);
+        QCOMPARE(dialogs.shown[0].kind, QStringLiteral("error"));
+    }
+
+    // The placement bounds are the whole window's, caption and frame included.
+    void placementBoundsAreTheOuterFrame() {
+        ScreenMetrics metrics;
+        metrics.screenWidth = 1280;
+        metrics.screenHeight = 1024;
+        metrics.captionHeight = 23;
+        metrics.frameHeight = 4;
+        procs = std::make_unique<TIxvProcs>(
+            std::make_unique<SettingsStore>(TestEnv::settingsPath()), metrics);
+        procs->setDialogs(&dialogs);
+        ctx = std::make_unique<AppContext>(*procs);
+        showForm();
+        const QMargins frame = form->windowHandle()->frameMargins().isNull()
+                                   ? QMargins(4, 27, 4, 4)
+                                   : form->windowHandle()->frameMargins();
+        QCOMPARE(form->pos(), QPoint(1, 1));
+        QCOMPARE(form->size(), QSize(1278, 1022).shrunkBy(frame));
+    }
+
+    // The hint of the button under the mouse changes with its caption at once.
+    void cluesButtonHintFollowsItsCaption() {
+        showForm();
+        openPuzzle("A.ixv");
+        QToolButton* b = form->button("AutoclueBtn");
+        clickTab(form->toolBarStack->indexOf(b->parentWidget()));
+        QTest::mouseMove(b);
+        IXV_TRY_VERIFY(b->underMouse());
+        QTest::mouseClick(b, Qt::LeftButton);
+        QCOMPARE(b->text(), QStringLiteral("Acrostic..."));
+        QCOMPARE(form->MsgBar->panelText(0),
+                 QStringLiteral("Open acrostic construction / edit window."));
     }
 };
 
