@@ -1,11 +1,41 @@
 #include "puzzle/ui/EditingWindow.h"
 
+#include <QApplication>
 #include <QEvent>
+#include <QProxyStyle>
+#include <QStyleOptionTitleBar>
 #include <QWindowStateChangeEvent>
+
+namespace {
+// Draws the window's caption as active whether or not the window has the focus, so that the
+// constructor sees every editing window as part of one workplace.
+class ActiveCaptionStyle : public QProxyStyle {
+public:
+    ActiveCaptionStyle() : QProxyStyle(QApplication::style()->name()) {}
+
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget) const override {
+        if (control == CC_TitleBar) {
+            if (const auto* bar = qstyleoption_cast<const QStyleOptionTitleBar*>(option)) {
+                QStyleOptionTitleBar active(*bar);
+                active.state |= State_Active;
+                active.titleBarState |= State_Active;
+                active.palette.setCurrentColorGroup(QPalette::Active);
+                QProxyStyle::drawComplexControl(control, &active, painter, widget);
+                return;
+            }
+        }
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+    }
+};
+} // namespace
 
 EditingWindow::EditingWindow(QWidget* parent) : QMdiSubWindow(parent) {
     setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setOption(QMdiSubWindow::RubberBandResize, false);
+    auto* style = new ActiveCaptionStyle;
+    style->setParent(this);
+    setStyle(style);
 }
 
 bool EditingWindow::isShownNormally() const {

@@ -625,6 +625,23 @@ private slots:
         QCOMPARE(form->MsgBar->panelText(0),
                  QStringLiteral("Open acrostic construction / edit window."));
     }
+
+    // Every editing window keeps its caption drawn as active when another one has the focus.
+    void captionsStayDrawnActive() {
+        showForm();
+        openPuzzle("A.ixv");
+        EditorSet& e = form->editors();
+        IXV_TRY_VERIFY(e.grid->isShownNormally() && e.tool->isShownNormally());
+        form->mdiArea->setActiveSubWindow(e.grid);
+        IXV_TRY_COMPARE(form->mdiArea->activeSubWindow(), static_cast<QMdiSubWindow*>(e.grid));
+        const auto captionColour = [](EditingWindow* w) {
+            const int caption = w->height() - w->clientSize().height();
+            return w->grab(QRect(0, 0, w->width(), caption))
+                .toImage()
+                .pixelColor(w->width() - 6, caption / 2);
+        };
+        QCOMPARE(captionColour(e.tool), captionColour(e.grid));
+    }
 };
 
 QTEST_MAIN(Tst_MainWindow)
