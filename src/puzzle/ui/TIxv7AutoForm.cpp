@@ -1,16 +1,14 @@
 #include "puzzle/ui/TIxv7AutoForm.h"
 
+#include "app/AppContext.h"
+#include "base/Codepage.h"
+#include "prefs/ColourText.h"
+#include "prefs/FontSettings.h"
+#include "puzzle/WordOperations.h"
 #include "puzzle/ui/EditorSet.h"
 #include "puzzle/ui/TCharMap7Form.h"
 #include "puzzle/ui/TIxv7SpecsForm.h"
 #include "puzzle/ui/TIxv7TitleForm.h"
-#include "app/AppContext.h"
-#include "puzzle/ui/CodepageEdits.h"
-#include "prefs/ColourText.h"
-#include "prefs/FontStyle.h"
-#include "prefs/SettingsCatalogue.h"
-#include "base/Codepage.h"
-#include "puzzle/WordOperations.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -248,20 +246,14 @@ void TIxv7AutoForm::layOut() {
 }
 
 void TIxv7AutoForm::LoadClueFonts() {
-    const TIxvProcs& procs = m_ctx.procs;
-    QFont edit(Settings::readText(procs, Settings::AutoFontName));
-    edit.setPointSize(qMax(1, Settings::readInt(procs, Settings::AutoFontSize)));
-    FontStyle::applyTo(edit, Settings::readFontStyle(procs, Settings::AutoFontStyle));
-    DefEdit->setFont(edit);
+    const Settings::StoredFont field = Settings::readFont(m_ctx.procs, Settings::ClueFieldFont);
+    DefEdit->setFont(field.font());
     QPalette pal = DefEdit->palette();
-    pal.setColor(QPalette::Text,
-                 ColourText::toQColor(Settings::readColour(procs, Settings::AutoFontColor)));
+    pal.setColor(QPalette::Text, ColourText::toQColor(field.colour));
     DefEdit->setPalette(pal);
-    QFont list(Settings::readText(procs, Settings::DefsFontName));
-    list.setPointSize(qMax(1, Settings::readInt(procs, Settings::DefsFontSize)));
-    FontStyle::applyTo(list, Settings::readFontStyle(procs, Settings::DefsFontStyle));
-    ClueList->setFont(list);
-    (void)Settings::readColour(procs, Settings::DefsFontColor); // rows are drawn in black
+    // The list's rows are drawn in black, whatever its colour setting.
+    const Settings::StoredFont list = Settings::readFont(m_ctx.procs, Settings::ClueListFont);
+    ClueList->setFont(list.font());
 }
 
 void TIxv7AutoForm::FormShow() {

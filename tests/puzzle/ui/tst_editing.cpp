@@ -164,7 +164,7 @@ private slots:
                           : square == "other"  ? rec().LocateCode(101)
                                                : squares(true).first();
         // Letters drawn without anti-aliasing show exactly the fill and the ink colour.
-        grid()->gridFont.setStyleStrategy(QFont::NoAntialias);
+        grid()->look.font.setStyleStrategy(QFont::NoAntialias);
         const int s = grid()->GridSquare;
         const QImage img = grid()->canvas()->grab().toImage();
         QSet<QRgb> colours;
