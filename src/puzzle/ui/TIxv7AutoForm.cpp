@@ -6,9 +6,11 @@
 #include "prefs/FontSettings.h"
 #include "puzzle/WordOperations.h"
 #include "puzzle/ui/EditorSet.h"
+#include "puzzle/ui/ListRowDelegate.h"
 #include "puzzle/ui/TCharMap7Form.h"
 #include "puzzle/ui/TIxv7SpecsForm.h"
 #include "puzzle/ui/TIxv7TitleForm.h"
+#include "puzzle/ui/WindowLook.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -22,13 +24,11 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyledItemDelegate>
 #include <QToolBar>
 #include <QToolButton>
 
 namespace {
 
-constexpr quint32 kGradientActiveCaption = 0xFF000000u + 27;
 const QColor kNavy(0, 0, 128);
 
 // A 24 x 24 picture of one glyph, for the clue tool bar.
@@ -37,8 +37,7 @@ QIcon glyphIcon(const char* themeName, const char* glyph) {
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::TextAntialiasing);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(17);
+    QFont font = pixelFont(QStringLiteral("DejaVu Sans"), 17);
     font.setBold(true);
     p.setFont(font);
     p.setPen(QColor(0x2B, 0x57, 0x9A));
@@ -49,40 +48,24 @@ QIcon glyphIcon(const char* themeName, const char* glyph) {
 
 QLabel* navyLabel(QWidget* parent) {
     auto* label = new QLabel(parent);
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(12);
-    label->setFont(font);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, kNavy);
-    label->setPalette(pal);
+    label->setFont(pixelFont(QStringLiteral("Arial"), 12));
+    setTextColour(label, kNavy);
     return label;
 }
 
 // Clue rows: the word's label, then its clue and letters in a second column.
-class ClueDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    void paint(QPainter* p, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override {
-        const bool selected = option.state & QStyle::State_Selected;
-        p->fillRect(option.rect, selected ? ColourText::toQColor(kGradientActiveCaption)
-                                          : option.palette.color(QPalette::Base));
-        p->setFont(option.font);
-        p->setPen(Qt::black);
-        const QRect r = option.rect;
-        const int column = QFontMetrics(option.font).horizontalAdvance(QStringLiteral("bb ")) + 5;
-        p->drawText(r.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop,
-                    WordLabel(index.row() + 1) + u'.');
-        p->drawText(r.adjusted(column, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop,
-                    index.data().toString());
-    }
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        const QFontMetrics fm(option.font);
-        return {fm.horizontalAdvance(QStringLiteral("bb ")) + 5 +
-                    fm.horizontalAdvance(index.data().toString()),
-                fm.height() + 1};
-    }
-};
+ListRowDelegate* clueRowDelegate(QObject* parent) {
+    ListRowDelegate::Look look;
+    look.selectedFill = ColourText::toQColor(ColourText::kGradientActiveCaption);
+    look.split = [](const QModelIndex& index) {
+        return ListRowDelegate::Row{WordLabel(index.row() + 1) + u'.', index.data().toString()};
+    };
+    look.size = [](const QFont& font, int column, const ListRowDelegate::Row& row) {
+        const QFontMetrics fm(font);
+        return QSize(column + fm.horizontalAdvance(row.text), fm.height() + 1);
+    };
+    return new ListRowDelegate(look, parent);
+}
 
 } // namespace
 
@@ -222,7 +205,7 @@ TIxv7AutoForm::TIxv7AutoForm(AppContext& ctx, EditorSet& editors, QWidget* paren
         addButton("Insert character count", glyphIcon("", "#"), &TIxv7AutoForm::CountBtnClick);
 
     ClueList = new QListWidget(m_body);
-    ClueList->setItemDelegate(new ClueDelegate(ClueList));
+    ClueList->setItemDelegate(clueRowDelegate(ClueList));
     ClueList->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     connect(ClueList, &QListWidget::itemClicked, this, [this] { ClueListMouseUp(1); });
     // Moving through the list with the keyboard selects the word as a click does.

@@ -8,7 +8,6 @@
 #include "puzzle/ui/EditorSet.h"
 #include "puzzle/ui/GridView.h"
 
-#include <QFileInfo>
 #include <QRegularExpression>
 #include <QResizeEvent>
 
@@ -27,8 +26,7 @@ void TIxv7GridForm::FormShow() {
     LoadAppearance();
     LoadKeySet();
     PlaceGridWindow();
-    const QString name = QFileInfo(m_ctx.CurrentFile).fileName();
-    setWindowTitle(name.left(qMax<qsizetype>(0, name.size() - 4)));
+    setWindowTitle(PuzzleFile::puzzleName(m_ctx.CurrentFile));
     m_canvas->update();
     resizeEnabled = true;
 }

@@ -3,15 +3,16 @@
 
 #include "app/AppContext.h"
 #include "puzzle/ui/CodepageEdits.h"
+#include "base/Codepage.h"
 #include "app/Dialogs.h"
 #include "base/FontAvailability.h"
 #include "base/Rounding.h"
 #include "prefs/SettingsCatalogue.h"
-#include "base/Codepage.h"
+#include "puzzle/PuzzleFile.h"
 #include "puzzle/Construction.h"
+#include "puzzle/ui/WindowLook.h"
 #include "puzzle/WordOperations.h"
 
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -47,12 +48,8 @@ QLabel* framedLabel(const QString& text, QWidget* parent) {
     label->setFrameShape(QFrame::Panel);
     label->setFrameShadow(QFrame::Sunken);
     label->setAlignment(Qt::AlignCenter);
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(13);
-    label->setFont(font);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, QColor(0, 0, 128)); // navy
-    label->setPalette(pal);
+    label->setFont(pixelFont(QStringLiteral("Arial"), 13));
+    setTextColour(label, QColor(0, 0, 128)); // navy
     return label;
 }
 
@@ -148,8 +145,7 @@ QString TIxv7InputForm::textFontFamily() {
 }
 
 QString TIxv7InputForm::captionFor(const QString& newFileName) {
-    const QString name = QFileInfo(newFileName).fileName();
-    QString shown = name.left(qMax<qsizetype>(0, name.size() - 4)); // without the extension
+    QString shown = PuzzleFile::puzzleName(newFileName);
     for (QChar& ch : shown) {
         if (ch >= u'a' && ch <= u'z')
             ch = ch.toUpper();
