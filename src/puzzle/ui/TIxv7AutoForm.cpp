@@ -5,6 +5,7 @@
 #include "prefs/ColourText.h"
 #include "prefs/FontSettings.h"
 #include "puzzle/WordOperations.h"
+#include "puzzle/ui/CodepageInput.h"
 #include "puzzle/ui/EditorSet.h"
 #include "puzzle/ui/ListRowDelegate.h"
 #include "puzzle/ui/TCharMap7Form.h"
@@ -12,17 +13,11 @@
 #include "puzzle/ui/TIxv7TitleForm.h"
 #include "puzzle/ui/WindowLook.h"
 
-#include <QApplication>
-#include <QClipboard>
-#include <QDropEvent>
-#include <QInputMethodEvent>
-#include <QKeyEvent>
+#include <QEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
-#include <QMenu>
-#include <QMimeData>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QToolBar>
 #include <QToolButton>
@@ -69,90 +64,6 @@ ListRowDelegate* clueRowDelegate(QObject* parent) {
 
 } // namespace
 
-ClueEdit::ClueEdit(QWidget* parent) : QLineEdit(parent) {}
-
-void ClueEdit::insertWithinLimit(const QString& text) {
-    QString clean;
-    for (QChar ch : text) {
-        if (ch == u'\n' || ch == u'\r' || ch == u'\t')
-            continue;
-        if (!Codepage::fromUnicode(ch)) {
-            QApplication::beep();
-            return; // never stored as a wrong byte
-        }
-        clean += ch;
-    }
-    const int room = kLimit - (this->text().size() - selectedText().size());
-    insert(clean.left(qMax(0, room)));
-}
-
-// Dropped text goes in at the drop point within the same limits as typed text.
-void ClueEdit::dropEvent(QDropEvent* event) {
-    if (!event->mimeData()->hasText())
-        return;
-    setCursorPosition(cursorPositionAt(event->position().toPoint()));
-    insertWithinLimit(event->mimeData()->text());
-    event->acceptProposedAction();
-}
-
-// Text composed by an input method is held to the same limits.
-void ClueEdit::inputMethodEvent(QInputMethodEvent* event) {
-    const QString commit = event->commitString();
-    if (!commit.isEmpty() && (Codepage::firstUnencodable(commit) >= 0 ||
-                              text().size() - selectedText().size() + commit.size() > kLimit)) {
-        QApplication::beep();
-        QInputMethodEvent empty;
-        QLineEdit::inputMethodEvent(&empty);
-        return;
-    }
-    QLineEdit::inputMethodEvent(event);
-}
-
-void ClueEdit::insertFromClipboard() {
-    insertWithinLimit(QApplication::clipboard()->text());
-}
-
-void ClueEdit::keyPressEvent(QKeyEvent* event) {
-    if (event->matches(QKeySequence::Paste)) {
-        insertFromClipboard();
-        return;
-    }
-    const QString typed = event->text();
-    const bool printable = !typed.isEmpty() && typed.at(0).isPrint();
-    if (printable) {
-        if (Codepage::firstUnencodable(typed) >= 0 ||
-            text().size() - selectedText().size() + typed.size() > kLimit) {
-            QApplication::beep();
-            return;
-        }
-    }
-    QLineEdit::keyPressEvent(event);
-}
-
-// The standard menu's Paste would take in any text at any length.
-void ClueEdit::contextMenuEvent(QContextMenuEvent* event) {
-    QMenu* menu = createStandardContextMenu();
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    for (QAction* action : menu->actions()) {
-        if (action->text().startsWith(QLineEdit::tr("&Paste"))) {
-            disconnect(action, &QAction::triggered, this, nullptr);
-            connect(action, &QAction::triggered, this, &ClueEdit::insertFromClipboard);
-        }
-    }
-    menu->popup(event->globalPos());
-}
-
-// A middle click pastes the selection where the platform has one (X11).
-void ClueEdit::mouseReleaseEvent(QMouseEvent* event) {
-    QClipboard* clipboard = QApplication::clipboard();
-    if (event->button() == Qt::MiddleButton && clipboard->supportsSelection()) {
-        deselect();
-        insertWithinLimit(clipboard->text(QClipboard::Selection));
-        return;
-    }
-    QLineEdit::mouseReleaseEvent(event);
-}
-
 TIxv7AutoForm::TIxv7AutoForm(AppContext& ctx, EditorSet& editors, QWidget* parent)
     : EditingWindow(parent), m_ctx(ctx), m_editors(editors) {
     setObjectName(QStringLiteral("TIxv7AutoForm"));
@@ -165,8 +76,10 @@ TIxv7AutoForm::TIxv7AutoForm(AppContext& ctx, EditorSet& editors, QWidget* paren
     ClueLbl->setGeometry(20, 36, 270, 15);
     NumLbl = navyLabel(m_body);
     NumLbl->setGeometry(340, 36, 99, 15);
-    DefEdit = new ClueEdit(m_body);
+    DefEdit = new QLineEdit(m_body);
     DefEdit->setGeometry(8, 69, 452, 25);
+    // Typed or pasted text stops at the record's length; the count button may go beyond it.
+    m_clueInput = CodepageInput::install(DefEdit, {kMaxStringLength, true});
     QPalette white = DefEdit->palette();
     white.setColor(QPalette::Base, Qt::white);
     DefEdit->setPalette(white);
@@ -365,7 +278,7 @@ void TIxv7AutoForm::PrevBtnClick() {
 
 void TIxv7AutoForm::InsertBtnClick() {
     DefEdit->setFocus();
-    DefEdit->insertWithinLimit(QApplication::clipboard()->text());
+    m_clueInput->paste();
 }
 
 void TIxv7AutoForm::BlankBtnClick() {

@@ -5,6 +5,7 @@
 #include "base/Codepage.h"
 #include "puzzle/PuzzleFile.h"
 #include "puzzle/WordOperations.h"
+#include "puzzle/ui/CodepageInput.h"
 #include "puzzle/ui/EditorSet.h"
 #include "puzzle/ui/ListRowDelegate.h"
 #include "puzzle/ui/TIxv7TitleForm.h"
@@ -57,6 +58,7 @@ TIxv7ToolForm::TIxv7ToolForm(AppContext& ctx, EditorSet& editors, QWidget* paren
     m_byLabel = new QLabel(QStringLiteral("By:"), m_body);
     ByEd = new QLineEdit(m_body);
     ByEd->setFont(pixelFont(QStringLiteral("Tahoma"), 13));
+    CodepageInput::install(ByEd);
     ByEd->installEventFilter(this);
     m_historyLabel = new QLabel(QStringLiteral("History:"), m_body);
     HistoryList = new QListWidget(m_body);
