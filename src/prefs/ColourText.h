@@ -21,6 +21,9 @@ struct Named {
 };
 const QList<Named>& names();
 
+// The system colour "clGradientActiveCaption".
+inline constexpr quint32 kGradientActiveCaption = 0xFF000000u + 27;
+
 // The colour to paint with: plain colours as they are, system colours from the palette.
 QColor toQColor(quint32 colour);
 quint32 fromQColor(const QColor& colour);

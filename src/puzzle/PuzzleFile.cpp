@@ -4,6 +4,7 @@
 #include "base/SafeFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace PuzzleFile {
 
@@ -84,6 +85,11 @@ PuzzleRecord fromFileBytes(const QByteArray& bytes, const QString& fileName) {
 
 void SavePuzzle(const QString& fileName, const PuzzleRecord& record) {
     SafeFile::write(fileName, record.toBytes());
+}
+
+QString puzzleName(const QString& fileName) {
+    const QString name = QFileInfo(fileName).fileName();
+    return name.left(qMax<qsizetype>(0, name.size() - 4));
 }
 
 } // namespace PuzzleFile

@@ -26,4 +26,8 @@ QString validate(const PuzzleRecord& record);
 // file, so that a failure leaves the previous file as it was. Raises IoError on failure.
 void SavePuzzle(const QString& fileName, const PuzzleRecord& record);
 
+// A puzzle as the windows name it: the file's name without its folder and without its last four
+// characters (the extension).
+QString puzzleName(const QString& fileName);
+
 } // namespace PuzzleFile

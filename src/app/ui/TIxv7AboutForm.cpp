@@ -2,6 +2,7 @@
 
 #include "app/AppTitle.h"
 #include "app/DesktopServices.h"
+#include "puzzle/ui/WindowLook.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -12,12 +13,8 @@
 namespace {
 QLabel* whiteLabel(const QString& text, int pixelSize, QWidget* parent) {
     auto* label = new QLabel(text, parent);
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixelSize);
-    label->setFont(font);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, Qt::white);
-    label->setPalette(pal);
+    label->setFont(pixelFont(QStringLiteral("Arial"), pixelSize));
+    setTextColour(label, Qt::white);
     label->adjustSize();
     return label;
 }

@@ -3,13 +3,14 @@
 
 #include "app/AppContext.h"
 #include "app/Dialogs.h"
-#include "base/Errors.h"
 #include "app/ui/HelpWindow.h"
 #include "app/ui/MainToolBars.h"
 #include "app/ui/TIxv7AboutForm.h"
 #include "app/ui/TMsgBar.h"
+#include "base/Errors.h"
 #include "prefs/ColourText.h"
 #include "prefs/SettingsCatalogue.h"
+#include "puzzle/ui/WindowLook.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -56,9 +57,7 @@ TIxv7MainForm::~TIxv7MainForm() = default;
 void TIxv7MainForm::FormCreate() {
     setWindowTitle(applicationTitle());
     setWindowIcon(QIcon(QStringLiteral(":/icons/ixenvar.svg")));
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(pixelFont(QStringLiteral("Tahoma"), 11));
     setMinimumSize(800, 600);
     resize(812, 564);
 
@@ -71,9 +70,7 @@ void TIxv7MainForm::FormCreate() {
     MenuTabs->setObjectName(QStringLiteral("MenuTabs"));
     MenuTabs->setDrawBase(false);
     MenuTabs->setExpanding(false);
-    QFont tabFont(QStringLiteral("Segoe UI"));
-    tabFont.setPixelSize(11);
-    MenuTabs->setFont(tabFont);
+    MenuTabs->setFont(pixelFont(QStringLiteral("Segoe UI"), 11));
     MenuTabs->setStyleSheet(
         QStringLiteral("QTabBar { background: %1; }"
                        "QTabBar::tab { height: 25px; background: %2; padding: 0 2px; }"
@@ -129,8 +126,7 @@ void TIxv7MainForm::FormCreate() {
 }
 
 void TIxv7MainForm::buildToolBars() {
-    QFont captionFont(QStringLiteral("Segoe UI"));
-    captionFont.setPixelSize(13);
+    const QFont captionFont = pixelFont(QStringLiteral("Segoe UI"), 13);
     for (const ToolBarSpec& spec : mainToolBars()) {
         auto* bar = new QToolBar(QLatin1String(spec.name), toolBarStack);
         bar->setObjectName(QLatin1String(spec.name));

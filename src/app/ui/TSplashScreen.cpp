@@ -15,7 +15,6 @@ namespace {
 constexpr int kWidth = 600;
 constexpr int kHeight = 400;
 constexpr int kWaitMs = 1200;
-constexpr quint32 kGradientActiveCaption = 0xFF000000u + 27;
 } // namespace
 
 QImage TSplashScreen::picture() {
@@ -46,7 +45,7 @@ TSplashScreen::TSplashScreen(QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(kWidth, kHeight);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, ColourText::toQColor(kGradientActiveCaption));
+    pal.setColor(QPalette::Window, ColourText::toQColor(ColourText::kGradientActiveCaption));
     setPalette(pal);
     const QImage image = picture();
     m_picture = QPixmap::fromImage(image);

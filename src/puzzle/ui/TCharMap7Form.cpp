@@ -1,6 +1,7 @@
 #include "puzzle/ui/TCharMap7Form.h"
 
 #include "base/Codepage.h"
+#include "puzzle/ui/WindowLook.h"
 
 #include <QHeaderView>
 #include <QScreen>
@@ -36,9 +37,7 @@ TCharMap7Form::TCharMap7Form(int cellSize, QWidget* parent)
     CharGrid->setSelectionMode(QAbstractItemView::NoSelection);
     CharGrid->setShowGrid(true);
     CharGrid->setFrameShape(QFrame::NoFrame);
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setPixelSize(15);
-    CharGrid->setFont(font);
+    CharGrid->setFont(pixelFont(QStringLiteral("Times New Roman"), 15));
     CharGrid->horizontalHeader()->setMinimumSectionSize(1);
     CharGrid->verticalHeader()->setMinimumSectionSize(1);
     CharGrid->horizontalHeader()->setDefaultSectionSize(cellSize);

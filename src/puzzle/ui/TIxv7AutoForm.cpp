@@ -1,36 +1,29 @@
 #include "puzzle/ui/TIxv7AutoForm.h"
 
+#include "app/AppContext.h"
+#include "base/Codepage.h"
+#include "prefs/ColourText.h"
+#include "prefs/FontSettings.h"
+#include "puzzle/WordOperations.h"
+#include "puzzle/ui/CodepageInput.h"
 #include "puzzle/ui/EditorSet.h"
+#include "puzzle/ui/ListRowDelegate.h"
 #include "puzzle/ui/TCharMap7Form.h"
 #include "puzzle/ui/TIxv7SpecsForm.h"
 #include "puzzle/ui/TIxv7TitleForm.h"
-#include "app/AppContext.h"
-#include "puzzle/ui/CodepageEdits.h"
-#include "prefs/ColourText.h"
-#include "prefs/FontStyle.h"
-#include "prefs/SettingsCatalogue.h"
-#include "base/Codepage.h"
-#include "puzzle/WordOperations.h"
+#include "puzzle/ui/WindowLook.h"
 
-#include <QApplication>
-#include <QClipboard>
-#include <QDropEvent>
-#include <QInputMethodEvent>
-#include <QKeyEvent>
+#include <QEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
-#include <QMenu>
-#include <QMimeData>
-#include <QMouseEvent>
 #include <QPainter>
-#include <QStyledItemDelegate>
 #include <QToolBar>
 #include <QToolButton>
 
 namespace {
 
-constexpr quint32 kGradientActiveCaption = 0xFF000000u + 27;
 const QColor kNavy(0, 0, 128);
 
 // A 24 x 24 picture of one glyph, for the clue tool bar.
@@ -39,8 +32,7 @@ QIcon glyphIcon(const char* themeName, const char* glyph) {
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::TextAntialiasing);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(17);
+    QFont font = pixelFont(QStringLiteral("DejaVu Sans"), 17);
     font.setBold(true);
     p.setFont(font);
     p.setPen(QColor(0x2B, 0x57, 0x9A));
@@ -51,126 +43,26 @@ QIcon glyphIcon(const char* themeName, const char* glyph) {
 
 QLabel* navyLabel(QWidget* parent) {
     auto* label = new QLabel(parent);
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(12);
-    label->setFont(font);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, kNavy);
-    label->setPalette(pal);
+    label->setFont(pixelFont(QStringLiteral("Arial"), 12));
+    setTextColour(label, kNavy);
     return label;
 }
 
 // Clue rows: the word's label, then its clue and letters in a second column.
-class ClueDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    void paint(QPainter* p, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override {
-        const bool selected = option.state & QStyle::State_Selected;
-        p->fillRect(option.rect, selected ? ColourText::toQColor(kGradientActiveCaption)
-                                          : option.palette.color(QPalette::Base));
-        p->setFont(option.font);
-        p->setPen(Qt::black);
-        const QRect r = option.rect;
-        const int column = QFontMetrics(option.font).horizontalAdvance(QStringLiteral("bb ")) + 5;
-        p->drawText(r.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop,
-                    WordLabel(index.row() + 1) + u'.');
-        p->drawText(r.adjusted(column, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop,
-                    index.data().toString());
-    }
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        const QFontMetrics fm(option.font);
-        return {fm.horizontalAdvance(QStringLiteral("bb ")) + 5 +
-                    fm.horizontalAdvance(index.data().toString()),
-                fm.height() + 1};
-    }
-};
+ListRowDelegate* clueRowDelegate(QObject* parent) {
+    ListRowDelegate::Look look;
+    look.selectedFill = ColourText::toQColor(ColourText::kGradientActiveCaption);
+    look.split = [](const QModelIndex& index) {
+        return ListRowDelegate::Row{WordLabel(index.row() + 1) + u'.', index.data().toString()};
+    };
+    look.size = [](const QFont& font, int column, const ListRowDelegate::Row& row) {
+        const QFontMetrics fm(font);
+        return QSize(column + fm.horizontalAdvance(row.text), fm.height() + 1);
+    };
+    return new ListRowDelegate(look, parent);
+}
 
 } // namespace
-
-ClueEdit::ClueEdit(QWidget* parent) : QLineEdit(parent) {}
-
-void ClueEdit::insertWithinLimit(const QString& text) {
-    QString clean;
-    for (QChar ch : text) {
-        if (ch == u'\n' || ch == u'\r' || ch == u'\t')
-            continue;
-        if (!Codepage::fromUnicode(ch)) {
-            QApplication::beep();
-            return; // never stored as a wrong byte
-        }
-        clean += ch;
-    }
-    const int room = kLimit - (this->text().size() - selectedText().size());
-    insert(clean.left(qMax(0, room)));
-}
-
-// Dropped text goes in at the drop point within the same limits as typed text.
-void ClueEdit::dropEvent(QDropEvent* event) {
-    if (!event->mimeData()->hasText())
-        return;
-    setCursorPosition(cursorPositionAt(event->position().toPoint()));
-    insertWithinLimit(event->mimeData()->text());
-    event->acceptProposedAction();
-}
-
-// Text composed by an input method is held to the same limits.
-void ClueEdit::inputMethodEvent(QInputMethodEvent* event) {
-    const QString commit = event->commitString();
-    if (!commit.isEmpty() && (Codepage::firstUnencodable(commit) >= 0 ||
-                              text().size() - selectedText().size() + commit.size() > kLimit)) {
-        QApplication::beep();
-        QInputMethodEvent empty;
-        QLineEdit::inputMethodEvent(&empty);
-        return;
-    }
-    QLineEdit::inputMethodEvent(event);
-}
-
-void ClueEdit::insertFromClipboard() {
-    insertWithinLimit(QApplication::clipboard()->text());
-}
-
-void ClueEdit::keyPressEvent(QKeyEvent* event) {
-    if (event->matches(QKeySequence::Paste)) {
-        insertFromClipboard();
-        return;
-    }
-    const QString typed = event->text();
-    const bool printable = !typed.isEmpty() && typed.at(0).isPrint();
-    if (printable) {
-        if (Codepage::firstUnencodable(typed) >= 0 ||
-            text().size() - selectedText().size() + typed.size() > kLimit) {
-            QApplication::beep();
-            return;
-        }
-    }
-    QLineEdit::keyPressEvent(event);
-}
-
-// The standard menu's Paste would take in any text at any length.
-void ClueEdit::contextMenuEvent(QContextMenuEvent* event) {
-    QMenu* menu = createStandardContextMenu();
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    for (QAction* action : menu->actions()) {
-        if (action->text().startsWith(QLineEdit::tr("&Paste"))) {
-            disconnect(action, &QAction::triggered, this, nullptr);
-            connect(action, &QAction::triggered, this, &ClueEdit::insertFromClipboard);
-        }
-    }
-    menu->popup(event->globalPos());
-}
-
-// A middle click pastes the selection where the platform has one (X11).
-void ClueEdit::mouseReleaseEvent(QMouseEvent* event) {
-    QClipboard* clipboard = QApplication::clipboard();
-    if (event->button() == Qt::MiddleButton && clipboard->supportsSelection()) {
-        deselect();
-        insertWithinLimit(clipboard->text(QClipboard::Selection));
-        return;
-    }
-    QLineEdit::mouseReleaseEvent(event);
-}
 
 TIxv7AutoForm::TIxv7AutoForm(AppContext& ctx, EditorSet& editors, QWidget* parent)
     : EditingWindow(parent), m_ctx(ctx), m_editors(editors) {
@@ -184,8 +76,10 @@ TIxv7AutoForm::TIxv7AutoForm(AppContext& ctx, EditorSet& editors, QWidget* paren
     ClueLbl->setGeometry(20, 36, 270, 15);
     NumLbl = navyLabel(m_body);
     NumLbl->setGeometry(340, 36, 99, 15);
-    DefEdit = new ClueEdit(m_body);
+    DefEdit = new QLineEdit(m_body);
     DefEdit->setGeometry(8, 69, 452, 25);
+    // Typed or pasted text stops at the record's length; the count button may go beyond it.
+    m_clueInput = CodepageInput::install(DefEdit, {kMaxStringLength, true});
     QPalette white = DefEdit->palette();
     white.setColor(QPalette::Base, Qt::white);
     DefEdit->setPalette(white);
@@ -224,7 +118,7 @@ TIxv7AutoForm::TIxv7AutoForm(AppContext& ctx, EditorSet& editors, QWidget* paren
         addButton("Insert character count", glyphIcon("", "#"), &TIxv7AutoForm::CountBtnClick);
 
     ClueList = new QListWidget(m_body);
-    ClueList->setItemDelegate(new ClueDelegate(ClueList));
+    ClueList->setItemDelegate(clueRowDelegate(ClueList));
     ClueList->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     connect(ClueList, &QListWidget::itemClicked, this, [this] { ClueListMouseUp(1); });
     // Moving through the list with the keyboard selects the word as a click does.
@@ -248,20 +142,14 @@ void TIxv7AutoForm::layOut() {
 }
 
 void TIxv7AutoForm::LoadClueFonts() {
-    const TIxvProcs& procs = m_ctx.procs;
-    QFont edit(Settings::readText(procs, Settings::AutoFontName));
-    edit.setPointSize(qMax(1, Settings::readInt(procs, Settings::AutoFontSize)));
-    FontStyle::applyTo(edit, Settings::readFontStyle(procs, Settings::AutoFontStyle));
-    DefEdit->setFont(edit);
+    const Settings::StoredFont field = Settings::readFont(m_ctx.procs, Settings::ClueFieldFont);
+    DefEdit->setFont(field.font());
     QPalette pal = DefEdit->palette();
-    pal.setColor(QPalette::Text,
-                 ColourText::toQColor(Settings::readColour(procs, Settings::AutoFontColor)));
+    pal.setColor(QPalette::Text, ColourText::toQColor(field.colour));
     DefEdit->setPalette(pal);
-    QFont list(Settings::readText(procs, Settings::DefsFontName));
-    list.setPointSize(qMax(1, Settings::readInt(procs, Settings::DefsFontSize)));
-    FontStyle::applyTo(list, Settings::readFontStyle(procs, Settings::DefsFontStyle));
-    ClueList->setFont(list);
-    (void)Settings::readColour(procs, Settings::DefsFontColor); // rows are drawn in black
+    // The list's rows are drawn in black, whatever its colour setting.
+    const Settings::StoredFont list = Settings::readFont(m_ctx.procs, Settings::ClueListFont);
+    ClueList->setFont(list.font());
 }
 
 void TIxv7AutoForm::FormShow() {
@@ -390,7 +278,7 @@ void TIxv7AutoForm::PrevBtnClick() {
 
 void TIxv7AutoForm::InsertBtnClick() {
     DefEdit->setFocus();
-    DefEdit->insertWithinLimit(QApplication::clipboard()->text());
+    m_clueInput->paste();
 }
 
 void TIxv7AutoForm::BlankBtnClick() {

@@ -2,35 +2,17 @@
 
 #include "puzzle/ui/EditingWindow.h"
 
-#include <QLineEdit>
 #include <QPointer>
 
 class AppContext;
+class CodepageInput;
 struct EditorSet;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QToolBar;
 class QToolButton;
 class TCharMap7Form;
-
-// The clue field: takes at most 80 characters typed or pasted, and only characters a puzzle
-// can hold. Text the program sets may be longer.
-class ClueEdit : public QLineEdit {
-    Q_OBJECT
-public:
-    static constexpr int kLimit = 80;
-    explicit ClueEdit(QWidget* parent = nullptr);
-    // Inserts text at the caret, replacing the selection, cut to what fits in the limit.
-    void insertWithinLimit(const QString& text);
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
-    void inputMethodEvent(QInputMethodEvent* event) override;
-    void insertFromClipboard();
-};
 
 // The clue editing window: the clue list on the right, the selected word's clue in an edit
 // field on the left, and a tool bar to move between clues and insert text.
@@ -59,7 +41,7 @@ public:
 
     QLabel* ClueLbl = nullptr;
     QLabel* NumLbl = nullptr;
-    ClueEdit* DefEdit = nullptr;
+    QLineEdit* DefEdit = nullptr;
     QToolBar* ToolBar1 = nullptr;
     QListWidget* ClueList = nullptr;
     QToolButton* PrevBtn = nullptr;
@@ -79,6 +61,7 @@ private:
     AppContext& m_ctx;
     EditorSet& m_editors;
     QWidget* m_body = nullptr;
+    CodepageInput* m_clueInput = nullptr;
     QPointer<TCharMap7Form> m_charMap;
     int m_loadedRow = -1; // the row whose clue the field holds
 };

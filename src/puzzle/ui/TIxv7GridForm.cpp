@@ -1,17 +1,13 @@
 #include "puzzle/ui/TIxv7GridForm.h"
 
+#include "app/AppContext.h"
+#include "base/Codepage.h"
+#include "prefs/SettingsCatalogue.h"
+#include "puzzle/PuzzleFile.h"
+#include "puzzle/WordOperations.h"
 #include "puzzle/ui/EditorSet.h"
 #include "puzzle/ui/GridView.h"
-#include "puzzle/ui/PencilCursor.h"
-#include "app/AppContext.h"
-#include "base/Rounding.h"
-#include "prefs/ColourText.h"
-#include "prefs/FontStyle.h"
-#include "prefs/SettingsCatalogue.h"
-#include "base/Codepage.h"
-#include "puzzle/WordOperations.h"
 
-#include <QFileInfo>
 #include <QRegularExpression>
 #include <QResizeEvent>
 
@@ -30,31 +26,14 @@ void TIxv7GridForm::FormShow() {
     LoadAppearance();
     LoadKeySet();
     PlaceGridWindow();
-    const QString name = QFileInfo(m_ctx.CurrentFile).fileName();
-    setWindowTitle(name.left(qMax<qsizetype>(0, name.size() - 4)));
+    setWindowTitle(PuzzleFile::puzzleName(m_ctx.CurrentFile));
     m_canvas->update();
     resizeEnabled = true;
 }
 
-void TIxv7GridForm::applyFontSize(int fontSize) {
-    const int points = static_cast<int>(
-        roundHalfEven(double(fontSize) * GridSquare / qMax(1, m_ctx.procs.DefaultSquareSize())));
-    gridFont.setPointSize(qMax(1, points));
-}
-
 void TIxv7GridForm::LoadAppearance() {
-    const TIxvProcs& procs = m_ctx.procs;
-    m_canvas->setCursor(Settings::readFlagValue(procs, Settings::UseCursors) == 1
-                            ? pencilCursor()
-                            : QCursor(Qt::ArrowCursor));
-    filled = ColourText::toQColor(Settings::readColour(procs, Settings::FilledSqColor));
-    blank = ColourText::toQColor(Settings::readColour(procs, Settings::BlankSqColor));
-    hilite = ColourText::toQColor(Settings::readColour(procs, Settings::HiliteSqColor));
-    initial = ColourText::toQColor(Settings::readColour(procs, Settings::InitialSqColor));
-    letterColour = ColourText::toQColor(Settings::readColour(procs, Settings::FontColor));
-    gridFont = QFont(Settings::readText(procs, Settings::FontName));
-    applyFontSize(Settings::readInt(procs, Settings::FontSize));
-    FontStyle::applyTo(gridFont, Settings::readFontStyle(procs, Settings::FontStyle));
+    look.load(m_ctx.procs, GridSquare);
+    m_canvas->setCursor(look.cursor);
 }
 
 void TIxv7GridForm::LoadKeySet() {
@@ -93,7 +72,8 @@ void TIxv7GridForm::FormResize() {
     GridSquare = qMax(1, clientWidth / m_ctx.puzzle.GridWidth);
     QMetaObject::invokeMethod(
         this, [this] { fitToGrid(); }, Qt::QueuedConnection);
-    applyFontSize(Settings::readInt(m_ctx.procs, Settings::FontSizeOnRescale));
+    look.scaleFont(m_ctx.procs, Settings::readInt(m_ctx.procs, Settings::FontSizeOnRescale),
+                   GridSquare);
     m_canvas->update();
 }
 

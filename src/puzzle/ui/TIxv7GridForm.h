@@ -1,9 +1,8 @@
 #pragma once
 
 #include "puzzle/ui/EditingWindow.h"
+#include "puzzle/ui/SquareAppearance.h"
 
-#include <QColor>
-#include <QFont>
 #include <optional>
 
 class AppContext;
@@ -31,9 +30,7 @@ public:
     bool resizeEnabled = false;
     GridView* canvas() const { return m_canvas; }
 
-    // Appearance, as loaded from the settings.
-    QColor filled, blank, hilite, initial, letterColour;
-    QFont gridFont;
+    SquareAppearance look;
 
     void FormMouseDown(const QPoint& pos);
     void FormKeyPress(const QString& text);
@@ -44,7 +41,6 @@ protected:
 private:
     void FormResize();
     void fitToGrid();
-    void applyFontSize(int fontSize);
 
     AppContext& m_ctx;
     EditorSet& m_editors;

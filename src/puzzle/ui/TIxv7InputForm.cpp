@@ -2,19 +2,21 @@
 #include "app/AppTitle.h"
 
 #include "app/AppContext.h"
-#include "puzzle/ui/CodepageEdits.h"
 #include "app/Dialogs.h"
+#include "base/Codepage.h"
 #include "base/FontAvailability.h"
 #include "base/Rounding.h"
 #include "prefs/SettingsCatalogue.h"
-#include "base/Codepage.h"
 #include "puzzle/Construction.h"
+#include "puzzle/PuzzleFile.h"
 #include "puzzle/WordOperations.h"
+#include "puzzle/ui/CodepageInput.h"
+#include "puzzle/ui/WindowLook.h"
 
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextBlock>
@@ -47,12 +49,8 @@ QLabel* framedLabel(const QString& text, QWidget* parent) {
     label->setFrameShape(QFrame::Panel);
     label->setFrameShadow(QFrame::Sunken);
     label->setAlignment(Qt::AlignCenter);
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(13);
-    label->setFont(font);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, QColor(0, 0, 128)); // navy
-    label->setPalette(pal);
+    label->setFont(pixelFont(QStringLiteral("Arial"), 13));
+    setTextColour(label, QColor(0, 0, 128)); // navy
     return label;
 }
 
@@ -86,16 +84,16 @@ TIxv7InputForm::TIxv7InputForm(AppContext& ctx, const QString& newFileName, QWid
     m_paintBox2 = lightPanel(this);
     m_paintBox3 = lightPanel(this);
 
-    QuoteMemo = new CodepageTextEdit(this);
+    QuoteMemo = new QPlainTextEdit(this);
     QuoteMemo->setObjectName(QStringLiteral("QuoteMemo"));
     QuoteMemo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     QuoteMemo->setTabChangesFocus(true); // Tab moves on to the author-title line
+    CodepageInput::install(QuoteMemo);
     QuoteMemo->installEventFilter(this);
 
     AcrosticEdit = new QLineEdit(this);
     AcrosticEdit->setObjectName(QStringLiteral("AcrosticEdit"));
     AcrosticEdit->setFrame(false);
-    AcrosticEdit->setValidator(new CodepageValidator(AcrosticEdit));
 
     m_rightColumn = new QWidget(this);
     m_modeBevel = new QFrame(m_rightColumn);
@@ -116,6 +114,8 @@ TIxv7InputForm::TIxv7InputForm(AppContext& ctx, const QString& newFileName, QWid
     HeightEd = new QLineEdit(QStringLiteral("8"), m_rightColumn);
     m_heightUp = arrowButton(Qt::UpArrow, m_rightColumn);
     m_heightDown = arrowButton(Qt::DownArrow, m_rightColumn);
+    for (QLineEdit* edit : {AcrosticEdit, WidthEd, HeightEd})
+        CodepageInput::install(edit);
     connect(m_widthUp, &QToolButton::clicked, this, [this] { stepNumber(WidthEd, 1, 10, 31); });
     connect(m_widthDown, &QToolButton::clicked, this, [this] { stepNumber(WidthEd, -1, 10, 31); });
     connect(m_heightUp, &QToolButton::clicked, this, [this] { stepNumber(HeightEd, 1, 8, 20); });
@@ -148,8 +148,7 @@ QString TIxv7InputForm::textFontFamily() {
 }
 
 QString TIxv7InputForm::captionFor(const QString& newFileName) {
-    const QString name = QFileInfo(newFileName).fileName();
-    QString shown = name.left(qMax<qsizetype>(0, name.size() - 4)); // without the extension
+    QString shown = PuzzleFile::puzzleName(newFileName);
     for (QChar& ch : shown) {
         if (ch >= u'a' && ch <= u'z')
             ch = ch.toUpper();

@@ -6,9 +6,9 @@
 #include <optional>
 
 class AppContext;
-class CodepageTextEdit;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QToolButton;
@@ -31,7 +31,7 @@ public:
     static QString captionFor(const QString& newFileName);
 
     // Controls by their component names, for the tests that drive the dialog.
-    CodepageTextEdit* QuoteMemo = nullptr;
+    QPlainTextEdit* QuoteMemo = nullptr;
     QLineEdit* AcrosticEdit = nullptr;
     QRadioButton* AutoBtn = nullptr;
     QRadioButton* ManualBtn = nullptr;

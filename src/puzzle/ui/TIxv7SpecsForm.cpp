@@ -1,57 +1,42 @@
 #include "puzzle/ui/TIxv7SpecsForm.h"
 
-#include "puzzle/ui/EditorSet.h"
-#include "puzzle/ui/TIxv7TitleForm.h"
 #include "app/AppContext.h"
-#include "prefs/ColourText.h"
 #include "base/Codepage.h"
+#include "prefs/ColourText.h"
 #include "puzzle/WordOperations.h"
+#include "puzzle/ui/EditorSet.h"
+#include "puzzle/ui/ListRowDelegate.h"
+#include "puzzle/ui/TIxv7TitleForm.h"
+#include "puzzle/ui/WindowLook.h"
 
 #include <QEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QPainter>
 #include <QPushButton>
-#include <QStyledItemDelegate>
 
 namespace {
 
-constexpr quint32 kGradientActiveCaption = 0xFF000000u + 27;
 constexpr int kClientWidth = 228;
 constexpr int kClientHeight = 556;
 constexpr int kBorder = 8;
 
-QFont tahoma(int pixels) {
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(pixels);
-    return font;
-}
-
 // A word row: the initial in bold, one size up, then the other positions.
-class SpecsDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    void paint(QPainter* p, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override {
-        const bool selected = option.state & QStyle::State_Selected;
-        const QRect r = option.rect;
-        p->fillRect(r, selected ? ColourText::toQColor(kGradientActiveCaption)
-                                : option.palette.color(QPalette::Button));
+ListRowDelegate* wordRowDelegate(QObject* parent) {
+    ListRowDelegate::Look look;
+    look.selectedFill = ColourText::toQColor(ColourText::kGradientActiveCaption);
+    look.fill = QPalette::Button;
+    look.columnSample = QStringLiteral("W");
+    look.columnGap = 4;
+    look.boldLabel = true;
+    look.split = [](const QModelIndex& index) {
         const QString text = index.data().toString();
-        QFont bold = option.font;
-        bold.setBold(true);
-        bold.setPointSize(option.font.pointSize() + 1);
-        p->setPen(Qt::black);
-        p->setFont(bold);
-        p->drawText(r.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, text.left(1));
-        p->setFont(option.font);
-        const int column = QFontMetrics(option.font).horizontalAdvance(u'W') + 4;
-        p->drawText(r.adjusted(column, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, text.mid(1));
-    }
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override {
-        return {kClientWidth, option.font.pointSize() * 2 + 1};
-    }
-};
+        return ListRowDelegate::Row{text.left(1), text.mid(1)};
+    };
+    look.size = [](const QFont& font, int, const ListRowDelegate::Row&) {
+        return QSize(kClientWidth, font.pointSize() * 2 + 1);
+    };
+    return new ListRowDelegate(look, parent);
+}
 
 } // namespace
 
@@ -68,13 +53,13 @@ TIxv7SpecsForm::TIxv7SpecsForm(AppContext& ctx, EditorSet& editors, QWidget* par
     setWidget(m_body);
     QuoLbl = new QLabel(m_body);
     QuoLbl->setWordWrap(true);
-    QuoLbl->setFont(tahoma(12));
+    QuoLbl->setFont(pixelFont(QStringLiteral("Tahoma"), 12));
     QuoLbl->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     AutLbl = new QLabel(m_body);
-    AutLbl->setFont(tahoma(12));
+    AutLbl->setFont(pixelFont(QStringLiteral("Tahoma"), 12));
     AcrList = new QListWidget(m_body);
     AcrList->setFrameShape(QFrame::NoFrame);
-    AcrList->setItemDelegate(new SpecsDelegate(AcrList));
+    AcrList->setItemDelegate(wordRowDelegate(AcrList));
     AcrList->setUniformItemSizes(true);
     QPalette pal = AcrList->palette();
     pal.setColor(QPalette::Base, pal.color(QPalette::Button));

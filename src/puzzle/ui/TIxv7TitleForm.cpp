@@ -1,17 +1,15 @@
 #include "puzzle/ui/TIxv7TitleForm.h"
 
+#include "app/AppContext.h"
+#include "base/Codepage.h"
+#include "prefs/ColourText.h"
+#include "prefs/SettingsCatalogue.h"
+#include "puzzle/WordOperations.h"
 #include "puzzle/ui/EditorSet.h"
-#include "puzzle/ui/PencilCursor.h"
 #include "puzzle/ui/TIxv7AutoForm.h"
 #include "puzzle/ui/TIxv7GridForm.h"
-#include "app/AppContext.h"
-#include "base/Rounding.h"
-#include "prefs/ColourText.h"
-#include "prefs/FontStyle.h"
-#include "prefs/SettingsCatalogue.h"
-#include "base/Codepage.h"
-#include "puzzle/WordOperations.h"
 
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegularExpression>
@@ -34,24 +32,9 @@ void TIxv7TitleForm::FormShow() {
     m_canvas->update();
 }
 
-void TIxv7TitleForm::applyFontSize() {
-    const int points =
-        static_cast<int>(roundHalfEven(double(Settings::readInt(m_ctx.procs, Settings::FontSize)) *
-                                       TitleSquare / qMax(1, m_ctx.procs.DefaultSquareSize())));
-    titleFont.setPointSize(qMax(1, points));
-}
-
 void TIxv7TitleForm::LoadTitleAppearance() {
-    const TIxvProcs& procs = m_ctx.procs;
-    m_canvas->setCursor(Settings::readFlagValue(procs, Settings::UseCursors) == 1
-                            ? pencilCursor()
-                            : QCursor(Qt::ArrowCursor));
-    blank = ColourText::toQColor(Settings::readColour(procs, Settings::BlankSqColor));
-    initial = ColourText::toQColor(Settings::readColour(procs, Settings::InitialSqColor));
-    letterColour = ColourText::toQColor(Settings::readColour(procs, Settings::FontColor));
-    titleFont = QFont(Settings::readText(procs, Settings::FontName));
-    applyFontSize();
-    FontStyle::applyTo(titleFont, Settings::readFontStyle(procs, Settings::FontStyle));
+    look.load(m_ctx.procs, TitleSquare);
+    m_canvas->setCursor(look.cursor);
 }
 
 void TIxv7TitleForm::fitToSquares() {
@@ -85,7 +68,7 @@ void TIxv7TitleForm::FormResize() {
     TitleSquare = qMax(1, clientWidth / 30);
     QMetaObject::invokeMethod(
         this, [this] { fitToSquares(); }, Qt::QueuedConnection);
-    applyFontSize();
+    look.scaleFont(m_ctx.procs, Settings::readInt(m_ctx.procs, Settings::FontSize), TitleSquare);
     m_canvas->update();
 }
 
@@ -134,15 +117,15 @@ TitleView::TitleView(TIxv7TitleForm& form, AppContext& ctx) : m_form(form), m_ct
 }
 
 void TitleView::drawSquare(QPainter& p, const QRect& r, const QColor& fill, quint8 ch,
-                             int textTop) {
+                           int textTop) {
     p.setBrush(fill);
     p.drawRect(r.adjusted(0, 0, -1, -1));
     if (ch == 0)
         return;
     const QString text(Codepage::toUnicode(ch));
-    const QFontMetrics fm(m_form.titleFont);
+    const QFontMetrics fm(m_form.look.font);
     const QPen outline = p.pen();
-    p.setPen(m_form.letterColour);
+    p.setPen(m_form.look.letter);
     p.drawText(r.x() + (m_form.TitleSquare - fm.horizontalAdvance(text)) / 2, textTop + fm.ascent(),
                text);
     p.setPen(outline);
@@ -154,16 +137,17 @@ void TitleView::paintEvent(QPaintEvent*) {
     const PuzzleRecord& rec = m_ctx.puzzle;
     const int s = m_form.TitleSquare;
     const int selected = m_ctx.SelectedWord;
-    p.setFont(m_form.titleFont);
+    p.setFont(m_form.look.font);
     p.setPen(ColourText::toQColor(Settings::readColour(m_ctx.procs, Settings::FilledSqColor)));
-    const int offset = (s - QFontMetrics(m_form.titleFont).height()) / 2;
+    const int offset = (s - QFontMetrics(m_form.look.font).height()) / 2;
     for (int i = 1; i <= m_form.wordCount; ++i) {
         const Square sq = rec.LocateCode(100 + i);
         quint8 ch =
             sq.column != 0 && rec.insideGrid(sq.column, sq.row) ? rec.letter(sq.column, sq.row) : 0;
         if (ch < 'A' || ch > 'Z')
             ch = 0;
-        const QColor fill = selected != 0 && i == selected ? m_form.initial : m_form.blank;
+        const QColor fill =
+            selected != 0 && i == selected ? m_form.look.initial : m_form.look.blank;
         drawSquare(p, QRect((i - 1) * s, 0, s + 1, s), fill, ch, offset);
     }
     // The etched line between the rows.
@@ -178,7 +162,7 @@ void TitleView::paintEvent(QPaintEvent*) {
         const quint8 ch =
             filled && rec.insideGrid(sq.column, sq.row) ? rec.letter(sq.column, sq.row) : 0;
         drawSquare(p, QRect((i - 1) * s, top, s + 1, s),
-                   filled ? m_form.blank : QColor(0xC0, 0xC0, 0xC0), ch, s + 6 + offset);
+                   filled ? m_form.look.blank : QColor(0xC0, 0xC0, 0xC0), ch, s + 6 + offset);
     }
 }
 

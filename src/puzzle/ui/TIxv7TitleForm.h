@@ -1,9 +1,7 @@
 #pragma once
 
 #include "puzzle/ui/EditingWindow.h"
-
-#include <QColor>
-#include <QFont>
+#include "puzzle/ui/SquareAppearance.h"
 
 class AppContext;
 struct EditorSet;
@@ -26,8 +24,7 @@ public:
 
     int TitleSquare = 0;
     int wordCount = 0;
-    QColor blank, initial, letterColour;
-    QFont titleFont;
+    SquareAppearance look;
     TitleView* canvas() const { return m_canvas; }
 
 protected:
@@ -36,7 +33,6 @@ protected:
 private:
     void FormResize();
     void fitToSquares();
-    void applyFontSize();
 
     AppContext& m_ctx;
     EditorSet& m_editors;

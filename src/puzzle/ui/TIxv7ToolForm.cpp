@@ -1,12 +1,15 @@
 #include "puzzle/ui/TIxv7ToolForm.h"
 
-#include "puzzle/ui/EditorSet.h"
-#include "puzzle/ui/TIxv7TitleForm.h"
 #include "app/AppContext.h"
 #include "app/Dialogs.h"
 #include "base/Codepage.h"
 #include "puzzle/PuzzleFile.h"
 #include "puzzle/WordOperations.h"
+#include "puzzle/ui/CodepageInput.h"
+#include "puzzle/ui/EditorSet.h"
+#include "puzzle/ui/ListRowDelegate.h"
+#include "puzzle/ui/TIxv7TitleForm.h"
+#include "puzzle/ui/WindowLook.h"
 
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -15,7 +18,6 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
-#include <QStyledItemDelegate>
 
 namespace {
 
@@ -23,61 +25,27 @@ constexpr int kLetterBoxHeight = 41;
 const QColor kNavy(0x00, 0x00, 0x80);
 const QColor kMedGray(0xA0, 0xA0, 0xA4);
 
-QFont tahoma(int pixels) {
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(pixels);
-    return font;
+// History rows: the puzzle's name, silver when selected.
+ListRowDelegate* historyDelegate(QObject* parent) {
+    ListRowDelegate::Look look;
+    look.selectedFill = QColor(0xC0, 0xC0, 0xC0);
+    look.rowSize = QSize(200, 16);
+    return new ListRowDelegate(look, parent);
 }
-
-QString puzzleName(const QString& path) {
-    const QString name = QFileInfo(path).fileName();
-    return name.left(qMax<qsizetype>(0, name.size() - 4));
-}
-
-// History rows: the puzzle's name without folder and extension, silver when selected.
-class HistoryDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    void paint(QPainter* p, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override {
-        const bool selected = option.state & QStyle::State_Selected;
-        p->fillRect(option.rect,
-                    selected ? QColor(0xC0, 0xC0, 0xC0) : option.palette.color(QPalette::Base));
-        p->setPen(Qt::black);
-        p->setFont(option.font);
-        p->drawText(option.rect.adjusted(2, 0, 0, 0),
-                    Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                    puzzleName(index.data(Qt::UserRole).toString()));
-    }
-    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
-        return {200, 16};
-    }
-};
 
 // Scan rows: the label up to its full stop, then the letters in a second column.
-class ScanDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    void paint(QPainter* p, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override {
-        const bool selected = option.state & QStyle::State_Selected;
-        p->fillRect(option.rect,
-                    option.palette.color(selected ? QPalette::Highlight : QPalette::Base));
-        p->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
-        p->setFont(option.font);
+ListRowDelegate* scanDelegate(QObject* parent) {
+    ListRowDelegate::Look look;
+    look.split = [](const QModelIndex& index) {
         const QString text = index.data().toString();
         const qsizetype dot = text.indexOf(u'.');
-        const QString label = dot < 0 ? text : text.left(dot + 1);
-        const QString letters = dot < 0 ? QString() : text.mid(dot + 1, 60);
-        const int column = QFontMetrics(option.font).horizontalAdvance(QStringLiteral("bb ")) + 5;
-        const QRect r = option.rect;
-        p->drawText(r.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, label);
-        p->drawText(r.adjusted(column, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, letters);
-    }
-    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
-        return {200, 13};
-    }
-};
+        if (dot < 0)
+            return ListRowDelegate::Row{text, {}};
+        return ListRowDelegate::Row{text.left(dot + 1), text.mid(dot + 1, 60)};
+    };
+    look.rowSize = QSize(200, 13);
+    return new ListRowDelegate(look, parent);
+}
 
 } // namespace
 
@@ -89,12 +57,13 @@ TIxv7ToolForm::TIxv7ToolForm(AppContext& ctx, EditorSet& editors, QWidget* paren
     setWidget(m_body);
     m_byLabel = new QLabel(QStringLiteral("By:"), m_body);
     ByEd = new QLineEdit(m_body);
-    ByEd->setFont(tahoma(13));
+    ByEd->setFont(pixelFont(QStringLiteral("Tahoma"), 13));
+    CodepageInput::install(ByEd);
     ByEd->installEventFilter(this);
     m_historyLabel = new QLabel(QStringLiteral("History:"), m_body);
     HistoryList = new QListWidget(m_body);
-    HistoryList->setFont(tahoma(13));
-    HistoryList->setItemDelegate(new HistoryDelegate(HistoryList));
+    HistoryList->setFont(pixelFont(QStringLiteral("Tahoma"), 13));
+    HistoryList->setItemDelegate(historyDelegate(HistoryList));
     HistoryList->setUniformItemSizes(true);
     // Rows are clipped to the list; the row width the delegates give is no reason to scroll.
     HistoryList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -103,19 +72,15 @@ TIxv7ToolForm::TIxv7ToolForm(AppContext& ctx, EditorSet& editors, QWidget* paren
     HistoryList->setPalette(pal);
     m_scanLabel = new QLabel(QStringLiteral("Scan Acrostics:"), m_body);
     ScanList = new QListWidget(m_body);
-    ScanList->setItemDelegate(new ScanDelegate(ScanList));
+    ScanList->setItemDelegate(scanDelegate(ScanList));
     ScanList->setUniformItemSizes(true);
     ScanList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ScanBtn = new QPushButton(QStringLiteral("Scan"), m_body);
     ErrPanel = new QLabel(QStringLiteral("No Repeaters Found"), m_body);
     ErrPanel->setWordWrap(true);
     ErrPanel->setAlignment(Qt::AlignCenter);
-    QFont arial(QStringLiteral("Arial"));
-    arial.setPixelSize(13);
-    ErrPanel->setFont(arial);
-    QPalette errPal = ErrPanel->palette();
-    errPal.setColor(QPalette::WindowText, QColor(0, 128, 0));
-    ErrPanel->setPalette(errPal);
+    ErrPanel->setFont(pixelFont(QStringLiteral("Arial"), 13));
+    setTextColour(ErrPanel, QColor(0, 128, 0));
     ErrPanel->hide();
     m_lettersLabel = new QLabel(QStringLiteral("Letters Distribution:"), m_body);
     LtrBox = new LetterBox(m_ctx, m_body);
@@ -172,7 +137,7 @@ void TIxv7ToolForm::ByEdKeyUp() {
 void TIxv7ToolForm::fillHistory(const QStringList& paths) {
     HistoryList->clear();
     for (const QString& path : paths) {
-        auto* item = new QListWidgetItem(puzzleName(path), HistoryList);
+        auto* item = new QListWidgetItem(PuzzleFile::puzzleName(path), HistoryList);
         item->setData(Qt::UserRole, path);
         item->setToolTip(path);
     }
@@ -201,7 +166,7 @@ void TIxv7ToolForm::openHistoryRow(int row, const std::function<void(const QStri
     history.write(rows);
     m_ctx.procs.dialogs()->information(
         this, QStringLiteral("Access Error"),
-        QStringLiteral("Selected \"") + puzzleName(file) +
+        QStringLiteral("Selected \"") + PuzzleFile::puzzleName(file) +
             QStringLiteral(
                 "\" acrostic cannot be found and has been removed from the History List."));
 }

@@ -1,26 +1,20 @@
-#include "ScriptedDialogs.h"
-#include "TestEnv.h"
-#include "TestPuzzles.h"
-#include "app/AppContext.h"
-#include "app/DesktopServices.h"
+#include "MainWindowFixture.h"
 #include "app/StatusPanels.h"
 #include "app/ui/TIxv7AboutForm.h"
-#include "app/ui/TIxv7MainForm.h"
 #include "app/ui/TMsgBar.h"
 #include "output/ui/TIxv7OutputForm.h"
 #include "prefs/SettingsCatalogue.h"
-#include "puzzle/ui/TIxv7AutoForm.h"
 #include "base/Errors.h"
-#include "puzzle/ui/CodepageEdits.h"
 #include "puzzle/ui/GridView.h"
 #include "puzzle/ui/TIxv7GridForm.h"
 #include "puzzle/ui/TIxv7InputForm.h"
-#include "puzzle/ui/TIxv7TitleForm.h"
 #include "puzzle/ui/TIxv7ToolForm.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QMdiArea>
 #include <QMenu>
 #include <QPushButton>
@@ -53,19 +47,11 @@ struct Start {
 };
 } // namespace
 
-class Tst_MainWindow : public QObject {
+class Tst_MainWindow : public MainWindowFixture {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<TIxvProcs> procs;
-    std::unique_ptr<AppContext> ctx;
-    ScriptedDialogs dialogs;
-    RecordingSounds sounds;
-    RecordingDesktop desktop;
-    std::unique_ptr<TIxv7MainForm> form;
     QString seen;
 
-    QString path(const QString& name) const { return name.isEmpty() ? name : dir->filePath(name); }
     QStringList paths(QStringList names) const {
         for (QString& name : names)
             name = path(name);
@@ -78,22 +64,6 @@ class Tst_MainWindow : public QObject {
     void writeFile(const QString& name, const QByteArray& bytes) const {
         QFile file(path(name));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-    }
-    void showForm(const QStringList& arguments = {}) {
-        form = std::make_unique<TIxv7MainForm>(*ctx, desktop, arguments);
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get(), TestEnv::kEventWaitMs));
-    }
-    void clickTab(int tab) {
-        QTest::mouseClick(form->MenuTabs, Qt::LeftButton, {},
-                          form->MenuTabs->tabRect(tab).center());
-    }
-    // Brings the button's tab to the front and clicks the button, as a user would.
-    void press(const QString& name) {
-        QToolButton* b = form->button(name);
-        clickTab(form->toolBarStack->indexOf(b->parentWidget()));
-        QVERIFY(b->isVisible());
-        QTest::mouseClick(b, Qt::LeftButton);
     }
     void openPuzzle(const QString& name) {
         dialogs.files << path(name);
@@ -119,26 +89,13 @@ class Tst_MainWindow : public QObject {
     }
 
 private slots:
-    void initTestCase() { TIxvProcs::setWaitScale(0.01); }
-
     void init() {
-        QFile::remove(History(TIxvProcs::SpecialFolderPath(26)).filePath());
-        dir = std::make_unique<QTemporaryDir>();
+        setUp();
         writeFile("A.ixv", puzzleBytes(10));
         writeFile("B.ixv", puzzleBytes(12));
         writeFile("bad.ixv", QByteArray(100, 'x'));
-        procs = freshProcs(&dialogs, &sounds);
-        ctx = std::make_unique<AppContext>(*procs);
-        dialogs = ScriptedDialogs();
-        sounds.played.clear();
-        desktop.opened.clear();
     }
-    void cleanup() {
-        form.reset();
-        ctx.reset();
-        procs.reset();
-        QVERIFY2(dialogs.unexpected.isEmpty(), qPrintable(dialogs.unexpected.join(" | ")));
-    }
+    void cleanup() { tearDown(); }
 
     // Each tab brings only its own bar to the front, right under the tabs and as wide as the
     // client area, whatever the size the window was given.
@@ -190,7 +147,7 @@ private slots:
         showForm();
         QTest::mouseMove(form->button("CreateNewBtn"));
         IXV_TRY_COMPARE(form->MsgBar->panelText(0),
-                     QStringLiteral("Construct a new acrostic puzzle. "));
+                        QStringLiteral("Construct a new acrostic puzzle. "));
         QTest::mouseMove(form->mdiArea);
         IXV_TRY_COMPARE(form->MsgBar->panelText(0), QString());
     }

@@ -1,97 +1,42 @@
 // Building acrostic words in the real main window: clicks on the quotation grid and the
 // author-title strip, quote editing, the repeater scan, the letter box, Spill and F8.
-#include "ScriptedDialogs.h"
-#include "TestEnv.h"
-#include "TestPuzzles.h"
-#include "app/AppContext.h"
-#include "app/DesktopServices.h"
-#include "app/ui/TIxv7MainForm.h"
+#include "MainWindowFixture.h"
 #include "app/ui/TMsgBar.h"
 #include "prefs/SettingsCatalogue.h"
-#include "puzzle/Construction.h"
-#include "puzzle/ui/GridView.h"
-#include "puzzle/PuzzleFile.h"
-#include "puzzle/ui/TIxv7GridForm.h"
-#include "puzzle/ui/TIxv7TitleForm.h"
-#include "puzzle/ui/TIxv7ToolForm.h"
 #include "puzzle/WordOperations.h"
 
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QStackedWidget>
-#include <QTabBar>
-#include <QToolButton>
-#include <QtTest>
 
-namespace {} // namespace
-
-class Tst_Editing : public QObject {
+class Tst_Editing : public MainWindowFixture {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<TIxvProcs> procs;
-    std::unique_ptr<AppContext> ctx;
-    ScriptedDialogs dialogs;
-    RecordingDesktop desktop;
-    std::unique_ptr<TIxv7MainForm> form;
     QString file;
 
-    TIxv7GridForm* grid() { return form->editors().grid; }
-    TIxv7TitleForm* title() { return form->editors().title; }
-    TIxv7ToolForm* tool() { return form->editors().tool; }
-    const PuzzleRecord& rec() const { return ctx->puzzle; }
-
     void showForm(bool fromHistory = false) {
-        form = std::make_unique<TIxv7MainForm>(*ctx, desktop,
-                                               fromHistory ? QStringList() : QStringList{file});
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get(), TestEnv::kEventWaitMs));
+        MainWindowFixture::showForm(fromHistory ? QStringList() : QStringList{file});
         if (fromHistory)
             form->openHistoryEntry(file);
-        IXV_TRY_VERIFY(grid()->isShownNormally() && title()->isShownNormally() &&
-                       tool()->isShownNormally());
-    }
-    // A press and release as the user makes them: through the main window's native window, so
-    // that the MDI area hands them to whatever lies at the point.
-    void click(QWidget* widget, const QPoint& p) {
-        QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, widget->mapTo(form.get(), p));
-    }
-    void pick(const Square& sq) {
-        const int s = grid()->GridSquare;
-        click(grid()->canvas(), QPoint((sq.column - 1) * s + s / 2, (sq.row - 1) * s + s / 2));
-    }
-    void selectWord(int word) {
-        const int s = title()->TitleSquare;
-        click(title()->canvas(), QPoint((word - 1) * s + s / 2, s / 2));
+        waitForEditingWindows();
     }
     void scanAndClickTheFirstRow() {
-        click(tool()->ScanBtn, tool()->ScanBtn->rect().center());
+        clickCentre(tool()->ScanBtn);
         QListWidget* list = tool()->ScanList;
         click(list->viewport(), list->visualItemRect(list->item(0)).center());
     }
-    void press(const char* name) {
-        QToolButton* b = form->button(QLatin1String(name));
-        form->MenuTabs->setCurrentIndex(form->toolBarStack->indexOf(b->parentWidget()));
-        QTest::mouseClick(b, Qt::LeftButton);
-    }
-    // Free letter squares in reading order, or black squares.
-    QList<Square> squares(bool black = false) const {
-        QList<Square> out;
+    Square firstBlackSquare() const {
         for (int r = 1; r <= rec().GridHeight; ++r)
-            for (int c = 1; c <= rec().GridWidth; ++c) {
-                const quint8 ch = rec().letter(c, r);
-                if (black ? ch == BlackSquare
-                          : rec().code(c, r) == CodeFree && ch >= 'A' && ch <= 'Z')
-                    out << Square{c, r};
-            }
-        return out;
+            for (int c = 1; c <= rec().GridWidth; ++c)
+                if (rec().letter(c, r) == BlackSquare)
+                    return {c, r};
+        return {};
     }
     char letterAt(const Square& sq) const { return char(rec().letter(sq.column, sq.row)); }
     // Word 2 takes two letters of one quotation word; its scan row.
     QString makeRepeater() {
-        const QList<Square> free = squares();
+        const QList<Square> free = freeSquares(rec());
         int i = 0; // two neighbouring free squares of one grid row
         while (free[i + 1] != Square{free[i].column + 1, free[i].row})
             ++i;
@@ -103,22 +48,11 @@ class Tst_Editing : public QObject {
     }
 
 private slots:
-    void initTestCase() { TIxvProcs::setWaitScale(0.01); }
-
     void init() {
-        dir = std::make_unique<QTemporaryDir>();
-        file = dir->filePath(QStringLiteral("Emerson.ixv"));
-        PuzzleFile::SavePuzzle(file, emersonPuzzle());
-        procs = freshProcs(&dialogs);
-        ctx = std::make_unique<AppContext>(*procs);
-        dialogs = ScriptedDialogs();
+        setUp();
+        file = savePuzzle(QStringLiteral("Emerson.ixv"), emersonPuzzle());
     }
-    void cleanup() {
-        form.reset();
-        ctx.reset();
-        procs.reset();
-        QVERIFY2(dialogs.unexpected.isEmpty(), qPrintable(dialogs.unexpected.join(" | ")));
-    }
+    void cleanup() { tearDown(); }
 
     void openingShowsTheStatistics_data() {
         QTest::addColumn<bool>("fromHistory");
@@ -156,15 +90,15 @@ private slots:
         showForm();
         selectWord(3);
         QCOMPARE(ctx->SelectedWord, 3);
-        const QList<Square> free = squares();
+        const QList<Square> free = freeSquares(rec());
         pick(free[0]);
         const Square sq = square == "initial"  ? rec().LocateCode(103)
                           : square == "picked" ? free[0]
                           : square == "free"   ? free[1]
                           : square == "other"  ? rec().LocateCode(101)
-                                               : squares(true).first();
+                                               : firstBlackSquare();
         // Letters drawn without anti-aliasing show exactly the fill and the ink colour.
-        grid()->gridFont.setStyleStrategy(QFont::NoAntialias);
+        grid()->look.font.setStyleStrategy(QFont::NoAntialias);
         const int s = grid()->GridSquare;
         const QImage img = grid()->canvas()->grab().toImage();
         QSet<QRgb> colours;
@@ -180,13 +114,12 @@ private slots:
     // grows to 30 letters and refuses a 31st.
     void lettersOfAWord() {
         showForm();
-        const QList<Square> free = squares();
+        const QList<Square> free = freeSquares(rec());
         selectWord(1);
         for (int i = 0; i < 3; ++i)
             pick(free[i]);
         ctx->SetEdited(false);
-        const int s = title()->TitleSquare;
-        click(title()->canvas(), QPoint(s + s / 2, s + 5 + s / 2)); // letter row, position 2
+        letterRow(2);
         QCOMPARE(int(rec().code(free[0].column, free[0].row)), int(CodeFree));
         QCOMPARE(form->MsgBar->panelText(2), QStringLiteral("EDITED"));
         pick(free[3]);
@@ -221,7 +154,7 @@ private slots:
         const int s = grid()->GridSquare;
         const int w = rec().GridWidth, h = rec().GridHeight;
         Square edge;
-        for (const Square& sq : squares())
+        for (const Square& sq : freeSquares(rec()))
             if (right ? sq.column == w : sq.row == h)
                 edge = sq;
         QVERIFY(edge.column);
@@ -283,7 +216,7 @@ private slots:
         showForm();
         press("SquaresBtn");
         QCOMPARE(ctx->EditMode, 1);
-        const Square sq = squares().constLast();
+        const Square sq = freeSquares(rec()).constLast();
         const char old = letterAt(sq);
         if (selectSquare)
             pick(sq);
@@ -297,7 +230,7 @@ private slots:
     void editQuoteSavesAtOnce() {
         showForm();
         selectWord(4);
-        pick(squares().first());
+        pick(freeSquares(rec()).first());
         QVERIFY(ctx->Edited());
         QFile saved(file);
         press("SquaresBtn");
@@ -317,7 +250,7 @@ private slots:
             if (before[k] > 0 && (letter < 0 || before[k] < before[letter]))
                 letter = k;
         selectWord(1);
-        for (const Square& sq : squares())
+        for (const Square& sq : freeSquares(rec()))
             if (letterAt(sq) == 'A' + letter)
                 pick(sq);
         auto after = before;
@@ -344,7 +277,7 @@ private slots:
         bool noticeDuringWait = false;
         QTimer::singleShot(0, form.get(),
                            [&] { noticeDuringWait = tool()->ErrPanel->isVisible(); });
-        click(tool()->ScanBtn, tool()->ScanBtn->rect().center());
+        clickCentre(tool()->ScanBtn);
         QVERIFY(noticeDuringWait);
         QVERIFY(!tool()->ErrPanel->isVisible());
         QVERIFY(!tool()->ScanList->isEnabled());
