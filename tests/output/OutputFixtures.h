@@ -36,6 +36,12 @@ public:
         }
         return TestPuzzle(rows);
     }
+    // A 31 x 12 lettered grid whose word 1 takes the first `letters` squares of row 1.
+    static TestPuzzle withWord(int letters) {
+        TestPuzzle puzzle = lettered(31, 12);
+        puzzle.word(1, rowSquares(1, 1, letters));
+        return puzzle;
+    }
     // Letter p of word w on square (c, r).
     TestPuzzle& letter(int w, int p, int c, int r) {
         record.setCode(c, r, qint16(p * 100 + w));
@@ -61,6 +67,11 @@ public:
 
     PuzzleRecord record;
 };
+
+// A run of n 'X' characters: text without spaces.
+inline QByteArray xs(int n) {
+    return QByteArray(n, 'X');
+}
 
 // The application data module over an empty settings store in the test's temporary HOME.
 inline std::unique_ptr<TIxvProcs> emptySettings() {

@@ -275,13 +275,7 @@ private slots:
         auto settings = emptySettings();
         Composition run(TestPuzzle({"AB"}).record, *settings, target);
         run.composer->DrawGridPage(GridMode::ManuscriptGrid);
-        const QStringList printOps{"BeginBatch",        "EndBatch",         "SetPortrait",
-                                   "UsePrinterMargins", "PreparePrintPage", "SetDocumentTitle"};
-        QStringList got;
-        for (const QString& op : run.canvas.opNames())
-            if (printOps.contains(op))
-                got << op;
-        QCOMPARE(got, steps);
+        QCOMPARE(run.canvas.printSteps(), steps);
     }
 
     void fittingIsBounded_data() {

@@ -22,17 +22,6 @@ QList<RecordingCanvas::Call> underlined(const RecordingCanvas& canvas) {
     return out;
 }
 
-QByteArray xs(int n) {
-    return QByteArray(n, 'X');
-}
-
-// A 31 x 12 lettered grid whose word 1 takes the first `letters` squares of row 1.
-TestPuzzle withWord(int letters) {
-    TestPuzzle puzzle = TestPuzzle::lettered(31, 12);
-    puzzle.word(1, TestPuzzle::rowSquares(1, 1, letters));
-    return puzzle;
-}
-
 } // namespace
 
 class Tst_Manuscript : public QObject {
@@ -119,7 +108,7 @@ private slots:
         QFETCH(QList<int>, last);
         QFETCH(int, nextClue);
         auto settings = emptySettings();
-        TestPuzzle puzzle = withWord(letters);
+        TestPuzzle puzzle = TestPuzzle::withWord(letters);
         puzzle.clue(1, "FIRST").clue(2, "SECOND");
         Composition run(puzzle.record, *settings, Target::Pdf);
         run.composer->DrawManuscript();

@@ -17,19 +17,8 @@
 
 namespace {
 
-QByteArray xs(int n) {
-    return QByteArray(n, 'X');
-}
-
 const QByteArray kTitle = "\x93"
                           "Acrostic\x94";
-
-// A 31 x 12 lettered grid whose word 1 takes the first `letters` squares of row 1.
-TestPuzzle withWord(int letters, const QByteArray& clue = "CLUE") {
-    TestPuzzle puzzle = TestPuzzle::lettered(31, 12);
-    puzzle.word(1, TestPuzzle::rowSquares(1, 1, letters)).clue(1, clue);
-    return puzzle;
-}
 
 // What kind of page each page of the recording is: M manuscript clues, G1 G2 G3 the grid
 // pages, P the puzzle page, S the solution page, - an empty page.
@@ -127,13 +116,7 @@ private slots:
         auto settings = emptySettings();
         Composition run(TestPuzzle({"AB"}).record, *settings, target);
         run.composer->DrawPuzzlePage();
-        const QStringList printOps{"BeginBatch",        "EndBatch",         "SetPortrait",
-                                   "UsePrinterMargins", "PreparePrintPage", "SetDocumentTitle"};
-        QStringList got;
-        for (const auto& c : run.canvas.calls)
-            if (printOps.contains(c.op))
-                got << (c.name.isEmpty() ? c.op : c.op + ':' + c.name);
-        QCOMPARE(got, steps);
+        QCOMPARE(run.canvas.printSteps(), steps);
     }
 
     void squares_data() {
@@ -158,7 +141,8 @@ private slots:
         QFETCH(QList<int>, apostrophe);
         QFETCH(int, secondNumberX);
         auto settings = emptySettings();
-        TestPuzzle puzzle = withWord(1);
+        TestPuzzle puzzle = TestPuzzle::withWord(1);
+        puzzle.clue(1, "CLUE");
         puzzle.record.letter(2, 1) = '\'';
         Composition run(puzzle.record, *settings, target);
         run.options.solutionWithPuzzlePage = false;
@@ -254,7 +238,7 @@ private slots:
         QFETCH(QByteArray, rest);
         QFETCH(int, blanksY);
         auto settings = emptySettings();
-        Composition run(withWord(3, clue).record, *settings, target);
+        Composition run(TestPuzzle::withWord(3).clue(1, clue).record, *settings, target);
         run.options.solutionWithPuzzlePage = false;
         run.composer->DrawPuzzlePage();
 
@@ -283,7 +267,8 @@ private slots:
         QFETCH(QList<int>, last);
         QFETCH(int, nextLabelY);
         auto settings = emptySettings();
-        TestPuzzle puzzle = withWord(letters);
+        TestPuzzle puzzle = TestPuzzle::withWord(letters);
+        puzzle.clue(1, "CLUE");
         puzzle.letter(2, 1, 1, 5);
         Composition run(puzzle.record, *settings, Target::Pdf);
         run.options.solutionWithPuzzlePage = false;

@@ -89,6 +89,17 @@ public:
             out << c.op;
         return out;
     }
+    // The print target's operations in order, the document title after a colon.
+    QStringList printSteps() const {
+        static const QStringList printOps{"BeginBatch",       "EndBatch",
+                                          "SetPortrait",      "UsePrinterMargins",
+                                          "PreparePrintPage", "SetDocumentTitle"};
+        QStringList out;
+        for (const Call& c : calls)
+            if (printOps.contains(c.op))
+                out << (c.name.isEmpty() ? c.op : c.op + u':' + c.name);
+        return out;
+    }
     int pageCount() const { return m_page; }
     const Font& font() const { return m_font; }
     int sizeOf(const Font& font) const { return font.height / m_fontUnitsPerPoint; }
