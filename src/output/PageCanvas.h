@@ -31,7 +31,7 @@ public:
 
     // The font stays as set until changed. Size is in whole points; height in whole font units
     // of the target, a positive height being that of the character cell. Setting either changes
-    // the other, as the target converts them.
+    // the other, as the target converts them; changing the name or the style keeps them.
     virtual void SetFontName(const QString& name) = 0;
     virtual void SetFontSize(int points) = 0;
     virtual void SetFontHeight(int height) = 0;

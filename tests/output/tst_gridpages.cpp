@@ -58,16 +58,11 @@ private slots:
             << QList<int>{543, 6568, 882, 6907};
         // At least as tall as wide: the whole page width over height + 3 (2159 div 15 = 143,
         // 12240 div 15 = 816).
-        QTest::newRow("pdf 10 x 12") << Target::Pdf << 10 << 12 << QList<int>{362, 823, 1797, 2544}
-                                     << QList<int>{364, 825, 508, 969};
         QTest::newRow("pdf 12 x 12") << Target::Pdf << 12 << 12 << QList<int>{219, 823, 1940, 2544}
                                      << QList<int>{221, 825, 365, 969};
         QTest::newRow("print 10 x 12")
             << Target::Print << 10 << 12 << QList<int>{1221, 4653, 9388, 14452}
             << QList<int>{1224, 4656, 2041, 5473};
-        QTest::newRow("print 12 x 12")
-            << Target::Print << 12 << 12 << QList<int>{405, 4653, 10204, 14452}
-            << QList<int>{408, 4656, 1225, 5473};
     }
     void squareSize() {
         QFETCH(Target, target);
@@ -144,7 +139,6 @@ private slots:
         QTest::newRow("pdf I (column 9)") << Target::Pdf << QByteArray("I") << 637 + 38;
         QTest::newRow("pdf M (column 13)") << Target::Pdf << QByteArray("M") << 873 + 29;
         QTest::newRow("pdf W (column 23)") << Target::Pdf << QByteArray("W") << 1463 + 24;
-        QTest::newRow("pdf other") << Target::Pdf << QByteArray("B") << 224 + 32;
         QTest::newRow("print I") << Target::Print << QByteArray("I") << 3247 + 204;
         QTest::newRow("print M") << Target::Print << QByteArray("M") << 4599 + 198;
         QTest::newRow("print W") << Target::Print << QByteArray("W") << 7979 + 197;
@@ -169,13 +163,8 @@ private slots:
         // Word w owns square (w, 1). One-letter labels end at x + 49 (PDF) or x + 250 (print),
         // two-letter ones at x + 42 or x + 184.
         QTest::newRow("pdf A") << Target::Pdf << 1 << QByteArray("A") << 214 << 1162;
-        QTest::newRow("pdf Z") << Target::Pdf << 26 << QByteArray("Z") << 1689 << 1162;
         QTest::newRow("pdf aa") << Target::Pdf << 27 << QByteArray("aa") << 1741 << 1162;
-        QTest::newRow("pdf bb") << Target::Pdf << 28 << QByteArray("bb") << 1800 << 1162;
-        QTest::newRow("pdf cc") << Target::Pdf << 29 << QByteArray("cc") << 1859 << 1162;
         QTest::newRow("pdf dd") << Target::Pdf << 30 << QByteArray("dd") << 1918 << 1162;
-        QTest::newRow("print A") << Target::Print << 1 << QByteArray("A") << 793 << 6570;
-        QTest::newRow("print Z") << Target::Print << 26 << QByteArray("Z") << 9243 << 6570;
         QTest::newRow("print aa") << Target::Print << 27 << QByteArray("aa") << 9515 << 6570;
         QTest::newRow("print dd") << Target::Print << 30 << QByteArray("dd") << 10529 << 6570;
     }

@@ -186,19 +186,6 @@ private slots:
         QVERIFY(!run.canvas.textOut("D.  FOUR"));
     }
 
-    void printBatches() {
-        auto settings = emptySettings();
-        Composition run(TestPuzzle({"AB"}).clue(1, "ONE").record, *settings, Target::Print);
-        run.composer->DrawManuscript();
-        QStringList got;
-        for (const QString& op : run.canvas.opNames())
-            if (op.endsWith(QLatin1String("Batch")) || op == QLatin1String("NewPage") ||
-                op == QLatin1String("SetPortrait"))
-                got << op;
-        QCOMPARE(got, (QStringList{"BeginBatch", "EndBatch", "NewPage", "BeginBatch", "SetPortrait",
-                                   "EndBatch", "NewPage"}));
-    }
-
     void solutionPage_data() {
         QTest::addColumn<Target>("target");
         QTest::addColumn<int>("words");

@@ -1,7 +1,6 @@
-// What every page shares: square numbers, smart quotes, the split of a too-wide line, the
-// page metrics and the page header, on both targets.
+// What every page shares: square numbers, smart quotes, the page title, the page metrics and
+// the first page's header, on both targets.
 #include "OutputFixtures.h"
-#include "output/ClueSplit.h"
 #include "output/SmartQuotes.h"
 #include "prefs/SettingsCatalogue.h"
 
@@ -57,52 +56,6 @@ private slots:
         QCOMPARE(SmartQuotes(text), expected);
     }
 
-    void splitBeforeLastWord_data() {
-        QTest::addColumn<QByteArray>("line");
-        QTest::addColumn<bool>("splits");
-        QTest::addColumn<QByteArray>("first");
-        QTest::addColumn<QByteArray>("rest");
-        QTest::newRow("last word moves")
-            << QByteArray("A.  ONE TWO") << true << QByteArray("A.  ONE ") << QByteArray("TWO");
-        QTest::newRow("a trailing space moves with the last word")
-            << QByteArray("ONE TWO ") << true << QByteArray("ONE ") << QByteArray("TWO ");
-        QTest::newRow("no space after a prefix: the whole clue moves")
-            << QByteArray("A.  XXXXXXXX") << true << QByteArray("A.  ") << QByteArray("XXXXXXXX");
-        QTest::newRow("no space at all")
-            << QByteArray("XXXXXXXX") << false << QByteArray() << QByteArray();
-        QTest::newRow("only a trailing space")
-            << QByteArray("XXXX ") << false << QByteArray() << QByteArray();
-        QTest::newRow("leading space")
-            << QByteArray(" XXXX") << true << QByteArray(" ") << QByteArray("XXXX");
-    }
-    void splitBeforeLastWord() {
-        QFETCH(QByteArray, line);
-        QFETCH(bool, splits);
-        QFETCH(QByteArray, first);
-        QFETCH(QByteArray, rest);
-        const auto split = ::splitBeforeLastWord(line);
-        QCOMPARE(split.has_value(), splits);
-        if (split) {
-            QCOMPARE(split->line, first);
-            QCOMPARE(split->remainder, rest);
-        }
-    }
-
-    void titleFromFileName_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QByteArray>("title");
-        QTest::newRow("folder and extension dropped")
-            << "/home/ann/Puzzles/Emerson.ixv" << QByteArray("Emerson");
-        QTest::newRow("only the last extension") << "/p/a.b.ixv" << QByteArray("a.b");
-        QTest::newRow("Windows-1252 title")
-            << QString::fromUtf8("/p/Café.ixv") << QByteArray("Caf\xE9");
-    }
-    void titleFromFileName() {
-        QFETCH(QString, file);
-        QFETCH(QByteArray, title);
-        QCOMPARE(ComposerOptions::titleFromFileName(file), title);
-    }
-
     // PDF: 12-point manuscript font, TH("I") = 48, L = 47; (2794 - 2 x 127) div 47 = 54.
     // Print: TH("I") = 384, L = 389; (15840 - 2 x 720) div 389 = 37.
     void pageMetrics_data() {
@@ -115,8 +68,6 @@ private slots:
         QTest::newRow("pdf, margin 1") << Target::Pdf << 12 << 1 << 47 << 127 << 54;
         QTest::newRow("pdf, margin 9 holds 8 lines fewer")
             << Target::Pdf << 12 << 9 << 47 << 127 << 46;
-        QTest::newRow("pdf, 10 points") << Target::Pdf << 10 << 1 << 39 << 127 << 65;
-        QTest::newRow("print, margin 1") << Target::Print << 12 << 1 << 389 << 720 << 37;
         QTest::newRow("print, margin 9 holds 8 lines fewer")
             << Target::Print << 12 << 9 << 389 << 720 << 29;
         QTest::newRow("print, 10 points") << Target::Print << 10 << 1 << 325 << 720 << 44;
@@ -215,29 +166,6 @@ private slots:
             QCOMPARE(run.canvas.textOut(add4)->args, (QList<int>{s, s + 6 * L}));
         else
             QCOMPARE(run.canvas.ops(QStringLiteral("TextOut")).size(), 6);
-    }
-
-    void continuationHeader_data() {
-        QTest::addColumn<Target>("target");
-        QTest::addColumn<QByteArray>("title");
-        QTest::addColumn<int>("s");
-        QTest::addColumn<int>("body");
-        QTest::newRow("pdf") << Target::Pdf << QByteArray("Acrostic  /Your Name") << 127
-                             << 127 + 3 * 47;
-        QTest::newRow("print") << Target::Print << QByteArray("Acrostic  /Ixenvar Constructor")
-                               << 720 << 720 + 3 * 389;
-    }
-    void continuationHeader() {
-        QFETCH(Target, target);
-        QFETCH(QByteArray, title);
-        QFETCH(int, s);
-        QFETCH(int, body);
-        auto settings = emptySettings();
-        Composition run(TestPuzzle({"AB"}).record, *settings, target);
-        run.composer->SetUpPageMetrics();
-        QCOMPARE(run.composer->DrawPageHeader(HeaderKind::Continuation), body);
-        QCOMPARE(run.canvas.textOut(title)->args, (QList<int>{s, s}));
-        QCOMPARE(run.canvas.ops(QStringLiteral("TextOut")).size(), 2);
     }
 };
 

@@ -55,39 +55,26 @@ public:
 
     QList<Call> calls;
 
-    QList<Call> ops(const QString& op) const {
+    template <typename Keep> QList<Call> select(Keep keep) const {
         QList<Call> out;
         for (const Call& c : calls)
-            if (c.op == op)
+            if (keep(c))
                 out << c;
         return out;
     }
+    QList<Call> ops(const QString& op) const {
+        return select([&](const Call& c) { return c.op == op; });
+    }
     QList<Call> textsOnPage(int page) const {
-        QList<Call> out;
-        for (const Call& c : calls)
-            if (c.op == QLatin1String("TextOut") && c.page == page)
-                out << c;
-        return out;
+        return select([&](const Call& c) { return c.op == u"TextOut" && c.page == page; });
+    }
+    QList<Call> textOuts(const QByteArray& text) const {
+        return select([&](const Call& c) { return c.op == u"TextOut" && c.text == text; });
     }
     // The first TextOut of exactly this text, if any.
     std::optional<Call> textOut(const QByteArray& text) const {
-        for (const Call& c : calls)
-            if (c.op == QLatin1String("TextOut") && c.text == text)
-                return c;
-        return std::nullopt;
-    }
-    QList<Call> textOuts(const QByteArray& text) const {
-        QList<Call> out;
-        for (const Call& c : calls)
-            if (c.op == QLatin1String("TextOut") && c.text == text)
-                out << c;
-        return out;
-    }
-    QStringList opNames() const {
-        QStringList out;
-        for (const Call& c : calls)
-            out << c.op;
-        return out;
+        const QList<Call> all = textOuts(text);
+        return all.isEmpty() ? std::nullopt : std::optional<Call>(all.first());
     }
     // The print target's operations in order, the document title after a colon.
     QStringList printSteps() const {
@@ -95,9 +82,8 @@ public:
                                           "SetPortrait",      "UsePrinterMargins",
                                           "PreparePrintPage", "SetDocumentTitle"};
         QStringList out;
-        for (const Call& c : calls)
-            if (printOps.contains(c.op))
-                out << (c.name.isEmpty() ? c.op : c.op + u':' + c.name);
+        for (const Call& c : select([](const Call& c) { return printOps.contains(c.op); }))
+            out << (c.name.isEmpty() ? c.op : c.op + u':' + c.name);
         return out;
     }
     int pageCount() const { return m_page; }
@@ -107,49 +93,48 @@ public:
     // PageCanvas
     void BeginDocument() override {
         m_page = 1;
-        record(QStringLiteral("BeginDocument"));
+        record("BeginDocument");
     }
-    void EndDocument() override { record(QStringLiteral("EndDocument")); }
+    void EndDocument() override { record("EndDocument"); }
     int PageWidth() const override { return m_target == Target::Print ? 12240 : 2159; }
     int PageHeight() const override { return m_target == Target::Print ? 15840 : 2794; }
     int PageNumber() const override { return m_page; }
     void NewPage() override {
         ++m_page;
-        record(QStringLiteral("NewPage"));
+        record("NewPage");
     }
     void SetFontName(const QString& name) override {
         m_font.name = name;
-        Call& c = record(QStringLiteral("SetFontName"));
-        c.name = name;
+        record("SetFontName").name = name;
     }
     void SetFontSize(int points) override {
         m_font.height = m_fontUnitsPerPoint * points;
-        record(QStringLiteral("SetFontSize"), {points});
+        record("SetFontSize", {points});
     }
     void SetFontHeight(int height) override {
         m_font.height = height;
-        record(QStringLiteral("SetFontHeight"), {height});
+        record("SetFontHeight", {height});
     }
     void SetFontStyle(int style) override {
         m_font.style = style;
-        record(QStringLiteral("SetFontStyle"), {style});
+        record("SetFontStyle", {style});
     }
     void SetFontColour(quint32 colour) override {
         m_font.colour = colour;
-        record(QStringLiteral("SetFontColour"), {int(colour)});
+        record("SetFontColour", {int(colour)});
     }
     void SetBrushColour(quint32 colour) override {
         m_brush = colour;
         m_brushClear = false;
-        record(QStringLiteral("SetBrushColour"), {int(colour)});
+        record("SetBrushColour", {int(colour)});
     }
     void SetBrushClear() override {
         m_brushClear = true;
-        record(QStringLiteral("SetBrushClear"));
+        record("SetBrushClear");
     }
     void SetPenWidth(int width) override {
         m_pen = width;
-        record(QStringLiteral("SetPenWidth"), {width});
+        record("SetPenWidth", {width});
     }
     int TextWidth(const QByteArray& text) override {
         return fixedMeasure ? *fixedMeasure : int(text.size()) * m_unitsPerFontUnit * m_font.height;
@@ -158,38 +143,29 @@ public:
         return fixedMeasure ? *fixedMeasure : 2 * m_unitsPerFontUnit * m_font.height;
     }
     void TextOut(int x, int y, const QByteArray& text) override {
-        Call& c = record(QStringLiteral("TextOut"), {x, y});
-        c.text = text;
+        record("TextOut", {x, y}).text = text;
     }
     void Rectangle(int x1, int y1, int x2, int y2) override {
-        record(QStringLiteral("Rectangle"), {x1, y1, x2, y2});
+        record("Rectangle", {x1, y1, x2, y2});
     }
-    void MoveTo(int x, int y) override { record(QStringLiteral("MoveTo"), {x, y}); }
-    void LineTo(int x, int y) override { record(QStringLiteral("LineTo"), {x, y}); }
+    void MoveTo(int x, int y) override { record("MoveTo", {x, y}); }
+    void LineTo(int x, int y) override { record("LineTo", {x, y}); }
 
     // PrintTargetOperations
-    void BeginBatch() override { record(QStringLiteral("BeginBatch")); }
-    void EndBatch() override { record(QStringLiteral("EndBatch")); }
-    void SetPortrait() override { record(QStringLiteral("SetPortrait")); }
-    void UsePrinterMargins() override { record(QStringLiteral("UsePrinterMargins")); }
-    void PreparePrintPage() override { record(QStringLiteral("PreparePrintPage")); }
+    void BeginBatch() override { record("BeginBatch"); }
+    void EndBatch() override { record("EndBatch"); }
+    void SetPortrait() override { record("SetPortrait"); }
+    void UsePrinterMargins() override { record("UsePrinterMargins"); }
+    void PreparePrintPage() override { record("PreparePrintPage"); }
     void SetDocumentTitle(const QString& title) override {
-        Call& c = record(QStringLiteral("SetDocumentTitle"));
-        c.name = title;
+        record("SetDocumentTitle").name = title;
     }
     int RightPrinterMargin() const override { return 360; }
 
 private:
-    Call& record(const QString& op, const QList<int>& args = {}) {
-        Call c;
-        c.op = op;
-        c.args = args;
-        c.page = m_page;
-        c.font = m_font;
-        c.brush = m_brush;
-        c.brushClear = m_brushClear;
-        c.penWidth = m_pen;
-        calls << c;
+    Call& record(const char* op, const QList<int>& args = {}) {
+        calls << Call{
+            QString::fromLatin1(op), args, {}, {}, m_page, m_font, m_brush, m_brushClear, m_pen};
         return calls.last();
     }
 
