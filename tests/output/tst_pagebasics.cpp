@@ -1,0 +1,173 @@
+// What every page shares: square numbers, smart quotes, the page title, the page metrics and
+// the first page's header, on both targets.
+#include "OutputFixtures.h"
+#include "output/SmartQuotes.h"
+#include "prefs/SettingsCatalogue.h"
+
+#include <QtTest>
+
+class Tst_PageBasics : public QObject {
+    Q_OBJECT
+
+private slots:
+    void numberSquares_data() {
+        QTest::addColumn<QList<QByteArray>>("rows");
+        QTest::addColumn<QString>("numbers");
+        QTest::newRow("reading order, row by row")
+            << QList<QByteArray>{"ABC", "DEF"} << "1 2 3/4 5 6";
+        QTest::newRow("black squares skipped") << QList<QByteArray>{"A#C", "##F"} << "1 0 2/0 0 3";
+        QTest::newRow("apostrophe and hyphen never numbered, numbers stay consecutive")
+            << QList<QByteArray>{"AB'C", "#D-E", "F##G"} << "1 2 0 3/0 4 0 5/6 0 0 7";
+        QTest::newRow("accented letters count") << QList<QByteArray>{"\xC9\xD1"} << "1 2";
+    }
+    void numberSquares() {
+        QFETCH(QList<QByteArray>, rows);
+        QFETCH(QString, numbers);
+        const TestPuzzle puzzle(rows);
+        SquareNumbers table;
+        table.fill(puzzle.record);
+        QStringList got;
+        for (int r = 1; r <= puzzle.record.GridHeight; ++r) {
+            QStringList row;
+            for (int c = 1; c <= puzzle.record.GridWidth; ++c)
+                row << QString::number(table.at(c, r));
+            got << row.join(u' ');
+        }
+        QCOMPARE(got.join(u'/'), numbers);
+    }
+
+    void smartQuotes_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("no quotes") << QByteArray("Plain clue") << QByteArray("Plain clue");
+        QTest::newRow("a pair") << QByteArray("Say \"hi\" now") << QByteArray("Say \x93hi\x94 now");
+        QTest::newRow("two pairs alternate") << QByteArray("\"a\" or \"b\"")
+                                             << QByteArray("\x93"
+                                                           "a\x94 or \x93"
+                                                           "b\x94");
+        QTest::newRow("unbalanced opens") << QByteArray("\"open") << QByteArray("\x93open");
+        QTest::newRow("apostrophe") << QByteArray("it's") << QByteArray("it\x92s");
+        QTest::newRow("apostrophes do not flip the doubles")
+            << QByteArray("'\"'\"") << QByteArray("\x92\x93\x92\x94");
+    }
+    void smartQuotes() {
+        QFETCH(QByteArray, text);
+        QFETCH(QByteArray, expected);
+        QCOMPARE(SmartQuotes(text), expected);
+    }
+
+    // PDF: 12-point manuscript font, TH("I") = 48, L = 47; (2794 - 2 x 127) div 47 = 54.
+    // Print: TH("I") = 384, L = 389; (15840 - 2 x 720) div 389 = 37.
+    void pageMetrics_data() {
+        QTest::addColumn<Target>("target");
+        QTest::addColumn<int>("fontSize");
+        QTest::addColumn<int>("bottomMargin");
+        QTest::addColumn<int>("lineHeight");
+        QTest::addColumn<int>("margin");
+        QTest::addColumn<int>("linesPerPage");
+        QTest::newRow("pdf, margin 1") << Target::Pdf << 12 << 1 << 47 << 127 << 54;
+        QTest::newRow("pdf, margin 9 holds 8 lines fewer")
+            << Target::Pdf << 12 << 9 << 47 << 127 << 46;
+        QTest::newRow("print, margin 9 holds 8 lines fewer")
+            << Target::Print << 12 << 9 << 389 << 720 << 29;
+        QTest::newRow("print, 10 points") << Target::Print << 10 << 1 << 325 << 720 << 44;
+    }
+    void pageMetrics() {
+        QFETCH(Target, target);
+        QFETCH(int, fontSize);
+        QFETCH(int, bottomMargin);
+        QFETCH(int, lineHeight);
+        QFETCH(int, margin);
+        QFETCH(int, linesPerPage);
+        auto settings = emptySettings();
+        Settings::writeInt(*settings, Settings::MSFontSize, fontSize);
+        Composition run(TestPuzzle({"AB"}).record, *settings, target);
+        run.options.bottomMargin = bottomMargin;
+        run.composer->SetUpPageMetrics();
+        const PageMetrics& m = run.composer->pageMetrics();
+        QCOMPARE(m.LineHeight, lineHeight);
+        QCOMPARE(m.SideMargin, margin);
+        QCOMPARE(m.TopMargin, margin);
+        QCOMPARE(m.LinesPerPage, linesPerPage);
+        QCOMPARE(run.canvas.font().name, QStringLiteral("Courier New"));
+    }
+
+    // The print target keeps the manuscript colour for everything after it; the PDF target
+    // never sets a font colour.
+    void manuscriptColour_data() {
+        QTest::addColumn<Target>("target");
+        QTest::addColumn<bool>("applied");
+        QTest::newRow("print applies MSFontColor") << Target::Print << true;
+        QTest::newRow("pdf does not") << Target::Pdf << false;
+    }
+    void manuscriptColour() {
+        QFETCH(Target, target);
+        QFETCH(bool, applied);
+        auto settings = emptySettings();
+        Settings::writeColour(*settings, Settings::MSFontColor, 0x0000FF);
+        Composition run(TestPuzzle({"AB"}).record, *settings, target);
+        run.options.puzzlePage = run.options.numberedGrid = true;
+        run.composer->ComposeDocument();
+        const auto colours = run.canvas.ops(QStringLiteral("SetFontColour"));
+        QCOMPARE(!colours.isEmpty(), applied);
+        for (const auto& colour : colours)
+            QCOMPARE(colour.args, QList<int>{0x0000FF});
+        for (const auto& text : run.canvas.ops(QStringLiteral("TextOut")))
+            QCOMPARE(text.font.colour, quint32(applied ? 0x0000FF : 0));
+    }
+
+    // PDF: L = 47, s = t = 127, "Page 1" at 2159 - 0 - 127 - TW("Page 00") (7 x 24) = 1864.
+    // Print: L = 389, s = t = 720, at 12240 - 360 - 720 - 7 x 192 = 9816.
+    void firstPageHeader_data() {
+        QTest::addColumn<Target>("target");
+        QTest::addColumn<QByteArray>("add4");
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<int>("s");
+        QTest::addColumn<int>("L");
+        QTest::addColumn<int>("xPage");
+        QTest::addColumn<int>("body");
+        QTest::newRow("pdf without Add4: body at 10L")
+            << Target::Pdf << QByteArray() << QByteArray("Your Name") << 127 << 47 << 1864 << 470;
+        QTest::newRow("pdf with Add4: body at 11L")
+            << Target::Pdf << QByteArray("Fax 5") << QByteArray("Your Name") << 127 << 47 << 1864
+            << 517;
+        QTest::newRow("print without Add4")
+            << Target::Print << QByteArray() << QByteArray("Ixenvar Constructor") << 720 << 389
+            << 9816 << 3890;
+        QTest::newRow("print with Add4")
+            << Target::Print << QByteArray("Fax 5") << QByteArray("Ixenvar Constructor") << 720
+            << 389 << 9816 << 4279;
+    }
+    void firstPageHeader() {
+        QFETCH(Target, target);
+        QFETCH(QByteArray, add4);
+        QFETCH(QByteArray, name);
+        QFETCH(int, s);
+        QFETCH(int, L);
+        QFETCH(int, xPage);
+        QFETCH(int, body);
+        auto settings = emptySettings();
+        Settings::writeText(*settings, Settings::Add4, QString::fromLatin1(add4));
+        Composition run(TestPuzzle({"AB"}).record, *settings, target);
+        run.composer->SetUpPageMetrics();
+        QCOMPARE(run.composer->DrawPageHeader(HeaderKind::First), body);
+
+        const auto title = run.canvas.textOut("Acrostic");
+        QVERIFY(title);
+        QCOMPARE(title->args, (QList<int>{s, s}));
+        QCOMPARE(title->font.style, 1);
+        const auto page = run.canvas.textOut("Page 1");
+        QVERIFY(page);
+        QCOMPARE(page->args, (QList<int>{xPage, s}));
+        QCOMPARE(run.canvas.textOut(name)->args, (QList<int>{s, s + 2 * L}));
+        QCOMPARE(run.canvas.textOut(name)->font.style, 0);
+        QVERIFY(run.canvas.textOut(target == Target::Pdf ? "Address 3" : "Tel. (555) 010-0199"));
+        if (!add4.isEmpty())
+            QCOMPARE(run.canvas.textOut(add4)->args, (QList<int>{s, s + 6 * L}));
+        else
+            QCOMPARE(run.canvas.ops(QStringLiteral("TextOut")).size(), 6);
+    }
+};
+
+QTEST_MAIN(Tst_PageBasics)
+#include "tst_pagebasics.moc"

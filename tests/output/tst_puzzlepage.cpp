@@ -1,0 +1,428 @@
+// The puzzle page, its continuation pages and the solution page after it, and the composition
+// of a whole document from the page choices.
+//
+// Hand-worked values (see RecordingCanvas for the metrics):
+//   PDF, 31 columns: q = 2159 div 34 = 63; Arial 11 bold is 22 high, L1 = TH("I") = 44; the
+//     numbers' size falls from 11 until TW("999bb") + 8 = 10 x size + 8 < 63, to 5. The grid
+//     starts at (2159 - 1953) div 2 = 103 and 3 x L1 = 132. Clues in 9 points: L = 36 + 2 = 38,
+//     the first at 132 + 13 x 63 + 1 = 952, the clue text at 63 + TW("bb. ") = 135; a clue is
+//     split when (5 + length) x 18 + 63 > 1079, from 52 characters; blanks from 1079.
+//   Print, 31 columns: q = 12240 div 34 = 360; L1 = 352; numbers at size 4 (80 x size + 8 <
+//     360); grid from (360, 1056); L = 288 + 2 = 290, the first clue at 1056 + 4680 + 1 = 5737,
+//     its text at 360 + 576 = 936; split from 36 characters; blanks from 6120.
+#include "OutputFixtures.h"
+#include "prefs/SettingsCatalogue.h"
+
+#include <QtTest>
+
+namespace {
+
+const QByteArray kTitle = "\x93"
+                          "Acrostic\x94";
+
+// What kind of page each page of the recording is: M manuscript clues, G1 G2 G3 the grid
+// pages, P the puzzle page, S the solution page, - an empty page.
+QStringList pageKinds(const RecordingCanvas& canvas) {
+    QStringList kinds;
+    for (int page = 1; page <= canvas.pageCount(); ++page) {
+        bool solution = false, rule = false, frame = false, number = false, letter = false;
+        bool anything = false;
+        for (const auto& c : canvas.calls) {
+            if (c.page != page)
+                continue;
+            anything |= c.op == QLatin1String("TextOut");
+            solution |= c.text == "SOLUTION";
+            rule |= c.op == QLatin1String("MoveTo");
+            frame |= c.op == QLatin1String("Rectangle") && c.penWidth == 4;
+            number |= c.op == QLatin1String("TextOut") && c.text == "1";
+            letter |= c.op == QLatin1String("TextOut") && c.text == "A";
+        }
+        kinds << (solution   ? "S"
+                  : rule     ? "P"
+                  : frame    ? (number && letter ? "G1"
+                                : number         ? "G2"
+                                                 : "G3")
+                  : anything ? "M"
+                             : "-");
+    }
+    return kinds;
+}
+
+} // namespace
+
+class Tst_PuzzlePage : public QObject {
+    Q_OBJECT
+
+private slots:
+    void titleBand_data() {
+        QTest::addColumn<Target>("target");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QList<int>>("rule"); // MoveTo x, y, LineTo x
+        QTest::addColumn<QList<int>>("frame");
+        QTest::addColumn<QList<int>>("firstSquare");
+        QTest::newRow("pdf, 31 columns: page width div 34")
+            << Target::Pdf << 31 << QList<int>{63, 44, 2096} << QList<int>{101, 130, 2059, 891}
+            << QList<int>{103, 132, 167, 196};
+        QTest::newRow("pdf, 30 columns: page width div 33")
+            << Target::Pdf << 30 << QList<int>{65, 44, 2094} << QList<int>{102, 130, 2057, 915}
+            << QList<int>{104, 132, 170, 198};
+        // The print rule is 31 or 30 squares long after one square of margin.
+        QTest::newRow("print, 31 columns")
+            << Target::Print << 31 << QList<int>{360, 352, 11520}
+            << QList<int>{360, 1053, 11520, 5380} << QList<int>{360, 1056, 721, 1417};
+        QTest::newRow("print, 30 columns")
+            << Target::Print << 30 << QList<int>{370, 352, 11470}
+            << QList<int>{370, 1053, 11470, 5500} << QList<int>{370, 1056, 741, 1427};
+    }
+    void titleBand() {
+        QFETCH(Target, target);
+        QFETCH(int, width);
+        QFETCH(QList<int>, rule);
+        QFETCH(QList<int>, frame);
+        QFETCH(QList<int>, firstSquare);
+        auto settings = emptySettings();
+        Composition run(TestPuzzle::lettered(width, 12).record, *settings, target);
+        run.options.solutionWithPuzzlePage = false;
+        run.composer->DrawPuzzlePage();
+
+        const auto moves = run.canvas.ops(QStringLiteral("MoveTo"));
+        const auto lines = run.canvas.ops(QStringLiteral("LineTo"));
+        QCOMPARE(moves.size(), 1);
+        QCOMPARE((QList<int>{moves[0].args[0], moves[0].args[1], lines[0].args[0]}), rule);
+        QCOMPARE(lines[0].args[1], rule[1]);
+        QCOMPARE(lines[0].penWidth, 4);
+        const auto title = run.canvas.textOut(kTitle);
+        QCOMPARE(title->args, (QList<int>{rule[0], rule[1] + 8}));
+        QCOMPARE(title->font.style, 1);
+        const auto rects = run.canvas.ops(QStringLiteral("Rectangle"));
+        QCOMPARE(rects[0].args, frame);
+        QCOMPARE(rects[0].penWidth, 4);
+        QCOMPARE(rects[1].args, firstSquare);
+        QCOMPARE(rects[1].penWidth, 1);
+    }
+
+    void printSteps_data() {
+        QTest::addColumn<Target>("target");
+        QTest::addColumn<QStringList>("steps");
+        QTest::newRow("print: margins, batch and the job's title")
+            << Target::Print
+            << QStringList{"UsePrinterMargins", "BeginBatch", "SetDocumentTitle:Acrostic",
+                           "EndBatch", "PreparePrintPage"};
+        QTest::newRow("pdf: none") << Target::Pdf << QStringList{};
+    }
+    void printSteps() {
+        QFETCH(Target, target);
+        QFETCH(QStringList, steps);
+        auto settings = emptySettings();
+        Composition run(TestPuzzle({"AB"}).record, *settings, target);
+        run.composer->DrawPuzzlePage();
+        QCOMPARE(run.canvas.printSteps(), steps);
+    }
+
+    void squares_data() {
+        QTest::addColumn<Target>("target");
+        QTest::addColumn<QList<int>>("number");     // "1": x, y, size
+        QTest::addColumn<QList<int>>("label");      // "A": x, y
+        QTest::addColumn<QList<int>>("apostrophe"); // on (2, 1): x, y, size
+        QTest::addColumn<int>("secondNumberX");     // "2", on (3, 1)
+        // PDF: number at x + round(TW(" ") x 2 / 3) = x + 7, label at x + 63 - 10 - 10 + 4;
+        // the apostrophe raised to size 13 (TH = 52 >= 10 x 5) at (x + 63 - 26, y + 63 - 52).
+        QTest::newRow("pdf") << Target::Pdf << QList<int>{110, 133, 5} << QList<int>{150, 133}
+                             << QList<int>{166 + 37, 132 + 11, 13} << 229 + 7;
+        // Print: number at x + 22, label at x + 360 - 64 - 22; the apostrophe at size 10
+        // (TH = 320 >= 60 x 5) at (x + 360 - 160, y + 360 - 320).
+        QTest::newRow("print") << Target::Print << QList<int>{382, 1057, 4} << QList<int>{634, 1057}
+                               << QList<int>{720 + 200, 1056 + 40, 10} << 1080 + 22;
+    }
+    void squares() {
+        QFETCH(Target, target);
+        QFETCH(QList<int>, number);
+        QFETCH(QList<int>, label);
+        QFETCH(QList<int>, apostrophe);
+        QFETCH(int, secondNumberX);
+        auto settings = emptySettings();
+        TestPuzzle puzzle = TestPuzzle::withWord(1);
+        puzzle.clue(1, "CLUE");
+        puzzle.record.letter(2, 1) = '\'';
+        Composition run(puzzle.record, *settings, target);
+        run.options.solutionWithPuzzlePage = false;
+        run.composer->DrawPuzzlePage();
+
+        const auto one = run.canvas.textOut("1");
+        QCOMPARE((QList<int>{one->args[0], one->args[1], run.canvas.sizeOf(one->font)}), number);
+        QCOMPARE(one->font.style, 0);
+        QCOMPARE(run.canvas.textOut("A")->args, label);
+        const auto mark = run.canvas.textOut("'");
+        QCOMPARE((QList<int>{mark->args[0], mark->args[1], run.canvas.sizeOf(mark->font)}),
+                 apostrophe);
+        const auto two = run.canvas.textOut("2");
+        QCOMPARE(two->args[0], secondNumberX);
+        QCOMPARE(run.canvas.sizeOf(two->font), number[2]); // the size comes back
+        // Free squares have an empty label; the last square is numbered 371.
+        QCOMPARE(run.canvas.textOuts("").size(), 31 * 12 - 2);
+        QVERIFY(run.canvas.textOut("371"));
+        QVERIFY(!run.canvas.textOut("372"));
+    }
+
+    void credit_data() {
+        QTest::addColumn<Target>("target");
+        QTest::addColumn<bool>("by");
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QByteArray>("credit"); // empty: none
+        QTest::addColumn<int>("x");
+        // A two-column grid: q = 2159 div 33 = 65; the credit at 2159 - 65 - TW(credit), 22 units
+        // a character.
+        QTest::newRow("pdf, by a name") << Target::Pdf << true << QByteArray("Ann Example")
+                                        << QByteArray("  by Ann Example") << 2094 - 16 * 22;
+        QTest::newRow("pdf, no name") << Target::Pdf << true << QByteArray()
+                                      << QByteArray("  an Ixenvar puzzle") << 2094 - 19 * 22;
+        QTest::newRow("pdf, the name --")
+            << Target::Pdf << true << QByteArray("--") << QByteArray("  by --") << 2094 - 7 * 22;
+        QTest::newRow("pdf, By unchecked")
+            << Target::Pdf << false << QByteArray("Ann Example") << QByteArray() << 0;
+        QTest::newRow("print never credits")
+            << Target::Print << true << QByteArray("Ann Example") << QByteArray() << 0;
+    }
+    void credit() {
+        QFETCH(Target, target);
+        QFETCH(bool, by);
+        QFETCH(QByteArray, name);
+        QFETCH(QByteArray, credit);
+        QFETCH(int, x);
+        auto settings = emptySettings();
+        Composition run(TestPuzzle({"AB"}, name).record, *settings, target);
+        run.options.by = by;
+        run.options.solutionWithPuzzlePage = false;
+        run.composer->DrawPuzzlePage();
+        const auto title = run.canvas.textOut(kTitle);
+        QList<QByteArray> beside;
+        for (const auto& c : run.canvas.ops(QStringLiteral("TextOut")))
+            if (c.args[1] == title->args[1] && c.text != kTitle)
+                beside << c.text;
+        QCOMPARE(beside, credit.isEmpty() ? QList<QByteArray>{} : QList<QByteArray>{credit});
+        if (!credit.isEmpty())
+            QCOMPARE(run.canvas.textOut(credit)->args[0], x);
+    }
+
+    void clues_data() {
+        QTest::addColumn<Target>("target");
+        QTest::addColumn<QByteArray>("clue");
+        QTest::addColumn<QByteArray>("first");
+        QTest::addColumn<QList<int>>("firstAt");
+        QTest::addColumn<QByteArray>("rest"); // empty: not split
+        QTest::addColumn<int>("blanksY");
+        QTest::newRow("pdf, smart quotes")
+            << Target::Pdf << QByteArray("It's \"quoted\"") << QByteArray("It\x92s \x93quoted\x94")
+            << QList<int>{135, 952} << QByteArray() << 952;
+        QTest::newRow("pdf, 51 characters fit")
+            << Target::Pdf << xs(44) + " LASTWD" << xs(44) + " LASTWD" << QList<int>{135, 952}
+            << QByteArray() << 952;
+        // The second part goes 2L lower, and the blanks with it.
+        QTest::newRow("pdf, 52 characters: the last word moves")
+            << Target::Pdf << xs(45) + " LASTWD" << xs(45) + " " << QList<int>{135, 952}
+            << QByteArray("LASTWD") << 952 + 76;
+        QTest::newRow("pdf, no space: one line")
+            << Target::Pdf << xs(60) << xs(60) << QList<int>{135, 952} << QByteArray() << 952;
+        QTest::newRow("print, 35 characters fit")
+            << Target::Print << xs(28) + " LASTWD" << xs(28) + " LASTWD" << QList<int>{936, 5737}
+            << QByteArray() << 5737;
+        QTest::newRow("print, 36 characters split")
+            << Target::Print << xs(29) + " LASTWD" << xs(29) + " " << QList<int>{936, 5737}
+            << QByteArray("LASTWD") << 5737 + 580;
+    }
+    void clues() {
+        QFETCH(Target, target);
+        QFETCH(QByteArray, clue);
+        QFETCH(QByteArray, first);
+        QFETCH(QList<int>, firstAt);
+        QFETCH(QByteArray, rest);
+        QFETCH(int, blanksY);
+        auto settings = emptySettings();
+        Composition run(TestPuzzle::withWord(3).clue(1, clue).record, *settings, target);
+        run.options.solutionWithPuzzlePage = false;
+        run.composer->DrawPuzzlePage();
+
+        const int q = target == Target::Pdf ? 63 : 360;
+        QCOMPARE(run.canvas.textOut("A.")->args, (QList<int>{q, firstAt[1]}));
+        QCOMPARE(run.canvas.textOut(first)->args, firstAt);
+        if (!rest.isEmpty())
+            QCOMPARE(run.canvas.textOut(rest)->args, (QList<int>{firstAt[0], blanksY}));
+        const auto blanks = run.canvas.textOuts("___");
+        QCOMPARE(blanks.size(), 3);
+        QCOMPARE(blanks[0].args, (QList<int>{target == Target::Pdf ? 1079 : 6120, blanksY}));
+    }
+
+    void blankRows_data() {
+        QTest::addColumn<int>("letters");
+        QTest::addColumn<QList<int>>("last"); // x, y of the last blank
+        QTest::addColumn<int>("nextLabelY");
+        // A blank every TW("___ ") = 64 from 1079; letter 20 starts a second row 2L lower and
+        // TW("___ ___ ") = 128 in.
+        QTest::newRow("19 letters, one row") << 19 << QList<int>{1079 + 18 * 64, 952} << 1028;
+        QTest::newRow("20 letters: a second row") << 20 << QList<int>{1207, 1028} << 1104;
+        QTest::newRow("30 letters") << 30 << QList<int>{1207 + 10 * 64, 1028} << 1104;
+    }
+    void blankRows() {
+        QFETCH(int, letters);
+        QFETCH(QList<int>, last);
+        QFETCH(int, nextLabelY);
+        auto settings = emptySettings();
+        TestPuzzle puzzle = TestPuzzle::withWord(letters);
+        puzzle.clue(1, "CLUE");
+        puzzle.letter(2, 1, 1, 5);
+        Composition run(puzzle.record, *settings, Target::Pdf);
+        run.options.solutionWithPuzzlePage = false;
+        run.composer->DrawPuzzlePage();
+        const auto blanks = run.canvas.textOuts("___").mid(0, letters);
+        QCOMPARE(run.canvas.textOuts("___").size(), letters + 1); // word 2 has one letter
+        QCOMPARE(blanks.last().args, last);
+        QCOMPARE(run.canvas.sizeOf(blanks.last().font), 8);
+        QCOMPARE(run.canvas.textOut("B.")->args[1], nextLabelY);
+        // Square (20, 1) is numbered 20: centred under its blank, one line lower.
+        if (letters >= 20)
+            QCOMPARE(run.canvas.textOuts("20")[1].args, (QList<int>{1207 + 8, 1028 + 38}));
+    }
+
+    // Letters 1, 2 and 4: blanks only before the gap.
+    void gapEndsBlanks() {
+        auto settings = emptySettings();
+        TestPuzzle puzzle = TestPuzzle::lettered(31, 12);
+        puzzle.letter(1, 1, 1, 1).letter(1, 2, 2, 1).letter(1, 4, 4, 1).clue(1, "GAP");
+        Composition run(puzzle.record, *settings, Target::Pdf);
+        run.composer->DrawPuzzlePage();
+        QCOMPARE(run.canvas.textOuts("___").size(), 2);
+    }
+
+    void continuationPages_data() {
+        QTest::addColumn<Target>("target");
+        QTest::addColumn<int>("words");
+        QTest::addColumn<bool>("longLastClue");
+        QTest::addColumn<QList<QByteArray>>("opening"); // first label of each continuation page
+        // With a leading of 200 the PDF line is 236: two words a page, a break past
+        // 2794 - 4L = 1850, continuation pages start at 4L = 944.
+        QTest::newRow("pdf, two words a page, every continuation is Page 2")
+            << Target::Pdf << 6 << false << QList<QByteArray>{"C.", "E."};
+        QTest::newRow("pdf, blanks below the limit: a page with only its title band")
+            << Target::Pdf << 2 << true << QList<QByteArray>{""};
+        // Print: L = 488, a break past 15840 - 1952; nine words from 5737 fill the first page.
+        QTest::newRow("print, rule two squares short of the edge")
+            << Target::Print << 10 << false << QList<QByteArray>{"J."};
+    }
+    void continuationPages() {
+        QFETCH(Target, target);
+        QFETCH(int, words);
+        QFETCH(bool, longLastClue);
+        QFETCH(QList<QByteArray>, opening);
+        auto settings = emptySettings();
+        Settings::writeInt(*settings, Settings::PPLeading, 200);
+        TestPuzzle puzzle = TestPuzzle::lettered(31, 12);
+        for (int w = 1; w <= words; ++w)
+            puzzle.letter(w, 1, w, 1).clue(w, "CLUE");
+        if (longLastClue)
+            puzzle.clue(words, xs(45) + " LASTWD");
+        Composition run(puzzle.record, *settings, target);
+        run.options.solutionWithPuzzlePage = false;
+        Settings::writeBool(*settings, Settings::PuzPageSol, false);
+        run.composer->DrawPuzzlePage();
+
+        const bool pdf = target == Target::Pdf;
+        const int q = pdf ? 63 : 360;
+        const int L1 = pdf ? 44 : 352;
+        const int L = pdf ? 236 : 488;
+        QCOMPARE(run.canvas.pageCount(), 1 + opening.size());
+        for (int page = 2; page <= run.canvas.pageCount(); ++page) {
+            const auto texts = run.canvas.textsOnPage(page);
+            QCOMPARE(texts[0].text, kTitle + "  / Page 2");
+            QCOMPARE(texts[0].args, (QList<int>{q, L1 + 8}));
+            const QByteArray label = opening[page - 2];
+            if (label.isEmpty())
+                QCOMPARE(texts.size(), 1);
+            else
+                QCOMPARE(texts[1].text, label);
+            if (!label.isEmpty())
+                QCOMPARE(texts[1].args, (QList<int>{q, 4 * L}));
+        }
+        const auto lines = run.canvas.ops(QStringLiteral("LineTo"));
+        QCOMPARE(lines.last().args, (QList<int>{pdf ? 2159 - 63 : 12240 - 720, L1}));
+        QCOMPARE(lines.last().page, run.canvas.pageCount());
+    }
+
+    void solutionAfterPuzzlePage_data() {
+        QTest::addColumn<Target>("target");
+        QTest::addColumn<bool>("solOk");
+        QTest::addColumn<int>("puzPageSol"); // stored value; 2: none stored
+        QTest::addColumn<bool>("follows");
+        QTest::newRow("pdf, Sol with Puzzle Page") << Target::Pdf << true << 2 << true;
+        QTest::newRow("pdf, unchecked") << Target::Pdf << false << 2 << false;
+        QTest::newRow("pdf ignores PuzPageSol") << Target::Pdf << false << -1 << false;
+        QTest::newRow("print, PuzPageSol absent counts as true")
+            << Target::Print << false << 2 << true;
+        QTest::newRow("print, PuzPageSol true") << Target::Print << false << -1 << true;
+        QTest::newRow("print, a stored 1 is not true") << Target::Print << true << 1 << false;
+        QTest::newRow("print, PuzPageSol false") << Target::Print << true << 0 << false;
+    }
+    // A puzzle without words: the clue block is empty and the solution page still follows.
+    void solutionAfterPuzzlePage() {
+        QFETCH(Target, target);
+        QFETCH(bool, solOk);
+        QFETCH(int, puzPageSol);
+        QFETCH(bool, follows);
+        auto settings = emptySettings();
+        if (puzPageSol != 2)
+            settings->WriteSetting(QString::fromLatin1(Settings::PuzPageSol.name),
+                                   SettingValue::integer(puzPageSol));
+        Composition run(TestPuzzle::lettered(31, 12).record, *settings, target);
+        run.options.solutionWithPuzzlePage = solOk;
+        run.composer->DrawPuzzlePage();
+        QVERIFY(!run.canvas.textOut("A."));
+        QCOMPARE(run.canvas.pageCount(), follows ? 2 : 1);
+        QCOMPARE(bool(run.canvas.textOut("SOLUTION")), follows);
+    }
+
+    void composeDocument_data() {
+        QTest::addColumn<Target>("target");
+        QTest::addColumn<QString>("choices"); // ms msg ng sg pp
+        QTest::addColumn<QStringList>("kinds");
+        QTest::newRow("manuscript, the preview's first choice")
+            << Target::Pdf << "ms" << QStringList{"M", "G1", "S"};
+        QTest::newRow("manuscript grid only") << Target::Pdf << "msg" << QStringList{"G1"};
+        QTest::newRow("numbered grid") << Target::Pdf << "ng" << QStringList{"G2"};
+        QTest::newRow("solution grid") << Target::Pdf << "sg" << QStringList{"G3"};
+        QTest::newRow("puzzle page only starts the document")
+            << Target::Pdf << "pp" << QStringList{"P", "S"};
+        QTest::newRow("all five, in the fixed order")
+            << Target::Pdf << "pp sg ng msg ms"
+            << QStringList{"M", "G1", "S", "G1", "G2", "G3", "P", "S"};
+        QTest::newRow("grids without manuscript")
+            << Target::Pdf << "msg ng sg" << QStringList{"G1", "G2", "G3"};
+        QTest::newRow("print, manuscript and puzzle page")
+            << Target::Print << "ms pp" << QStringList{"M", "G1", "S", "P", "S"};
+        QTest::newRow("nothing chosen: one empty page") << Target::Pdf << "" << QStringList{"-"};
+    }
+    void composeDocument() {
+        QFETCH(Target, target);
+        QFETCH(QString, choices);
+        QFETCH(QStringList, kinds);
+        auto settings = emptySettings();
+        Composition run(TestPuzzle::lettered(5, 4).record, *settings, target);
+        const QStringList chosen = choices.split(u' ', Qt::SkipEmptyParts);
+        run.options.manuscript = chosen.contains("ms");
+        run.options.manuscriptGrid = chosen.contains("msg");
+        run.options.numberedGrid = chosen.contains("ng");
+        run.options.solutionGrid = chosen.contains("sg");
+        run.options.puzzlePage = chosen.contains("pp");
+        run.composer->ComposeDocument();
+
+        QCOMPARE(pageKinds(run.canvas), kinds);
+        QCOMPARE(run.canvas.calls.first().op, QStringLiteral("BeginDocument"));
+        QCOMPARE(run.canvas.calls.last().op, QStringLiteral("EndDocument"));
+        QCOMPARE(run.canvas.ops(QStringLiteral("NewPage")).size(), kinds.size() - 1);
+        // Each grid page's header carries its place in the whole document.
+        for (int page = 1; page <= kinds.size(); ++page)
+            if (kinds[page - 1].startsWith(u'G'))
+                QCOMPARE(run.canvas.textOut("Page " + QByteArray::number(page))->page, page);
+    }
+};
+
+QTEST_MAIN(Tst_PuzzlePage)
+#include "tst_puzzlepage.moc"

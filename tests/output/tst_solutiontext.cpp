@@ -1,0 +1,145 @@
+// The Solution window's text: built from the puzzle, switched between cases, and wrapped into
+// the lines its box shows, with the real font.
+#include "OutputFixtures.h"
+#include "output/SolutionText.h"
+
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QtTest>
+
+namespace {
+
+qreal widthOf(const QByteArray& text) {
+    return QFontMetricsF(SolutionText::boxFont()).horizontalAdvance(QString::fromLatin1(text));
+}
+
+QByteArray trimmedRight(QByteArray text) {
+    while (text.endsWith(' '))
+        text.chop(1);
+    return text;
+}
+
+const QByteArray kLongQuotation =
+    "THE ONLY WAY TO HAVE A FRIEND IS TO BE ONE DO NOT GO WHERE THE PATH MAY LEAD GO INSTEAD "
+    "WHERE THERE IS NO PATH AND LEAVE A TRAIL WHAT LIES BEHIND US AND WHAT LIES BEFORE US ARE "
+    "TINY MATTERS COMPARED TO WHAT LIES WITHIN US FOR EVERY MINUTE YOU ARE ANGRY YOU LOSE SIXTY "
+    "SECONDS OF HAPPINESS";
+
+} // namespace
+
+class Tst_SolutionText : public QObject {
+    Q_OBJECT
+
+private slots:
+    void fromPuzzle_data() {
+        QTest::addColumn<QList<QByteArray>>("rows");
+        QTest::addColumn<QList<int>>("codes"); // code, column, row, ...
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("rows run together as the grid reads")
+            << QList<QByteArray>{"ABC", "DEF"} << QList<int>{101, 1, 1}
+            << QByteArray("ABCDEF\n\nA");
+        QTest::newRow("black squares are spaces, the ends trimmed")
+            << QList<QByteArray>{"#AB#", "CD##"} << QList<int>{101, 2, 1, 102, 1, 2}
+            << QByteArray("AB CD\n\nAC");
+        QTest::newRow("only initial letters count")
+            << QList<QByteArray>{"ABC"} << QList<int>{101, 2, 1, 201, 1, 1, 301, 3, 1}
+            << QByteArray("ABC\n\nB");
+        QTest::newRow("a missing word leaves a space")
+            << QList<QByteArray>{"ABC", "DEF"} << QList<int>{101, 2, 1, 103, 2, 2}
+            << QByteArray("ABCDEF\n\nB E");
+        QTest::newRow("word 30 at position 30")
+            << QList<QByteArray>{"ABC"} << QList<int>{101, 1, 1, 130, 3, 1}
+            << "ABC\n\nA" + QByteArray(28, ' ') + "C";
+        QTest::newRow("no words") << QList<QByteArray>{"A'B", "-C#"} << QList<int>{}
+                                  << QByteArray("A'B-C\n\n");
+    }
+    void fromPuzzle() {
+        QFETCH(QList<QByteArray>, rows);
+        QFETCH(QList<int>, codes);
+        QFETCH(QByteArray, text);
+        TestPuzzle puzzle(rows);
+        for (int i = 0; i + 2 < codes.size(); i += 3)
+            puzzle.letter(codes[i] % 100, codes[i] / 100, codes[i + 1], codes[i + 2]);
+        QCOMPARE(SolutionText::fromPuzzle(puzzle.record), text);
+    }
+
+    void switchCase_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("presses");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("first press: lower case after the first character")
+            << QByteArray("HELLO WORLD") << 1 << QByteArray("Hello world");
+        QTest::newRow("second press: upper case")
+            << QByteArray("HELLO WORLD") << 2 << QByteArray("HELLO WORLD");
+        QTest::newRow("third press lowers again")
+            << QByteArray("HELLO") << 3 << QByteArray("Hello");
+        QTest::newRow("only A to Z change") << QByteArray("\xC9"
+                                                          "COLE \xC0 BX")
+                                            << 1
+                                            << QByteArray("\xC9"
+                                                          "cole \xC0 bx");
+        QTest::newRow("a line break is one character")
+            << QByteArray("AB\n\nCD") << 1 << QByteArray("Ab\n\ncd");
+        const QByteArray longText = QByteArray("ABCDEFGHIJ ").repeated(41); // 451 characters
+        QTest::newRow("once on a long text: cut to 401")
+            << longText << 1 << 'A' + longText.mid(1, 400).toLower();
+        QTest::newRow("twice on a long text: upper case, cut to 401")
+            << longText << 2 << longText.left(401);
+    }
+    void switchCase() {
+        QFETCH(QByteArray, text);
+        QFETCH(int, presses);
+        QFETCH(QByteArray, expected);
+        SolutionText solution(TestPuzzle({"A"}).record);
+        solution.setText(text);
+        for (int i = 0; i < presses; ++i)
+            solution.switchCase();
+        QCOMPARE(solution.text(), expected);
+    }
+
+    void boxFont() {
+        const QFont font = SolutionText::boxFont();
+        QCOMPARE(QFontInfo(font).family(), QStringLiteral("DejaVu Sans"));
+        QCOMPARE(QFontInfo(font).pixelSize(), 13);
+    }
+
+    void paragraphs() {
+        QCOMPARE(SolutionText::wrap("AB CD\n\nAC"), (QList<QByteArray>{"AB CD", "", "AC"}));
+        QCOMPARE(SolutionText::wrap("AB\r\n\r\nAC"), (QList<QByteArray>{"AB", "", "AC"}));
+    }
+
+    void wrapsAtTheBoxWidth_data() {
+        QTest::addColumn<QByteArray>("paragraph");
+        QTest::addColumn<bool>("atSpaces");
+        QTest::newRow("a long quotation breaks between words") << kLongQuotation << true;
+        QTest::newRow("a word wider than the box breaks inside")
+            << QByteArray(120, 'M') + " END" << false;
+    }
+    // Every line fits the 466-pixel box; between words, a line takes as many words as fit.
+    void wrapsAtTheBoxWidth() {
+        QFETCH(QByteArray, paragraph);
+        QFETCH(bool, atSpaces);
+        const QList<QByteArray> lines = SolutionText::wrap(paragraph);
+        QVERIFY(lines.size() > 1);
+        QCOMPARE(lines.join(), paragraph);
+        for (int i = 0; i < lines.size(); ++i) {
+            QVERIFY2(widthOf(trimmedRight(lines[i])) <= SolutionText::kBoxWidth, lines[i]);
+            if (!atSpaces || i + 1 == lines.size())
+                continue;
+            QVERIFY(lines[i].endsWith(' '));
+            const QByteArray nextWord = lines[i + 1].split(' ').first();
+            QVERIFY2(widthOf(lines[i] + nextWord) > SolutionText::kBoxWidth, lines[i]);
+        }
+    }
+
+    void linesOfTheWholeText() {
+        SolutionText solution(TestPuzzle({"AB"}).record);
+        solution.setText(kLongQuotation + "\n\nEMERSON");
+        const QList<QByteArray> lines = solution.lines();
+        QCOMPARE(lines.mid(lines.size() - 2), (QList<QByteArray>{"", "EMERSON"}));
+        QCOMPARE(lines.mid(0, lines.size() - 2).join(), kLongQuotation);
+    }
+};
+
+QTEST_MAIN(Tst_SolutionText)
+#include "tst_solutiontext.moc"
