@@ -56,11 +56,25 @@ bool writable(const QString& path) {
 // The document being drawn: the file so far, the page's content held back until the page
 // ends, and the font resources taken so far.
 struct PdfEngine::Document {
+    // A font resource stands for a family (case ignored), bold/italic style and character set.
+    struct FontKey {
+        QString family;
+        bool bold = false;
+        bool italic = false;
+        int charset = 0;
+        bool operator==(const FontKey&) const = default;
+        friend size_t qHash(const FontKey& key, size_t seed = 0) {
+            return qHashMulti(seed, key.family, key.bold, key.italic, key.charset);
+        }
+    };
+
     explicit Document(const PdfWriter::Info& info) : writer(info) {}
     PdfWriter writer;
     QByteArray content;
     int page = 1;
-    QHash<QString, QByteArray> resources; // family, bold, italic and character set
+    QHash<FontKey, QByteArray> resources;
+    FontKey lastFont; // the font of the last text, as set, and its resource
+    QByteArray lastResource;
 };
 
 PdfEngine::PdfEngine()
@@ -293,33 +307,27 @@ double PdfEngine::toPoints(int length) const {
     return m_lengthUnit == TLengthUnit::luPoint ? double(length) : double(length) * 72.0 / 254.0;
 }
 
-QByteArray PdfEngine::point(int x, int y) const {
-    return PdfSyntax::number(xPoints(x)) + ' ' + PdfSyntax::number(yPoints(y));
-}
-
 quint32 PdfEngine::rgb(quint32 colour) const {
     if ((colour & 0xFF000000u) == 0xFF000000u)
         return m_systemColours ? m_systemColours(colour) & 0xFFFFFFu : 0u;
     return colour & 0xFFFFFFu;
 }
 
-static void addLine(QByteArray& content, const QByteArray& line) {
-    content += line;
-    content += '\n';
+void PdfEngine::writePen(QByteArray& content) const {
+    PdfSyntax::appendColourLine(content, rgb(m_pen.colour()), true);
+    content += m_pen.style() == PdfPenStyle::Solid ? "\n[]0 d\n" : "\n[3 3]0 d\n";
+    PdfSyntax::appendNumbers(content, {toPoints(m_pen.width())});
+    content += "w\n";
 }
 
-void PdfEngine::writePen(Document& document) {
-    addLine(document.content, PdfSyntax::colourLine(rgb(m_pen.colour()), true));
-    addLine(document.content, m_pen.style() == PdfPenStyle::Solid ? "[]0 d" : "[3 3]0 d");
-    addLine(document.content, PdfSyntax::number(toPoints(m_pen.width())) + " w");
-}
-
-void PdfEngine::writeLine(Document& document, QPoint from, QPoint to) {
+void PdfEngine::writeLine(QByteArray& content, QPoint from, QPoint to) const {
     if (!m_pen.visible())
         return;
-    writePen(document);
-    addLine(document.content, point(from.x(), from.y()) + " m");
-    addLine(document.content, point(to.x(), to.y()) + " l S");
+    writePen(content);
+    PdfSyntax::appendNumbers(content, {xPoints(from.x()), yPoints(from.y())});
+    content += "m\n";
+    PdfSyntax::appendNumbers(content, {xPoints(to.x()), yPoints(to.y())});
+    content += "l S\n";
 }
 
 void PdfEngine::MoveTo(int x, int y) {
@@ -329,14 +337,14 @@ void PdfEngine::MoveTo(int x, int y) {
 
 void PdfEngine::LineTo(int x, int y) {
     Document& document = requireOpen();
-    writeLine(document, m_penPos, QPoint(x, y));
+    writeLine(document.content, m_penPos, QPoint(x, y));
     m_penPos = QPoint(x, y);
 }
 
 void PdfEngine::Rectangle(int x1, int y1, int x2, int y2) {
     Document& document = requireOpen();
     if (x1 == x2 || y1 == y2) {
-        writeLine(document, QPoint(x1, y1), QPoint(x2, y2));
+        writeLine(document.content, QPoint(x1, y1), QPoint(x2, y2));
         return;
     }
     const bool fill = m_brush.style() != PdfBrushStyle::Clear;
@@ -347,31 +355,39 @@ void PdfEngine::Rectangle(int x1, int y1, int x2, int y2) {
         std::swap(x1, x2);
     if (y1 > y2)
         std::swap(y1, y2);
-    if (fill)
-        addLine(document.content, PdfSyntax::colourLine(rgb(m_brush.colour()), false));
+    QByteArray& content = document.content;
+    if (fill) {
+        PdfSyntax::appendColourLine(content, rgb(m_brush.colour()), false);
+        content += '\n';
+    }
     if (stroke)
-        writePen(document);
-    addLine(document.content, PdfSyntax::number(xPoints(x1)) + ' ' +
-                                  PdfSyntax::number(yPoints(y2)) + ' ' +
-                                  PdfSyntax::number(toPoints(x2 - x1)) + ' ' +
-                                  PdfSyntax::number(toPoints(y2 - y1)) + " re " +
-                                  (fill && stroke ? "B"
-                                   : stroke       ? "S"
-                                                  : "f"));
+        writePen(content);
+    PdfSyntax::appendNumbers(content,
+                             {xPoints(x1), yPoints(y2), toPoints(x2 - x1), toPoints(y2 - y1)});
+    content += fill && stroke ? "re B\n" : stroke ? "re S\n" : "re f\n";
 }
 
-const PdfFontFacts& PdfEngine::fontFacts() const {
-    // The cache keeps the facts for the process, so the reference stays valid.
-    return *PdfFonts::facts(m_font.name(), m_font.bold(), m_font.italic());
+const PdfFontFacts& PdfEngine::fontFacts() {
+    if (!m_facts || m_facts->requested != m_font.name() || m_factsBold != m_font.bold() ||
+        m_factsItalic != m_font.italic()) {
+        m_facts = PdfFonts::facts(m_font.name(), m_font.bold(), m_font.italic());
+        m_factsBold = m_font.bold();
+        m_factsItalic = m_font.italic();
+    }
+    return *m_facts;
 }
 
 QByteArray PdfEngine::fontResource(Document& document, const PdfFontFacts& facts) {
-    const QString key = m_font.name().toCaseFolded() + QStringLiteral("\n%1\n%2\n%3")
-                                                           .arg(int(m_font.bold()))
-                                                           .arg(int(m_font.italic()))
-                                                           .arg(m_font.charset());
-    if (const auto found = document.resources.constFind(key); found != document.resources.cend())
+    Document::FontKey key{m_font.name(), m_font.bold(), m_font.italic(), m_font.charset()};
+    if (key == document.lastFont)
+        return document.lastResource;
+    const Document::FontKey asSet = key;
+    key.family = key.family.toCaseFolded();
+    if (const auto found = document.resources.constFind(key); found != document.resources.cend()) {
+        document.lastFont = asSet;
+        document.lastResource = found.value();
         return found.value();
+    }
     if (!facts.trueType)
         throw PdfError(PdfMessage::NotTrueType, m_font.name());
     if (m_font.charset() != PdfFont::kAnsiCharset && m_font.charset() != PdfFont::kDefaultCharset)
@@ -401,6 +417,8 @@ QByteArray PdfEngine::fontResource(Document& document, const PdfFontFacts& facts
                  (facts.script ? 8 : 0) + (m_font.italic() ? 64 : 0);
     const QByteArray resource = document.writer.addFont(font);
     document.resources.insert(key, resource);
+    document.lastFont = asSet;
+    document.lastResource = resource;
     return resource;
 }
 
@@ -411,15 +429,17 @@ qint64 PdfEngine::widthThousandths(const PdfFontFacts& facts, const QByteArray& 
     return sum;
 }
 
-void PdfEngine::writeTextLine(Document& document, double x, double y, double width, double position,
-                              double thickness, int size) {
-    const QByteArray height = PdfSyntax::number(y + position * size);
-    addLine(document.content, PdfSyntax::colourLine(rgb(m_font.colour()), true));
-    addLine(document.content, "[]0 d");
-    addLine(document.content, PdfSyntax::number(thickness * size) + " w");
-    addLine(document.content, PdfSyntax::number(x) + ' ' + height + " m " +
-                                  PdfSyntax::number(x + double(roundHalfEven(width))) + ' ' +
-                                  height + " l S");
+void PdfEngine::writeTextLine(QByteArray& content, double x, double y, double width,
+                              double position, double thickness, int size) const {
+    const double height = y + position * size;
+    PdfSyntax::appendColourLine(content, rgb(m_font.colour()), true);
+    content += "\n[]0 d\n";
+    PdfSyntax::appendNumbers(content, {thickness * size});
+    content += "w\n";
+    PdfSyntax::appendNumbers(content, {x, height});
+    content += "m ";
+    PdfSyntax::appendNumbers(content, {x + double(roundHalfEven(width)), height});
+    content += "l S\n";
 }
 
 void PdfEngine::TextOut(int x, int y, const QByteArray& text) {
@@ -430,19 +450,24 @@ void PdfEngine::TextOut(int x, int y, const QByteArray& text) {
     const double left = xPoints(x);
     const double baseline = yPoints(y) - size * facts.ascent / 1000.0;
     QByteArray& content = document.content;
-    addLine(content, "BT");
-    addLine(content, '/' + resource + ' ' + QByteArray::number(size) + " Tf");
-    addLine(content, PdfSyntax::colourLine(rgb(m_font.colour()), false));
-    addLine(content, PdfSyntax::number(left) + ' ' + PdfSyntax::number(baseline) + " Td");
-    addLine(content, PdfSyntax::textString(text) + " Tj");
-    addLine(content, "ET");
+    content += "BT\n/";
+    content += resource;
+    content += ' ';
+    content += QByteArray::number(size);
+    content += " Tf\n";
+    PdfSyntax::appendColourLine(content, rgb(m_font.colour()), false);
+    content += '\n';
+    PdfSyntax::appendNumbers(content, {left, baseline});
+    content += "Td\n";
+    content += PdfSyntax::textString(text);
+    content += " Tj\nET\n";
 
     const double width = double(widthThousandths(facts, text)) * size / 1000.0;
     if (m_font.style() & PdfFontStyle::Underline)
-        writeTextLine(document, left, baseline, width, facts.underlinePosition,
+        writeTextLine(content, left, baseline, width, facts.underlinePosition,
                       facts.underlineThickness, size);
     if (m_font.style() & PdfFontStyle::StrikeOut)
-        writeTextLine(document, left, baseline, width, facts.strikeOutPosition,
+        writeTextLine(content, left, baseline, width, facts.strikeOutPosition,
                       facts.strikeOutThickness, size);
 }
 

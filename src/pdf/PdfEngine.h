@@ -145,13 +145,12 @@ private:
     double toPoints(int length) const;
     double xPoints(int x) const { return toPoints(x); }
     double yPoints(int y) const { return toPoints(m_pageHeight - y); }
-    QByteArray point(int x, int y) const;
     quint32 rgb(quint32 colour) const;
-    void writePen(Document& document);
-    void writeLine(Document& document, QPoint from, QPoint to);
-    void writeTextLine(Document& document, double x, double y, double width, double position,
-                       double thickness, int size);
-    const PdfFontFacts& fontFacts() const;
+    void writePen(QByteArray& content) const;
+    void writeLine(QByteArray& content, QPoint from, QPoint to) const;
+    void writeTextLine(QByteArray& content, double x, double y, double width, double position,
+                       double thickness, int size) const;
+    const PdfFontFacts& fontFacts();
     QByteArray fontResource(Document& document, const PdfFontFacts& facts);
     qint64 widthThousandths(const PdfFontFacts& facts, const QByteArray& text) const;
 
@@ -178,6 +177,9 @@ private:
     PdfBrush m_brush;
     PdfPen m_pen;
     QPoint m_penPos;
+    std::shared_ptr<const PdfFontFacts> m_facts; // of the font last measured or drawn
+    bool m_factsBold = false;
+    bool m_factsItalic = false;
 
     std::unique_ptr<Document> m_document;
     QByteArray m_lastDocument;

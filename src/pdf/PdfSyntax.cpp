@@ -8,26 +8,6 @@ namespace PdfSyntax {
 
 namespace {
 
-QByteArray thousandths(qint64 value) {
-    QByteArray out;
-    if (value < 0) {
-        out += '-';
-        value = -value;
-    }
-    out += QByteArray::number(value / 1000);
-    int fraction = int(value % 1000);
-    if (fraction != 0) {
-        char digits[4] = {char('0' + fraction / 100), char('0' + fraction / 10 % 10),
-                          char('0' + fraction % 10), 0};
-        int length = 3;
-        while (digits[length - 1] == '0')
-            --length;
-        out += '.';
-        out.append(digits, length);
-    }
-    return out;
-}
-
 bool standsInName(uchar c) {
     if (c <= ' ' || c > '~')
         return false;
@@ -36,8 +16,44 @@ bool standsInName(uchar c) {
 
 } // namespace
 
+void appendNumber(QByteArray& out, double value) {
+    const qint64 rounded = std::llround(value * 1000.0);
+    quint64 magnitude = quint64(rounded < 0 ? -rounded : rounded);
+    char digits[32];
+    char* const end = digits + sizeof digits;
+    char* at = end;
+    int fraction = int(magnitude % 1000);
+    magnitude /= 1000;
+    if (fraction != 0) {
+        int places = 3;
+        while (fraction % 10 == 0) {
+            fraction /= 10;
+            --places;
+        }
+        for (; places > 0; --places, fraction /= 10)
+            *--at = char('0' + fraction % 10);
+        *--at = '.';
+    }
+    do {
+        *--at = char('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (rounded < 0)
+        *--at = '-';
+    out.append(at, end - at);
+}
+
+void appendNumbers(QByteArray& out, std::initializer_list<double> values) {
+    for (double value : values) {
+        appendNumber(out, value);
+        out += ' ';
+    }
+}
+
 QByteArray number(double value) {
-    return thousandths(std::llround(value * 1000.0));
+    QByteArray out;
+    appendNumber(out, value);
+    return out;
 }
 
 QByteArray textString(const QByteArray& bytes) {
@@ -140,11 +156,15 @@ QList<QByteArray> widthsLines(const QList<int>& widths) {
     return lines;
 }
 
+void appendColourLine(QByteArray& out, quint32 rgb, bool stroking) {
+    appendNumbers(out, {double(rgb & 0xFF) / 255.0, double((rgb >> 8) & 0xFF) / 255.0,
+                        double((rgb >> 16) & 0xFF) / 255.0});
+    out += stroking ? "RG" : "rg";
+}
+
 QByteArray colourLine(quint32 rgb, bool stroking) {
     QByteArray line;
-    for (int shift : {0, 8, 16})
-        line += number(double((rgb >> shift) & 0xFF) / 255.0) + ' ';
-    line += stroking ? "RG" : "rg";
+    appendColourLine(line, rgb, stroking);
     return line;
 }
 

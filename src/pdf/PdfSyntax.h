@@ -5,6 +5,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <initializer_list>
+
 // The pieces of PDF syntax the writer emits. Everything here is byte text that does not depend
 // on the locale: a comma-decimal locale writes exactly the same file.
 namespace PdfSyntax {
@@ -12,6 +14,10 @@ namespace PdfSyntax {
 // A number with at most three decimals, '.' as the separator and no trailing zeros ("0.###"):
 // 1.134, 612, 0.5, -2.25. Rounded to the nearest thousandth, halves away from zero.
 QByteArray number(double value);
+// The same, appended to out.
+void appendNumber(QByteArray& out, double value);
+// Each value as a number followed by a space, appended to out: "72 684 " before an operator.
+void appendNumbers(QByteArray& out, std::initializer_list<double> values);
 
 // A text string: the bytes between parentheses, with backspace, tab, line feed, form feed and
 // carriage return written as \b \t \n \f \r, and a backslash before '(', ')' and '\'. Every
@@ -38,5 +44,7 @@ QList<QByteArray> widthsLines(const QList<int>& widths);
 // The colour 0x00BBGGRR as a colour-setting line: red, green and blue as fractions of 255,
 // each followed by a space, then "rg" for filling or "RG" for stroking.
 QByteArray colourLine(quint32 rgb, bool stroking);
+// The same, appended to out.
+void appendColourLine(QByteArray& out, quint32 rgb, bool stroking);
 
 } // namespace PdfSyntax
