@@ -34,16 +34,20 @@ enum class TPageOrientation { Portrait, Landscape };
 // right and y downward from the page's top-left corner. In the file a length v becomes
 // v * 72 / 254 points (tenths) and a vertical position y becomes (PageHeight - y) * 72 / 254.
 //
-// Measuring uses the widths the file carries, so layout and file agree exactly. With s the
-// font size in points (signed), |s| the size the text is drawn at, w(b) the /Widths value of
-// byte b (thousandths of the size, 0 outside FirstChar..LastChar) and a pixel of 1/96 inch:
-//   TextWidth  = round(sum of w(b) * |s| / 1000 points), in the length unit
-//   TextHeight = round(cell / 100 pixels), in the length unit, where at 100 times the size
-//                H = round(|100 s| * 96 / 72) pixels (halves away from zero) and
-//                cell = H when s < 0 (the size gives the cell height), otherwise
-//                cell = round(H * (ascent + descent) / unitsPerEm), the character height
-//                plus the font's internal leading (windows ascent and descent of the font)
-// Other roundings are to the nearest, halves to even.
+// Measuring uses the widths the file carries, so layout and file agree exactly, and a pixel
+// of 1/96 inch on every machine, so the same pages give the same file everywhere. With s the
+// font size in points (signed; the text is drawn at |s|), w(b) the /Widths value of byte b
+// (thousandths of the size, 0 outside FirstChar..LastChar), A and D the font's ascent and
+// descent (OS/2 usWinAscent and usWinDescent) and E its units per em:
+//   TextWidth  = sum of w(b) * |s| / 1000 points, converted to the length unit and rounded
+//                (tenths: sum * |s| * 254 / 72000)
+//   TextHeight = the cell height at 100 times the size, in pixels, converted to the length
+//                unit, divided by 100 and rounded (tenths: cell * 254 / 9600), where
+//                H    = |100 s| * 96 / 72 pixels, rounded with halves away from zero,
+//                cell = H when s < 0 (a negative size is the height of the whole cell),
+//                cell = round(H * (A + D) / E) when s > 0 (the characters' height plus the
+//                       font's internal leading)
+// Roundings other than H go to the nearest, halves to the even neighbour.
 class PdfEngine {
 public:
     PdfEngine();

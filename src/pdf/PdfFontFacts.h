@@ -32,8 +32,9 @@ struct PdfFontFacts {
     // Advance width of each byte's character in thousandths of the font size (the /Widths
     // values); 0 outside firstChar..lastChar.
     std::array<int, 256> widths{};
-    // Above and below the baseline, in thousandths of the size, both positive: the windows
-    // ascent and descent, which make the character cell.
+    // Above and below the baseline, in thousandths of the size, both positive: the OS/2
+    // table's usWinAscent and usWinDescent (hhea's when there is none), which make the
+    // character cell.
     int ascent = 0;
     int descent = 0;
     int cellUnits = 0;   // ascent + descent in font units

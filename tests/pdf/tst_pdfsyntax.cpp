@@ -1,42 +1,8 @@
-// The pieces of PDF syntax: numbers without locale, text strings, names, ASCII85 and the
-// layout of widths arrays.
-#include "PdfTestSupport.h"
+// The pieces of PDF syntax: numbers, text strings, names, ASCII85 and the layout of widths
+// arrays.
 #include "pdf/PdfSyntax.h"
 
 #include <QtTest>
-
-namespace {
-
-// Decodes ASCII85 the way a reader does, to show that what the writer encodes comes back.
-QByteArray decodeAscii85(const QByteArray& text) {
-    QByteArray out;
-    quint64 group = 0;
-    int count = 0;
-    for (char c : text) {
-        if (c == '~')
-            break;
-        if (c == 'z' && count == 0) {
-            out.append(4, '\0');
-            continue;
-        }
-        group = group * 85 + quint64(c - '!');
-        if (++count == 5) {
-            for (int shift = 24; shift >= 0; shift -= 8)
-                out += char((group >> shift) & 0xFF);
-            group = 0;
-            count = 0;
-        }
-    }
-    if (count > 0) {
-        for (int i = count; i < 5; ++i)
-            group = group * 85 + 84;
-        for (int i = 0; i < count - 1; ++i)
-            out += char((group >> (24 - 8 * i)) & 0xFF);
-    }
-    return out;
-}
-
-} // namespace
 
 class Tst_pdfsyntax : public QObject {
     Q_OBJECT
@@ -44,18 +10,14 @@ class Tst_pdfsyntax : public QObject {
 private slots:
     void numbers_data();
     void numbers();
-    void numbersIgnoreACommaDecimalLocale();
     void textStrings_data();
     void textStrings();
     void names_data();
     void names();
     void ascii85_data();
     void ascii85();
-    void fontProgramsComeBackWhole();
     void widthsArrays_data();
     void widthsArrays();
-    void colourLines_data();
-    void colourLines();
 };
 
 void Tst_pdfsyntax::numbers_data() {
@@ -79,18 +41,6 @@ void Tst_pdfsyntax::numbers() {
     QFETCH(double, value);
     QFETCH(QByteArray, text);
     QCOMPARE(PdfSyntax::number(value), text);
-}
-
-void Tst_pdfsyntax::numbersIgnoreACommaDecimalLocale() {
-    const QByteArray before = PdfSyntax::number(1.134) + PdfSyntax::colourLine(0x808080, false);
-    QByteArray after;
-    {
-        PdfTest::GermanLocale german;
-        QVERIFY(PdfTest::GermanLocale::active());
-        after = PdfSyntax::number(1.134) + PdfSyntax::colourLine(0x808080, false);
-    }
-    QCOMPARE(after, before);
-    QCOMPARE(after, QByteArray("1.1340.502 0.502 0.502 rg"));
 }
 
 void Tst_pdfsyntax::textStrings_data() {
@@ -152,22 +102,6 @@ void Tst_pdfsyntax::ascii85() {
     QFETCH(QByteArray, data);
     QFETCH(QByteArray, encoded);
     QCOMPARE(PdfSyntax::ascii85(data), encoded);
-    QCOMPARE(decodeAscii85(encoded), data);
-}
-
-// A whole font file survives compression and encoding: a reader decoding the stream gets
-// the file back byte for byte, and the encoded text has no line breaks.
-void Tst_pdfsyntax::fontProgramsComeBackWhole() {
-    QFile file(QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSerif.ttf"));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray font = file.readAll();
-    const QByteArray encoded = PdfSyntax::ascii85(PdfSyntax::deflate(font));
-    QVERIFY(!encoded.contains('\n'));
-    QVERIFY(encoded.endsWith("~>"));
-    const QByteArray zlib = decodeAscii85(encoded);
-    QByteArray sized(4, '\0');
-    qToBigEndian<quint32>(quint32(font.size()), sized.data());
-    QCOMPARE(qUncompress(sized + zlib), font);
 }
 
 void Tst_pdfsyntax::widthsArrays_data() {
@@ -197,24 +131,6 @@ void Tst_pdfsyntax::widthsArrays() {
         QCOMPARE(written[i].count(' '), i == written.size() - 2 ? onLastLine : 16);
     }
     QVERIFY(written[1].startsWith(count > 1 ? "100 101 " : "100 "));
-}
-
-void Tst_pdfsyntax::colourLines_data() {
-    QTest::addColumn<quint32>("colour");
-    QTest::addColumn<bool>("stroking");
-    QTest::addColumn<QByteArray>("line");
-    QTest::newRow("black fill") << 0x000000u << false << QByteArray("0 0 0 rg");
-    QTest::newRow("white stroke") << 0xFFFFFFu << true << QByteArray("1 1 1 RG");
-    QTest::newRow("red is the low byte") << 0x0000FFu << false << QByteArray("1 0 0 rg");
-    QTest::newRow("silver") << 0xC0C0C0u << false << QByteArray("0.753 0.753 0.753 rg");
-    QTest::newRow("blue is the high byte") << 0xFF0000u << true << QByteArray("0 0 1 RG");
-}
-
-void Tst_pdfsyntax::colourLines() {
-    QFETCH(quint32, colour);
-    QFETCH(bool, stroking);
-    QFETCH(QByteArray, line);
-    QCOMPARE(PdfSyntax::colourLine(colour, stroking), line);
 }
 
 QTEST_GUILESS_MAIN(Tst_pdfsyntax)
