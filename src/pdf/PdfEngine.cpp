@@ -9,7 +9,6 @@
 #include "pdf/PdfSyntax.h"
 #include "pdf/PdfWriter.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QHash>
 
@@ -43,12 +42,15 @@ bool listed(const QStringList& families, const QString& family) {
     return families.contains(family, Qt::CaseInsensitive);
 }
 
-QString systemReason() {
-    return QString::fromLocal8Bit(std::strerror(errno));
+QString systemReason(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
 }
 
-bool writable(const QString& path) {
-    return ::access(QFile::encodeName(path).constData(), W_OK) == 0;
+// Why this process may not write the path, or nothing when it may.
+QString unwritable(const QString& path) {
+    if (::access(QFile::encodeName(path).constData(), W_OK) == 0)
+        return {};
+    return systemReason(errno);
 }
 
 } // namespace
@@ -187,14 +189,17 @@ void PdfEngine::checkOutputFile() const {
     if (target.exists()) {
         if (!target.isFile())
             throw PdfError(PdfMessage::FileLocked, m_fileName);
-        if (!writable(target.absoluteFilePath()) || !writable(folder))
-            throw PdfError(PdfMessage::FileLocked, m_fileName, systemReason());
+        QString why = unwritable(target.absoluteFilePath());
+        if (why.isEmpty())
+            why = unwritable(folder);
+        if (!why.isEmpty())
+            throw PdfError(PdfMessage::FileLocked, m_fileName, why);
         return;
     }
-    if (!QFileInfo(folder).isDir() || !writable(folder))
-        throw PdfError(PdfMessage::CantOpenFile, m_fileName,
-                       QFileInfo(folder).isDir() ? systemReason()
-                                                 : QStringLiteral("No such folder"));
+    if (!QFileInfo(folder).isDir())
+        throw PdfError(PdfMessage::CantOpenFile, m_fileName, systemReason(ENOENT));
+    if (const QString why = unwritable(folder); !why.isEmpty())
+        throw PdfError(PdfMessage::CantOpenFile, m_fileName, why);
 }
 
 void PdfEngine::BeginDoc() {
@@ -378,7 +383,10 @@ const PdfFontFacts& PdfEngine::fontFacts() {
 }
 
 QByteArray PdfEngine::fontResource(Document& document, const PdfFontFacts& facts) {
-    Document::FontKey key{m_font.name(), m_font.bold(), m_font.italic(), m_font.charset()};
+    // The default character set is the system code page's, Windows-1252: the ANSI set.
+    const int charset =
+        m_font.charset() == PdfFont::kDefaultCharset ? PdfFont::kAnsiCharset : m_font.charset();
+    Document::FontKey key{m_font.name(), m_font.bold(), m_font.italic(), charset};
     if (key == document.lastFont)
         return document.lastResource;
     const Document::FontKey asSet = key;
@@ -390,7 +398,7 @@ QByteArray PdfEngine::fontResource(Document& document, const PdfFontFacts& facts
     }
     if (!facts.trueType)
         throw PdfError(PdfMessage::NotTrueType, m_font.name());
-    if (m_font.charset() != PdfFont::kAnsiCharset && m_font.charset() != PdfFont::kDefaultCharset)
+    if (charset != PdfFont::kAnsiCharset)
         throw PdfError(PdfMessage::CharsetNotSupported, m_font.name());
 
     PdfWriter::Font font;

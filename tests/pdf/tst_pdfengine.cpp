@@ -488,7 +488,7 @@ void Tst_pdfengine::fontObjects() {
 }
 
 // One resource per family, bold/italic style and character set, in the order of first use;
-// sizes, underlining and colours share it.
+// sizes, underlining and colours share it, and the default character set is the ANSI one.
 void Tst_pdfengine::resourcesAreSharedBySize() {
     const QList<QByteArray> content = contentOf([](PdfEngine& e) {
         e.Font().setName(QStringLiteral("Times New Roman"));
@@ -502,13 +502,16 @@ void Tst_pdfengine::resourcesAreSharedBySize() {
         e.Font().setStyle(0);
         e.Font().setName(QStringLiteral("times new roman"));
         e.TextOut(0, 300, "d");
+        e.Font().setCharset(PdfFont::kAnsiCharset);
+        e.TextOut(0, 400, "e");
     });
     QList<QByteArray> fonts;
     for (const QByteArray& line : content) {
         if (line.endsWith(" Tf"))
             fonts.append(line);
     }
-    QCOMPARE(fonts, QList<QByteArray>({"/F0 9 Tf", "/F0 12 Tf", "/F1 12 Tf", "/F0 12 Tf"}));
+    QCOMPARE(fonts,
+             QList<QByteArray>({"/F0 9 Tf", "/F0 12 Tf", "/F1 12 Tf", "/F0 12 Tf", "/F0 12 Tf"}));
 
     PdfEngine engine;
     setUp(engine, TOutputChannel::chDisplay);
