@@ -8,11 +8,13 @@ packages=(
   cmake ninja-build g++ pkg-config ccache python3
   # toolkit and libraries
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev libfontconfig-dev libfreetype-dev
-  zlib1g-dev libxcb1-dev libxcb-res0-dev
+  zlib1g-dev libxcb1-dev libxcb-res0-dev qt6-pdf-dev
   # fonts with the metrics of the common office families
   fonts-liberation2 fonts-dejavu-core
   # tests: an X server for the tests that need one
   xvfb xauth x11-utils
+  # tests: PDF readers, fonts that are not TrueType, and locale sources for a German locale
+  qpdf poppler-utils fonts-urw-base35 locales
 )
 
 missing=()

@@ -23,3 +23,14 @@ constexpr qint64 roundDivHalfEven(qint64 num, qint64 den) {
 
 // Round(x) with halves going to the even neighbour.
 qint64 roundHalfEven(double x);
+
+// Round(num / den) with halves going away from zero, as a multiply-divide of font sizes and
+// heights rounds. den must be non-zero.
+constexpr qint64 roundDivHalfAway(qint64 num, qint64 den) {
+    if (den < 0) {
+        num = -num;
+        den = -den;
+    }
+    const qint64 magnitude = ((num < 0 ? -num : num) * 2 + den) / (2 * den);
+    return num < 0 ? -magnitude : magnitude;
+}
