@@ -88,6 +88,11 @@ inline constexpr IntSetting PaperSize{"PaperSize", 0};
 inline constexpr TextSetting DictPath{"DictPath", ""};
 inline constexpr TextSetting ThesPath{"ThesPath", ""};
 inline constexpr FlagSetting ToolsOnTop{"ToolsOnTop", 0};
+// Command lines of the maker's three sibling tools, started from the Tools tab like the
+// dictionary.
+inline constexpr TextSetting QuotPath{"QuotPath", ""};
+inline constexpr TextSetting ScraPath{"ScraPath", ""};
+inline constexpr TextSetting MailPath{"MailPath", ""};
 
 // Fonts page (clue editing window)
 inline constexpr TextSetting AutoFontName{"AutoFontName", "Times New Roman"};
