@@ -72,10 +72,16 @@ public:
     void openHistoryEntry(const QString& file);
     EditorSet& editors() { return m_editors; }
 
-    // External tools
+    // External tools: each button is enabled exactly when its command line is set.
     void DictBtnClick();
     void ThesBtnClick();
+    void QuoteBtnClick();
+    void ScratchBtnClick();
+    void MailBtnClick();
     void applyToolSettings();
+
+    // Preferences: the dialog, then the settings of the windows already shown applied at once.
+    void PrefsBtnClick();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -96,6 +102,7 @@ private:
     void createEditingWindows();
     void setCluesButton(bool cluesShown);
     void takeConstructorName();
+    void launchTool(const QString& toolName);
 
     AppContext& m_ctx;
     DesktopServices& m_desktop;
