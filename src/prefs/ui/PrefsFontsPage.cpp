@@ -11,6 +11,7 @@ PrefsFontsPage::PrefsFontsPage(TIxvProcs& procs, QWidget* parent)
     : QWidget(parent), m_procs(procs) {
     auto* grid = new QGridLayout(this);
     grid->setColumnStretch(0, 1);
+    grid->setVerticalSpacing(4);
 
     PrefAutoEd = new FontSampleEdit(this);
     PrefAutoEd->setObjectName(QStringLiteral("PrefAutoEd"));
@@ -31,7 +32,7 @@ PrefsFontsPage::PrefsFontsPage(TIxvProcs& procs, QWidget* parent)
     grid->addWidget(new QLabel(QStringLiteral("Autoclue:"), this), 0, 0, 1, 2);
     grid->addWidget(PrefAutoEd, 1, 0);
     grid->addWidget(AutoFontBtn, 1, 1, Qt::AlignTop);
-    grid->setRowMinimumHeight(2, 8);
+    grid->setRowMinimumHeight(2, 4);
     grid->addWidget(new QLabel(QStringLiteral("Clue Listings:"), this), 3, 0, 1, 2);
     grid->addWidget(PrefDefsEd, 4, 0);
     grid->addWidget(DefsFontBtn, 4, 1, Qt::AlignTop);
