@@ -8,7 +8,7 @@
 #include <QPushButton>
 
 PrefsFontsPage::PrefsFontsPage(TIxvProcs& procs, QWidget* parent)
-    : QWidget(parent), m_procs(procs) {
+    : PrefsPageWidget(parent), m_procs(procs) {
     auto* grid = new QGridLayout(this);
     grid->setColumnStretch(0, 1);
     grid->setVerticalSpacing(4);

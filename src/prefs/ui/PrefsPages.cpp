@@ -29,7 +29,7 @@ QCheckBox* checkBox(const char* name, const char* text, QWidget* parent) {
 }
 } // namespace
 
-PrefsGeneralPage::PrefsGeneralPage(QWidget* parent) : QWidget(parent) {
+PrefsGeneralPage::PrefsGeneralPage(QWidget* parent) : PrefsPageWidget(parent) {
     auto* column = new QVBoxLayout(this);
 
     auto* history = new QGroupBox(QStringLiteral(" Limit History To "), this);
@@ -88,7 +88,7 @@ void PrefsGeneralPage::gather(PreferenceValues& v) const {
     v.slideOn = SlideWinChk->isChecked();
 }
 
-PrefsPrintPage::PrefsPrintPage(QWidget* parent) : QWidget(parent) {
+PrefsPrintPage::PrefsPrintPage(QWidget* parent) : PrefsPageWidget(parent) {
     auto* grid = new QGridLayout(this);
     grid->setColumnStretch(1, 1);
     const auto edit = [this](const char* name) {
@@ -133,7 +133,7 @@ void PrefsPrintPage::gather(PreferenceValues& v) const {
     v.paper = PapersRadio->itemIndex();
 }
 
-PrefsLanguagePage::PrefsLanguagePage(QWidget* parent) : QWidget(parent) {
+PrefsLanguagePage::PrefsLanguagePage(QWidget* parent) : PrefsPageWidget(parent) {
     auto* column = new QVBoxLayout(this);
     LangGroup = new RadioGroup(
         QString(),

@@ -17,15 +17,22 @@ class RadioGroup;
 class SampleGrid;
 class TIxvProcs;
 
-// The six pages of the preferences. Each shows its part of the values and gathers it back from
-// its controls; the controls keep the names the program's help and tests use.
+// A page of the preferences: it shows its part of the values and gathers it back from its
+// controls.
+class PrefsPageWidget : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+    virtual void showValues(const PreferenceValues& v) = 0;
+    virtual void gather(PreferenceValues& v) const = 0;
+};
 
-class PrefsGeneralPage : public QWidget {
+class PrefsGeneralPage : public PrefsPageWidget {
     Q_OBJECT
 public:
     explicit PrefsGeneralPage(QWidget* parent = nullptr);
-    void showValues(const PreferenceValues& v);
-    void gather(PreferenceValues& v) const;
+    void showValues(const PreferenceValues& v) override;
+    void gather(PreferenceValues& v) const override;
 
     QLineEdit* RadioEd = nullptr;
     HorizontalUpDown* UpDown1 = nullptr;
@@ -37,12 +44,12 @@ public:
     QCheckBox* SlideWinChk = nullptr;
 };
 
-class PrefsViewPage : public QWidget {
+class PrefsViewPage : public PrefsPageWidget {
     Q_OBJECT
 public:
     PrefsViewPage(TIxvProcs& procs, QWidget* parent = nullptr);
-    void showValues(const PreferenceValues& v);
-    void gather(PreferenceValues& v) const;
+    void showValues(const PreferenceValues& v) override;
+    void gather(PreferenceValues& v) const override;
 
     void ColorGrid1MouseUp(Qt::MouseButton released, Qt::KeyboardModifiers modifiers,
                            Qt::MouseButtons stillHeld);
@@ -70,12 +77,12 @@ private:
     bool m_desktopStored = false;
 };
 
-class PrefsPrintPage : public QWidget {
+class PrefsPrintPage : public PrefsPageWidget {
     Q_OBJECT
 public:
     explicit PrefsPrintPage(QWidget* parent = nullptr);
-    void showValues(const PreferenceValues& v);
-    void gather(PreferenceValues& v) const;
+    void showValues(const PreferenceValues& v) override;
+    void gather(PreferenceValues& v) const override;
 
     QLineEdit* NameEd = nullptr;
     QLineEdit* Add1Ed = nullptr;
@@ -85,12 +92,12 @@ public:
     RadioGroup* PapersRadio = nullptr;
 };
 
-class PrefsToolsPage : public QWidget {
+class PrefsToolsPage : public PrefsPageWidget {
     Q_OBJECT
 public:
     PrefsToolsPage(TIxvProcs& procs, QWidget* parent = nullptr);
-    void showValues(const PreferenceValues& v);
-    void gather(PreferenceValues& v) const;
+    void showValues(const PreferenceValues& v) override;
+    void gather(PreferenceValues& v) const override;
     // One handler for the five Browse buttons, told apart by the sender.
     void BrowseToolsBtnClick(QPushButton* sender);
 
@@ -110,12 +117,12 @@ private:
     TIxvProcs& m_procs;
 };
 
-class PrefsFontsPage : public QWidget {
+class PrefsFontsPage : public PrefsPageWidget {
     Q_OBJECT
 public:
     PrefsFontsPage(TIxvProcs& procs, QWidget* parent = nullptr);
-    void showValues(const PreferenceValues& v);
-    void gather(PreferenceValues& v) const;
+    void showValues(const PreferenceValues& v) override;
+    void gather(PreferenceValues& v) const override;
     void AutoFontBtnClick();
     void DefsFontBtnClick();
 
@@ -128,12 +135,12 @@ private:
     TIxvProcs& m_procs;
 };
 
-class PrefsLanguagePage : public QWidget {
+class PrefsLanguagePage : public PrefsPageWidget {
     Q_OBJECT
 public:
     explicit PrefsLanguagePage(QWidget* parent = nullptr);
-    void showValues(const PreferenceValues& v);
-    void gather(PreferenceValues& v) const;
+    void showValues(const PreferenceValues& v) override;
+    void gather(PreferenceValues& v) const override;
 
     RadioGroup* LangGroup = nullptr;
 };

@@ -33,7 +33,7 @@ QGroupBox* toolGroup(QWidget* parent) {
 } // namespace
 
 PrefsToolsPage::PrefsToolsPage(TIxvProcs& procs, QWidget* parent)
-    : QWidget(parent), m_procs(procs) {
+    : PrefsPageWidget(parent), m_procs(procs) {
     auto* column = new QVBoxLayout(this);
     QGroupBox* words = toolGroup(this);
     QGroupBox* siblings = toolGroup(this);

@@ -27,7 +27,8 @@ QLabel* checkMark(QWidget* parent) {
 
 } // namespace
 
-PrefsViewPage::PrefsViewPage(TIxvProcs& procs, QWidget* parent) : QWidget(parent), m_procs(procs) {
+PrefsViewPage::PrefsViewPage(TIxvProcs& procs, QWidget* parent)
+    : PrefsPageWidget(parent), m_procs(procs) {
     auto* row = new QHBoxLayout(this);
     PrefGrid = new SampleGrid(this);
     PrefGrid->setObjectName(QStringLiteral("PrefGrid"));

@@ -44,8 +44,8 @@ TIxv7PreferencesForm::TIxv7PreferencesForm(TIxvProcs& procs, QWidget* parent)
     ToolsPage = new PrefsToolsPage(procs, pages);
     FontsPage = new PrefsFontsPage(procs, pages);
     LanguagePage = new PrefsLanguagePage(pages);
-    for (QWidget* page : std::initializer_list<QWidget*>{GeneralPage, ViewPage, PrintPage,
-                                                         ToolsPage, FontsPage, LanguagePage})
+    m_pages = {GeneralPage, ViewPage, PrintPage, ToolsPage, FontsPage, LanguagePage};
+    for (PrefsPageWidget* page : m_pages)
         pages->addWidget(page);
     column->addWidget(pages, 1);
 
@@ -131,12 +131,8 @@ void TIxv7PreferencesForm::FormShow() {
 }
 
 void TIxv7PreferencesForm::showValues(const PreferenceValues& v) {
-    GeneralPage->showValues(v);
-    ViewPage->showValues(v);
-    PrintPage->showValues(v);
-    ToolsPage->showValues(v);
-    FontsPage->showValues(v);
-    LanguagePage->showValues(v);
+    for (PrefsPageWidget* page : m_pages)
+        page->showValues(v);
 }
 
 void TIxv7PreferencesForm::ToolBtnClick(int index) {
@@ -145,12 +141,8 @@ void TIxv7PreferencesForm::ToolBtnClick(int index) {
 
 PreferenceValues TIxv7PreferencesForm::values() const {
     PreferenceValues v = m_loaded;
-    GeneralPage->gather(v);
-    ViewPage->gather(v);
-    PrintPage->gather(v);
-    ToolsPage->gather(v);
-    FontsPage->gather(v);
-    LanguagePage->gather(v);
+    for (const PrefsPageWidget* page : m_pages)
+        page->gather(v);
     return v;
 }
 
@@ -175,26 +167,7 @@ void TIxv7PreferencesForm::DefaultsBtnClick() {
         reportFailure(e.message());
         return;
     }
-    switch (page) {
-    case PrefsPage::General:
-        GeneralPage->showValues(v);
-        break;
-    case PrefsPage::View:
-        ViewPage->showValues(v);
-        break;
-    case PrefsPage::Print:
-        PrintPage->showValues(v);
-        break;
-    case PrefsPage::Tools:
-        ToolsPage->showValues(v);
-        break;
-    case PrefsPage::Fonts:
-        FontsPage->showValues(v);
-        break;
-    case PrefsPage::Language:
-        LanguagePage->showValues(v);
-        break;
-    }
+    m_pages[pages->currentIndex()]->showValues(v);
 }
 
 // A store that cannot be written keeps the dialog open with what the user chose, so that the

@@ -8,6 +8,7 @@
 class PrefsFontsPage;
 class PrefsGeneralPage;
 class PrefsLanguagePage;
+class PrefsPageWidget;
 class PrefsPrintPage;
 class PrefsToolsPage;
 class PrefsViewPage;
@@ -72,6 +73,7 @@ private:
 
     TIxvProcs& m_procs;
     QList<QToolButton*> m_pageButtons;
+    QList<PrefsPageWidget*> m_pages; // in the order of their buttons
     // Values without a control of their own (the stored desktop choice) come from here.
     PreferenceValues m_loaded;
 };
