@@ -1,13 +1,14 @@
 #pragma once
 
+#include <QFont>
 #include <QString>
 #include <QStringList>
 
 class QPrinter;
 class QWidget;
 
-// Every message box and file dialog of the program goes through this one interface, so that
-// tests can answer them in order without a person.
+// Every message box, file dialog and font dialog of the program goes through this one interface, so
+// that tests can answer them in order without a person.
 class Dialogs {
 public:
     enum class Answer { Yes, No, Cancel, Ok };
@@ -19,6 +20,12 @@ public:
         QString defaultSuffix;
         QStringList filters; // "Description (*.ext)"
         bool confirmOverwrite = true;
+    };
+
+    // A font with its colour, 0x00BBGGRR or a system colour as the settings keep it.
+    struct FontChoice {
+        QFont font;
+        quint32 colour = 0;
     };
 
     virtual ~Dialogs() = default;
@@ -36,6 +43,9 @@ public:
     // The chosen path, or empty when the user cancelled.
     virtual QString openFile(QWidget* parent, const FileRequest& request) = 0;
     virtual QString saveFile(QWidget* parent, const FileRequest& request) = 0;
+    // The font dialog, offering underline, strike-out and colour and starting from choice; true
+    // when the user confirmed, with the chosen font and colour in choice.
+    virtual bool chooseFont(QWidget* parent, FontChoice& choice) = 0;
     // The platform's printer set-up; true when the user confirmed a choice into printer.
     virtual bool printerSetup(QWidget* parent, QPrinter& printer) = 0;
 };

@@ -68,6 +68,15 @@ qsizetype firstUnencodable(const QString& text) {
     return -1;
 }
 
+QString describeCharacter(const QString& text, qsizetype index) {
+    const char32_t cp = text.at(index).isHighSurrogate() && index + 1 < text.size()
+                            ? QChar::surrogateToUcs4(text.at(index), text.at(index + 1))
+                            : text.at(index).unicode();
+    return QStringLiteral("%1 (U+%2)")
+        .arg(QString::fromUcs4(&cp, 1),
+             QString::number(quint32(cp), 16).toUpper().rightJustified(4, u'0'));
+}
+
 QByteArray upperAscii(const QByteArray& bytes) {
     QByteArray out = bytes;
     for (char& ch : out) {

@@ -18,6 +18,9 @@ std::optional<QByteArray> fromUnicode(const QString& text);
 QByteArray fromUnicodeLossy(const QString& text);
 // The first character of text that Windows-1252 cannot hold (index into text), or -1.
 qsizetype firstUnencodable(const QString& text);
+// The character at index (a whole surrogate pair) with its code point, as "€ (U+20AC)", for
+// messages that name a character the code page cannot hold.
+QString describeCharacter(const QString& text, qsizetype index);
 
 // Upper-casing of puzzle text: only 'a'..'z' change.
 QByteArray upperAscii(const QByteArray& bytes);

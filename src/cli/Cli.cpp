@@ -1,11 +1,12 @@
 #include "cli/Cli.h"
 
-#include "base/Errors.h"
 #include "app/AppTitle.h"
 #include "app/TIxvProcs.h"
-#include "base/SafeFile.h"
-#include "prefs/SettingsCatalogue.h"
 #include "base/Codepage.h"
+#include "base/Errors.h"
+#include "base/SafeFile.h"
+#include "prefs/SettingsBackup.h"
+#include "prefs/SettingsCatalogue.h"
 #include "puzzle/Construction.h"
 #include "puzzle/PuzzleFile.h"
 #include "puzzle/Statistics.h"
@@ -36,7 +37,8 @@ const char* const kUsage =
     "  ixenvar-cli config list\n"
     "  ixenvar-cli config get NAME\n"
     "  ixenvar-cli config set NAME TEXT\n"
-    "  ixenvar-cli config set-int NAME N\n";
+    "  ixenvar-cli config set-int NAME N\n"
+    "  ixenvar-cli config backup OUT.reg\n";
 
 int usage() {
     err() << kUsage;
@@ -78,12 +80,8 @@ std::optional<QByteArray> toPuzzleText(const QString& text, const QString& what,
     const qsizetype bad = Codepage::firstUnencodable(text);
     if (bad < 0)
         return Codepage::fromUnicode(text);
-    const char32_t cp = text.at(bad).isHighSurrogate() && bad + 1 < text.size()
-                            ? QChar::surrogateToUcs4(text.at(bad), text.at(bad + 1))
-                            : text.at(bad).unicode();
-    *why = QStringLiteral("The %1 contains the character %2 (U+%3), which a puzzle cannot hold.")
-               .arg(what, QString::fromUcs4(&cp, 1),
-                    QString::number(quint32(cp), 16).toUpper().rightJustified(4, u'0'));
+    *why = QStringLiteral("The %1 contains the character %2, which a puzzle cannot hold.")
+               .arg(what, Codepage::describeCharacter(text, bad));
     return std::nullopt;
 }
 
@@ -281,6 +279,10 @@ int runConfig(const QStringList& args) {
         if (!ok)
             return refuse(QStringLiteral("\"%1\" is not a 32-bit integer.").arg(args[2]));
         procs->WriteSetting(args[1], SettingValue::integer(v));
+        return 0;
+    }
+    if (verb == QStringLiteral("backup") && args.size() == 2) {
+        SettingsBackup::ExportSettingsFile(procs->store(), args[1]);
         return 0;
     }
     return usage();

@@ -52,12 +52,13 @@ const QList<Entry>& catalogue() {
         FilledSqColor, BlankSqColor, HiliteSqColor, InitialSqColor, FontColor, FontName, FontSize,
         FontSizeOnRescale, FontStyle, FontStyleOnPage, UserDesktop, NameInDialog, NameInDocument,
         NameInRecord, Add1InDialog, Add1InDocument, Add2InDialog, Add2InDocument, Add3InDialog,
-        Add3InDocument, Add4, PaperSize, DictPath, ThesPath, ToolsOnTop, AutoFontName,
-        AutoFontSizeInDialog, AutoFontSize, AutoFontStyle, AutoFontColor, DefsFontName,
-        DefsFontSizeInDialog, DefsFontSize, DefsFontStyle, DefsFontColor, GridLanguage, UserLeft,
-        UserTop, UserWidth, UserHeight, CurrentPuzzle, MSFontName, MSFontSize, MSFontStyle,
-        MSFontColor, PPFontName, PPFontSize, PPFontStyle, PPFontColor, PPLeading, PuzPageSol,
-        ScreenSquare, ScreenBoundsGrid, AuthorTitleSquare, ScreenBoundsAuthorTitle);
+        Add3InDocument, Add4, PaperSize, DictPath, ThesPath, ToolsOnTop, QuotPath, ScraPath,
+        MailPath, AutoFontName, AutoFontSizeInDialog, AutoFontSize, AutoFontStyle, AutoFontColor,
+        DefsFontName, DefsFontSizeInDialog, DefsFontSize, DefsFontStyle, DefsFontColor,
+        GridLanguage, UserLeft, UserTop, UserWidth, UserHeight, CurrentPuzzle, MSFontName,
+        MSFontSize, MSFontStyle, MSFontColor, PPFontName, PPFontSize, PPFontStyle, PPFontColor,
+        PPLeading, PuzPageSol, ScreenSquare, ScreenBoundsGrid, AuthorTitleSquare,
+        ScreenBoundsAuthorTitle);
     return table;
 }
 

@@ -88,6 +88,11 @@ inline constexpr IntSetting PaperSize{"PaperSize", 0};
 inline constexpr TextSetting DictPath{"DictPath", ""};
 inline constexpr TextSetting ThesPath{"ThesPath", ""};
 inline constexpr FlagSetting ToolsOnTop{"ToolsOnTop", 0};
+// Command lines of the maker's three sibling tools, started from the Tools tab like the
+// dictionary.
+inline constexpr TextSetting QuotPath{"QuotPath", ""};
+inline constexpr TextSetting ScraPath{"ScraPath", ""};
+inline constexpr TextSetting MailPath{"MailPath", ""};
 
 // Fonts page (clue editing window)
 inline constexpr TextSetting AutoFontName{"AutoFontName", "Times New Roman"};
@@ -128,6 +133,38 @@ inline constexpr IntSetting ScreenSquare{"ScreenSquare", 0, Derived::DefaultSqua
 inline constexpr TextSetting ScreenBoundsGrid{"ScreenBoundsGrid", ""};
 inline constexpr IntSetting AuthorTitleSquare{"AuthorTitleSquare", 0, Derived::DefaultSquareSize};
 inline constexpr TextSetting ScreenBoundsAuthorTitle{"ScreenBoundsAuthorTitle", ""};
+
+// What the preferences' Defaults button puts in. The Print page's texts and the tool paths are
+// read again from the store instead; the clue list's item height is left as it was.
+namespace DefaultsButton {
+inline constexpr qint32 PlaySounds = 0;
+inline constexpr qint32 UseCursors = 0;
+inline constexpr qint32 AllowHyph = 1;
+inline constexpr qint32 OpenLastEdit = 0;
+inline constexpr qint32 HistoryMaximum = 20;
+inline constexpr qint32 DefClipOption = 3;
+inline constexpr bool SlideOn = true;
+inline constexpr const char* FilledSqColor = "clBlack";
+inline constexpr const char* BlankSqColor = "clWhite";
+inline constexpr const char* HiliteSqColor = "clYellow";
+inline constexpr const char* InitialSqColor = "clLime";
+inline constexpr const char* FontColor = "clBlack";
+inline constexpr const char* FontName = "Arial";
+inline constexpr qint32 FontSize = 11;
+inline constexpr qint32 FontStyle = 0;
+inline constexpr bool UserDesktop = false;
+inline constexpr qint32 PaperSize = 0;
+inline constexpr qint32 ToolsOnTop = 0;
+inline constexpr const char* AutoFontName = "Times New Roman";
+inline constexpr qint32 AutoFontSize = 11;
+inline constexpr qint32 AutoFontStyle = 0;
+inline constexpr const char* AutoFontColor = "clBlack";
+inline constexpr const char* DefsFontName = "Times New Roman";
+inline constexpr qint32 DefsFontSize = 10;
+inline constexpr qint32 DefsFontStyle = 0;
+inline constexpr const char* DefsFontColor = "clBlack";
+inline constexpr qint32 GridLanguage = 0;
+} // namespace DefaultsButton
 
 // One row of the catalogue: a setting as one reader sees it.
 struct Entry {

@@ -31,6 +31,10 @@ public:
         unexpected();
         return {};
     }
+    bool chooseFont(QWidget*, FontChoice&) override {
+        unexpected();
+        return false;
+    }
     bool printerSetup(QWidget*, QPrinter&) override {
         unexpected();
         return false;

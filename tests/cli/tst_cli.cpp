@@ -402,6 +402,48 @@ private slots:
         QCOMPARE(cli({"config", "set-int", "HistoryMaximum", "2147483648"}).exitCode, 1);
         QCOMPARE(cli({"config", "get", "HistoryMaximum"}).out, "-12\n");
     }
+
+    // The same file as the preferences' Backup, from the same store.
+    void configBackup() {
+        const QList<QStringList> writes = {
+            {"set", "FontName", "Times"},
+            {"set-int", "FontSize", "11"},
+            {"set-int", "SlideOn", "-1"},
+            {"set", "Add4", ""},
+            {"set", "DictPath", "\"C:\\Tools\\Word Finder\\finder.EXE\""},
+            {"set-int", "GridLanguage", "-5"},
+            {"set-int", "HistoryMaximum", "200"},
+            {"set", "Name", QString::fromUtf8("Zo\u00EB \"Z\" Example")},
+            {"set", "ThesPath", "/opt/thesaurus/bin/thes --gui"},
+            {"set", "Add1", QString::fromUtf8("12 Rue de l'\u00C9glise \\ B\u00E2t. 3")},
+            {"set", "FontName", "Arial"},
+        };
+        for (const QStringList& w : writes)
+            QCOMPARE(cli(QStringList{"config"} + w).exitCode, 0);
+        const Run run = cli({"config", "backup", path("prefs.reg")});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.err, QString());
+        QCOMPARE(readBytes(path("prefs.reg")),
+                 readBytes(QStringLiteral(IXV_TEST_DATA "/prefs/backup-mixed.reg")));
+    }
+
+    void configBackupRefusals_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("errStart");
+        QTest::newRow("missing folder") << QStringList{"config", "backup", path("none/p.reg")} << 1
+                                        << path("none/p.reg") + ": ";
+        QTest::newRow("a folder") << QStringList{"config", "backup", m_dir.path()} << 1
+                                  << m_dir.path() + ": ";
+        QTest::newRow("no file named") << QStringList{"config", "backup"} << 2 << "usage:";
+    }
+    void configBackupRefusals() {
+        QFETCH(QStringList, args);
+        const Run run = cli(args);
+        QTEST(run.exitCode, "exitCode");
+        QFETCH(QString, errStart);
+        QVERIFY2(run.err.startsWith(errStart), qPrintable(run.err));
+    }
 };
 
 QTEST_GUILESS_MAIN(Tst_cli)

@@ -224,8 +224,9 @@ void Tst_settingscatalogue::everyNameHasOneKind() {
         "AutoFontStyle BlankSqColor CurrentPuzzle DefClipOption DefsFontColor DefsFontName "
         "DefsFontSize DefsFontStyle DictPath FilledSqColor FontColor FontName FontSize FontStyle "
         "GridLanguage HiliteSqColor HistoryMaximum InitialSqColor MSFontColor MSFontName "
-        "MSFontSize MSFontStyle Name OpenLastEdit PPFontColor PPFontName PPFontSize PPFontStyle "
-        "PPLeading PaperSize PlaySounds PuzPageSol ScreenBoundsAuthorTitle ScreenBoundsGrid "
+        "MSFontSize MSFontStyle MailPath Name OpenLastEdit PPFontColor PPFontName PPFontSize "
+        "PPFontStyle PPLeading PaperSize PlaySounds PuzPageSol QuotPath ScraPath "
+        "ScreenBoundsAuthorTitle ScreenBoundsGrid "
         "ScreenSquare SlideOn ThesPath ToolsOnTop UseCursors UserDesktop UserHeight UserLeft "
         "UserTop UserWidth");
     QCOMPARE(kinds.keys(), expected.split(u' '));

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // Answers the program's dialogs from a script, in order, and records what was shown. A question
 // the script did not expect is a test failure (recorded in unexpected), never a hang.
@@ -12,7 +13,7 @@ class ScriptedDialogs : public Dialogs {
 public:
     struct Shown {
         QString kind; // "attention", "information", "warning", "error", "yesno", "yesnocancel",
-                      // "open", "save"
+                      // "open", "save", "font"
         QString heading;
         QString text;
     };
@@ -21,6 +22,9 @@ public:
     QList<Answer> answers;    // for the questions, in order
     QStringList files;        // for the file dialogs, in order
     QStringList unexpected;   // questions asked with no scripted answer
+    QList<std::optional<FontChoice>> fonts; // for the font dialogs, in order; none: cancelled
+    QList<FontChoice> offeredFonts;         // what each font dialog started from
+    QList<FileRequest> fileRequests;        // every file dialog's request
 
     void attention(QWidget*, const QString& text) override { record("attention", "Attention", text); }
     void information(QWidget*, const QString& h, const QString& t) override { record("information", h, t); }
@@ -36,6 +40,18 @@ public:
     }
     QString openFile(QWidget*, const FileRequest& r) override { return nextFile("open", r); }
     QString saveFile(QWidget*, const FileRequest& r) override { return nextFile("save", r); }
+    bool chooseFont(QWidget*, FontChoice& choice) override {
+        record("font", choice.font.family(), {});
+        offeredFonts << choice;
+        if (fonts.isEmpty()) {
+            unexpected << QStringLiteral("font dialog");
+            return false;
+        }
+        const std::optional<FontChoice> answer = fonts.takeFirst();
+        if (answer)
+            choice = *answer;
+        return answer.has_value();
+    }
     bool printerSetup(QWidget*, QPrinter&) override {
         record("printer", "Printer Setup", {});
         return nextAnswer(Answer::Cancel) == Answer::Ok;
@@ -61,6 +77,7 @@ private:
     }
     QString nextFile(const char* kind, const FileRequest& r) {
         record(kind, r.title, r.fileName);
+        fileRequests << r;
         if (files.isEmpty()) {
             unexpected << r.title;
             return {};

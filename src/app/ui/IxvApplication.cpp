@@ -3,8 +3,11 @@
 
 #include "app/Dialogs.h"
 #include "base/Errors.h"
+#include "base/WindowFonts.h"
 
-IxvApplication::IxvApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+IxvApplication::IxvApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    WindowFonts::installSubstitutions();
+}
 
 bool IxvApplication::notify(QObject* receiver, QEvent* event) {
     try {

@@ -1,5 +1,7 @@
 #include "app/ui/QtDialogs.h"
 
+#include "app/ui/FontColourDialog.h"
+
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -78,6 +80,14 @@ QString QtDialogs::saveFile(QWidget* parent, const FileRequest& request) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
+}
+
+bool QtDialogs::chooseFont(QWidget* parent, FontChoice& choice) {
+    FontColourDialog dialog(choice, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    choice = dialog.choice();
+    return true;
 }
 
 bool QtDialogs::printerSetup(QWidget* parent, QPrinter& printer) {

@@ -13,5 +13,6 @@ public:
     Answer askYesNoCancel(QWidget* parent, const QString& heading, const QString& text) override;
     QString openFile(QWidget* parent, const FileRequest& request) override;
     QString saveFile(QWidget* parent, const FileRequest& request) override;
+    bool chooseFont(QWidget* parent, FontChoice& choice) override;
     bool printerSetup(QWidget* parent, QPrinter& printer) override;
 };

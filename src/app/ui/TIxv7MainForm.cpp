@@ -176,6 +176,10 @@ void TIxv7MainForm::connectButtons() {
         {QStringLiteral("PrnSetupBtn"), &TIxv7MainForm::PrnSetupBtnClick},
         {QStringLiteral("DictBtn"), &TIxv7MainForm::DictBtnClick},
         {QStringLiteral("ThesBtn"), &TIxv7MainForm::ThesBtnClick},
+        {QStringLiteral("QuoteBtn"), &TIxv7MainForm::QuoteBtnClick},
+        {QStringLiteral("ScratchBtn"), &TIxv7MainForm::ScratchBtnClick},
+        {QStringLiteral("MailBtn"), &TIxv7MainForm::MailBtnClick},
+        {QStringLiteral("PrefsBtn"), &TIxv7MainForm::PrefsBtnClick},
         {QStringLiteral("HelpContents"), &TIxv7MainForm::HelpContentsClick},
         {QStringLiteral("HelpKeywordIndex"), &TIxv7MainForm::HelpKeywordIndexClick},
         {QStringLiteral("AboutBtn"), &TIxv7MainForm::AboutBtnClick},
@@ -200,6 +204,7 @@ void TIxv7MainForm::updateEnabledButtons() {
         QStringLiteral("AboutBtn"),      QStringLiteral("SquaresBtn"),
         QStringLiteral("LettersBtn"),    QStringLiteral("SpillBtn"),
         QStringLiteral("AutoclueBtn"),   QStringLiteral("SpecsBtn"),
+        QStringLiteral("PrefsBtn"),
     };
     for (auto it = m_buttons.begin(); it != m_buttons.end(); ++it)
         it.value()->setEnabled(working.contains(it.key()));

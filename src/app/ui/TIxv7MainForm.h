@@ -77,10 +77,16 @@ public:
     void setBeforeStartup(std::function<void()> hook) { m_beforeStartup = std::move(hook); }
     EditorSet& editors() { return m_editors; }
 
-    // External tools
+    // External tools: each button is enabled exactly when its command line is set.
     void DictBtnClick();
     void ThesBtnClick();
+    void QuoteBtnClick();
+    void ScratchBtnClick();
+    void MailBtnClick();
     void applyToolSettings();
+
+    // Preferences: the dialog, then the settings of the windows already shown applied at once.
+    void PrefsBtnClick();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -104,6 +110,7 @@ private:
     void takeConstructorName();
     void refreshOpenedPuzzle();
     void rememberInHistory(const QString& fileName);
+    void launchTool(const QString& toolName);
 
     AppContext& m_ctx;
     DesktopServices& m_desktop;

@@ -1,0 +1,344 @@
+// The preferences' values without a window: loading, Defaults page by page, the order and
+// values of Save, the sample grid and the palette's mouse rules.
+#include "TestEnv.h"
+#include "base/Errors.h"
+#include "prefs/GridSample.h"
+#include "prefs/PreferenceValues.h"
+#include "prefs/SettingsAccess.h"
+
+#include <QtTest>
+
+namespace {
+
+// The settings store, with every write logged as "Name=value" (text values in quotes).
+class LoggingAccess : public SettingsAccess {
+public:
+    explicit LoggingAccess(const QString& path) : store(path) {}
+    SettingsStore store;
+    QStringList writes;
+    ScreenMetrics screen;
+
+    SettingValue ReadSetting(const QString& name, const SettingValue& d) const override {
+        return store.read(name, d);
+    }
+    void WriteSetting(const QString& name, const SettingValue& value) override {
+        writes << name + u'=' +
+                      (value.isText() ? u'"' + value.toText() + u'"'
+                                      : QString::number(value.toInt()));
+        store.write(name, value);
+    }
+    const ScreenMetrics& metrics() const override { return screen; }
+    int DefaultSquareSize() const override { return 37; }
+};
+
+FontValue font(const char* name, int size, int style, quint32 colour) {
+    return {QString::fromLatin1(name), size, style, colour};
+}
+
+// The values the dialog shows for an empty store.
+PreferenceValues emptyStoreValues() {
+    PreferenceValues v;
+    v.playSounds = true;
+    v.useCursors = false;
+    v.allowHyph = true;
+    v.openLastEdit = false;
+    v.historyMaximum = 20;
+    v.clipOption = 3;
+    v.slideOn = true;
+    v.filledColor = 0x000000;
+    v.blankColor = 0xFFFFFF;
+    v.hiliteColor = 0x00FFFF;
+    v.initialColor = 0x00FF00;
+    v.gridFont = font("Arial", 11, 0, 0);
+    v.desktopStored = false;
+    v.name = "Ixenvar Constructor";
+    v.address = {"100 Crossword Lane", "Puzzleton, PA 19000", "Tel. (555) 010-0199", ""};
+    v.paper = 0;
+    v.toolsOnTop = false;
+    v.defsFont = font("Times New Roman", 11, 0, 0);
+    v.defsItemHeight = 19; // 11 x 1.7 = 18.7
+    v.autoFont = font("Times New Roman", 12, 0, 0);
+    v.language = 0;
+    return v;
+}
+
+// Every value differing from the empty store's.
+PreferenceValues changedValues() {
+    PreferenceValues v = emptyStoreValues();
+    v.playSounds = false;
+    v.useCursors = true;
+    v.allowHyph = false;
+    v.openLastEdit = true;
+    v.historyMaximum = 150;
+    v.clipOption = 1;
+    v.slideOn = false;
+    v.filledColor = 0x000080;
+    v.blankColor = 0xC0DCC0;
+    v.hiliteColor = 0x808000;
+    v.initialColor = 0x123456;
+    v.gridFont = font("Liberation Serif", 14, 5, 0x0000FF);
+    v.keepDesktop = true;
+    v.name = "Ann Setter";
+    v.address = {"1 Main St", "Springfield", "555 0100", "ann@example.org"};
+    v.paper = 1;
+    v.dictPath = "/usr/bin/dict";
+    v.thesPath = "";
+    v.quotPath = "/opt/saywell/run";
+    v.scraPath = "jotwell --new";
+    v.mailPath = "";
+    v.toolsOnTop = true;
+    v.defsFont = font("DejaVu Sans", 9, 2, 0x800080);
+    v.autoFont = font("Liberation Mono", 13, 8, 0xFF000008);
+    v.language = 8;
+    return v;
+}
+
+} // namespace
+
+class Tst_PreferenceValues : public QObject {
+    Q_OBJECT
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<LoggingAccess> m_access;
+
+private slots:
+    void init() {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_access = std::make_unique<LoggingAccess>(m_dir->filePath("store.conf"));
+    }
+
+    void emptyStoreLoadsTheDialogDefaults() {
+        QCOMPARE(Preferences::load(*m_access), emptyStoreValues());
+        QVERIFY(m_access->writes.isEmpty());
+    }
+
+    void storedValuesLoad() {
+        const QList<std::pair<QString, SettingValue>> stored = {
+            {"PlaySounds", SettingValue::integer(0)},
+            {"UseCursors", SettingValue::integer(7)},
+            {"SlideOn", SettingValue::integer(1)},
+            {"FontColor", SettingValue::text("$00123456")},
+            {"FontStyle", SettingValue::integer(5)},
+            {"UserDesktop", SettingValue::integer(-1)},
+            {"PaperSize", SettingValue::integer(9)},
+            {"Name", SettingValue::text("")},
+            {"DefsFontSize", SettingValue::integer(15)},
+            {"MailPath", SettingValue::text("/usr/bin/postrill")},
+        };
+        for (const auto& [name, value] : stored)
+            m_access->store.write(name, value);
+        const PreferenceValues v = Preferences::load(*m_access);
+        QCOMPARE(v.playSounds, false);
+        QCOMPARE(v.useCursors, true);
+        QCOMPARE(v.slideOn, true);
+        QCOMPARE(v.gridFont, font("Arial", 11, 5, 0x00123456));
+        QCOMPARE(v.desktopStored, true);
+        QCOMPARE(v.paper, 1); // any value but 0 is A4
+        QCOMPARE(v.name, QString());
+        QCOMPARE(v.defsItemHeight, 26); // 25.5 rounds to the even 26
+        QCOMPARE(v.mailPath, QString("/usr/bin/postrill"));
+    }
+
+    void itemHeights_data() {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("height");
+        QTest::newRow("5: 8.5 to even") << 5 << 8;
+        QTest::newRow("10: 17") << 10 << 17;
+        QTest::newRow("11: 18.7") << 11 << 19;
+        QTest::newRow("12: 20.4") << 12 << 20;
+        QTest::newRow("25: 42.5 to even") << 25 << 42;
+    }
+    void itemHeights() {
+        QFETCH(int, size);
+        QFETCH(int, height);
+        QCOMPARE(Preferences::itemHeightFor(size), height);
+    }
+
+    void unreadableColourStopsTheLoading() {
+        m_access->store.write("HiliteSqColor", SettingValue::text("pinkish"));
+        QVERIFY_THROWS_EXCEPTION(ColourConversionError, Preferences::load(*m_access));
+    }
+
+    // Defaults changes the page showing and no other; the Print and Tools pages read the
+    // store again.
+    void defaultsOnePage_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<std::function<void(PreferenceValues&)>>("expect");
+        using Expect = std::function<void(PreferenceValues&)>;
+        QTest::newRow("General") << int(PrefsPage::General) << Expect([](PreferenceValues& v) {
+            v.playSounds = false; // unlike an absent value
+            v.useCursors = false;
+            v.openLastEdit = false;
+            v.allowHyph = true;
+            v.slideOn = true;
+            v.historyMaximum = 20;
+            v.clipOption = 3;
+        });
+        QTest::newRow("View") << int(PrefsPage::View) << Expect([](PreferenceValues& v) {
+            v.blankColor = 0xFFFFFF;
+            v.filledColor = 0;
+            v.hiliteColor = 0x00FFFF;
+            v.initialColor = 0x00FF00;
+            v.gridFont = font("Arial", 11, 0, 0);
+            v.keepDesktop = false;
+            v.defaultDesktop = true;
+        });
+        QTest::newRow("Print") << int(PrefsPage::Print) << Expect([](PreferenceValues& v) {
+            v.name = "Stored Name";
+            v.address = {"Stored 1", "Puzzleton, PA 19000", "Tel. (555) 010-0199", ""};
+            v.paper = 0;
+        });
+        QTest::newRow("Tools") << int(PrefsPage::Tools) << Expect([](PreferenceValues& v) {
+            v.dictPath = "/stored/dict";
+            v.thesPath = "";
+            v.quotPath = "/stored/saywell";
+            v.scraPath = "";
+            v.mailPath = "";
+            v.toolsOnTop = false;
+        });
+        QTest::newRow("Fonts") << int(PrefsPage::Fonts) << Expect([](PreferenceValues& v) {
+            v.defsFont = font("Times New Roman", 10, 0, 0);
+            v.autoFont = font("Times New Roman", 11, 0, 0); // item height left as it was
+        });
+        QTest::newRow("Language") << int(PrefsPage::Language)
+                                  << Expect([](PreferenceValues& v) { v.language = 0; });
+    }
+    void defaultsOnePage() {
+        QFETCH(int, page);
+        QFETCH(std::function<void(PreferenceValues&)>, expect);
+        m_access->store.write("Name", SettingValue::text("Stored Name"));
+        m_access->store.write("Add1", SettingValue::text("Stored 1"));
+        m_access->store.write("DictPath", SettingValue::text("/stored/dict"));
+        m_access->store.write("QuotPath", SettingValue::text("/stored/saywell"));
+        PreferenceValues v = changedValues();
+        PreferenceValues expected = v;
+        expect(expected);
+        Preferences::defaults(PrefsPage(page), v, *m_access);
+        QCOMPARE(v, expected);
+        QVERIFY(m_access->writes.isEmpty());
+    }
+
+    // Every value in the dialog's order; name, address and paper last, then the three
+    // sibling tools.
+    void saveOrderAndValues() {
+        Preferences::save(*m_access, changedValues());
+        const QStringList expected = {
+            "HistoryMaximum=150",
+            "DefClipOption=1",
+            "PlaySounds=0",
+            "UseCursors=1",
+            "AllowHyph=0",
+            "OpenLastEdit=1",
+            "SlideOn=0",
+            "FilledSqColor=\"clMaroon\"",
+            "BlankSqColor=\"clMoneyGreen\"",
+            "HiliteSqColor=\"clTeal\"",
+            "InitialSqColor=\"$00123456\"",
+            "FontColor=\"clRed\"",
+            "FontName=\"Liberation Serif\"",
+            "FontSize=14",
+            "FontStyle=5",
+            "UserDesktop=-1",
+            "DictPath=\"/usr/bin/dict\"",
+            "ThesPath=\"\"",
+            "ToolsOnTop=1",
+            "DefsFontName=\"DejaVu Sans\"",
+            "DefsFontColor=\"clPurple\"",
+            "DefsFontSize=9",
+            "DefsFontStyle=2",
+            "AutoFontName=\"Liberation Mono\"",
+            "AutoFontColor=\"clWindowText\"",
+            "AutoFontSize=13",
+            "AutoFontStyle=8",
+            "GridLanguage=8",
+            "Name=\"Ann Setter\"",
+            "Add1=\"1 Main St\"",
+            "Add2=\"Springfield\"",
+            "Add3=\"555 0100\"",
+            "Add4=\"ann@example.org\"",
+            "PaperSize=1",
+            "QuotPath=\"/opt/saywell/run\"",
+            "ScraPath=\"jotwell --new\"",
+            "MailPath=\"\"",
+        };
+        QCOMPARE(m_access->writes, expected);
+    }
+
+    // Name, address and paper as loading shows them are not written: the fixed texts shown
+    // for absent values never become stored values. Changed ones are.
+    void savePrintPageOnlyWhereChanged() {
+        PreferenceValues v = Preferences::load(*m_access);
+        Preferences::save(*m_access, v);
+        for (const char* untouched : {"Name", "Add1", "Add2", "Add3", "Add4", "PaperSize"})
+            QVERIFY2(!m_access->store.find(untouched), untouched);
+        v.address[1] = "Elsewhere";
+        Preferences::save(*m_access, v);
+        QCOMPARE(m_access->store.find("Add2")->text, QStringLiteral("Elsewhere"));
+        QVERIFY(!m_access->store.find("Name"));
+    }
+
+    // The first eight rows and seven columns with the default colours: F filled, H highlight,
+    // I first letter, a dot a letter square.
+    void samplePattern() {
+        const QStringList rows = {".",       "...FF..", "...F...", "HHHF...", ".......",
+                                  "..I..F.", "F......", "FF.....", "...F..."};
+        const quint32 f = 1, b = 2, h = 3, i = 4;
+        const int s = 37;
+        const QList<GridSample::Square> squares = GridSample::squares(s, f, b, h, i);
+        const int columns = 226 / s + 1;
+        QCOMPARE(squares.size(), qsizetype(columns * (295 / s + 1)));
+        for (int r = 1; r <= 8; ++r) {
+            for (int c = 1; c <= 7; ++c) {
+                const GridSample::Square& sq = squares[(r - 1) * columns + c - 1];
+                const QChar kind = rows[r][c - 1];
+                const quint32 fill = kind == u'F' ? f : kind == u'H' ? h : kind == u'I' ? i : b;
+                QCOMPARE(sq.fill, fill);
+                QCOMPARE(sq.rect, QRect((c - 1) * s, (r - 1) * s, s + 1, s + 1));
+                QCOMPARE(sq.letter, kind == u'F' ? QChar() : QChar(63 + c + r));
+            }
+        }
+    }
+
+    // A filled square shows its letter when its colour is also a letter square's colour.
+    void filledSquaresInALetterColour() {
+        const auto squares = GridSample::squares(40, 0xFFFFFF, 0xFFFFFF, 0xFFFF, 0xFF00);
+        QCOMPARE(squares[3].fill, quint32(0xFFFFFF)); // column 4, row 1
+        QCOMPARE(squares[3].letter, QChar('D'));
+    }
+
+    void paletteTargets_data() {
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<Qt::MouseButtons>("held");
+        QTest::addColumn<int>("target"); // -1 none
+        const auto row = [](const char* name, Qt::MouseButton b, Qt::KeyboardModifiers m,
+                            Qt::MouseButtons held,
+                            int t) { QTest::newRow(name) << b << m << held << t; };
+        using T = Palette::Target;
+        const Qt::KeyboardModifiers none, ctrl = Qt::ControlModifier;
+        row("left", Qt::LeftButton, none, Qt::NoButton, int(T::Blank));
+        row("right", Qt::RightButton, none, Qt::NoButton, int(T::Filled));
+        row("middle", Qt::MiddleButton, none, Qt::NoButton, int(T::Filled));
+        row("Ctrl+left", Qt::LeftButton, ctrl, Qt::NoButton, int(T::Initial));
+        row("Ctrl+right", Qt::RightButton, ctrl, Qt::NoButton, int(T::Hilite));
+        row("Ctrl+middle", Qt::MiddleButton, ctrl, Qt::NoButton, int(T::Hilite));
+        row("Ctrl+Shift+left", Qt::LeftButton, ctrl | Qt::ShiftModifier, Qt::NoButton,
+            int(T::Blank));
+        row("Ctrl+Shift+right", Qt::RightButton, ctrl | Qt::ShiftModifier, Qt::NoButton,
+            int(T::Filled));
+        row("Ctrl+Alt+left", Qt::LeftButton, ctrl | Qt::AltModifier, Qt::NoButton, int(T::Blank));
+        row("Shift+left", Qt::LeftButton, Qt::ShiftModifier, Qt::NoButton, int(T::Blank));
+        row("Ctrl+left with right held", Qt::LeftButton, ctrl, Qt::RightButton, int(T::Blank));
+        row("back button", Qt::BackButton, none, Qt::NoButton, -1);
+    }
+    void paletteTargets() {
+        QFETCH(Qt::MouseButton, button);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(Qt::MouseButtons, held);
+        QFETCH(int, target);
+        const auto t = Palette::targetOf(button, modifiers, held);
+        QCOMPARE(t ? int(*t) : -1, target);
+    }
+};
+
+QTEST_GUILESS_MAIN(Tst_PreferenceValues)
+#include "tst_preferencevalues.moc"
