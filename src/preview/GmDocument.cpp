@@ -5,6 +5,7 @@
 
 TGmDocument::TGmDocument(QObject* parent) : QObject(parent) {
     m_canvas.SetTarget(&m_pages.Page(1));
+    m_pages.SetOnPageLayout([this] { refresh(); });
     m_canvas.SetOnRecord([this] { emit OnCanvasChange(); });
     m_margins.SetOnChange([this] { decorChanged(); });
     m_margins.SetPrinterMarginsReader([this] { return printerMargins(); });
@@ -244,7 +245,7 @@ TGmPrintResult TGmDocument::runJob(int a, int b, TGmPrintSurface& surface) {
     int printed = 0;
     bool failed = false;
     for (int copy = 1; copy <= copies && !m_abort && !failed; ++copy) {
-        if (copy > 1 && !surface.NewSheet(pages.front().Orientation()))
+        if (copy > 1 && !surface.NewSheet(pages.front().Size(), pages.front().Orientation()))
             failed = true;
         for (std::size_t i = 0; i < pages.size() && !m_abort && !failed; ++i) {
             const TGmPage& page = pages[i];
@@ -258,7 +259,8 @@ TGmPrintResult TGmDocument::runJob(int a, int b, TGmPrintSurface& surface) {
             target.Now = now;
             ReplayPage(painter, page, decor, target);
             emit AfterPrintPage(page.Number(), &painter);
-            if (i + 1 < pages.size() && !surface.NewSheet(pages[i + 1].Orientation())) {
+            if (i + 1 < pages.size() &&
+                !surface.NewSheet(pages[i + 1].Size(), pages[i + 1].Orientation())) {
                 failed = true;
                 break;
             }

@@ -1,5 +1,6 @@
 #include "preview/GmPage.h"
 
+#include <QScopedValueRollback>
 #include <algorithm>
 #include <atomic>
 
@@ -32,6 +33,8 @@ void TGmPage::SetPortrait() {
     m_orientation = gmPortrait;
     m_size = exchanged(m_size);
     MarkForRendering();
+    if (m_onLayout)
+        m_onLayout();
 }
 
 void TGmPage::SetLayout(TGmOrientation orientation, const TGmValueSize& size) {
@@ -40,6 +43,8 @@ void TGmPage::SetLayout(TGmOrientation orientation, const TGmValueSize& size) {
     m_orientation = orientation;
     m_size = size;
     MarkForRendering();
+    if (m_onLayout)
+        m_onLayout();
 }
 
 void TGmPage::AddObject(std::shared_ptr<const TGmBaseObject> object) {
@@ -62,6 +67,7 @@ TGmPageList::TGmPageList() : m_size(PaperValueSize(TGmPaperSize::A4, gmPortrait)
 }
 
 void TGmPageList::SetPageSize(const TGmValueSize& size) {
+    const QScopedValueRollback quiet(m_changingAll, true);
     m_size = size;
     for (auto& page : m_pages)
         page->SetLayout(page->Orientation(),
@@ -71,6 +77,7 @@ void TGmPageList::SetPageSize(const TGmValueSize& size) {
 void TGmPageList::SetOrientation(TGmOrientation orientation) {
     if (orientation == m_orientation)
         return;
+    const QScopedValueRollback quiet(m_changingAll, true);
     m_orientation = orientation;
     m_size = exchanged(m_size);
     for (auto& page : m_pages)
@@ -81,6 +88,10 @@ TGmPage& TGmPageList::Insert(int n) {
     n = std::clamp(n, 1, Count() + 1);
     auto it =
         m_pages.insert(m_pages.begin() + (n - 1), std::make_unique<TGmPage>(m_orientation, m_size));
+    (*it)->SetOnLayoutChange([this] {
+        if (m_onPageLayout && !m_changingAll)
+            m_onPageLayout();
+    });
     Renumber();
     return **it;
 }
@@ -93,6 +104,7 @@ void TGmPageList::Delete(int n) {
 }
 
 void TGmPageList::Reset() {
+    const QScopedValueRollback quiet(m_changingAll, true);
     m_pages.resize(1);
     TGmPage& first = *m_pages.front();
     first.ClearObjects();

@@ -3,6 +3,7 @@
 #include "preview/GmObjects.h"
 #include "preview/GmTypes.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -33,6 +34,9 @@ public:
     void ReplaceObject(int index, std::shared_ptr<const TGmBaseObject> object);
     void ClearObjects();
 
+    // Called when the page's orientation or size changes.
+    void SetOnLayoutChange(std::function<void()> handler) { m_onLayout = std::move(handler); }
+
     bool NeedsRendering() const { return m_needsRendering; }
     void MarkForRendering() { m_needsRendering = true; }
     void RenderingDone() { m_needsRendering = false; }
@@ -45,6 +49,7 @@ private:
     TGmObjectList m_objects;
     bool m_needsRendering = true;
     quint64 m_id;
+    std::function<void()> m_onLayout;
 };
 
 // The pages in order, numbered from 1, with the document's page size and orientation. Every
@@ -75,10 +80,15 @@ public:
     void Reset();
 
     void MarkAllForRendering();
+    // Called when one page's orientation or size changes on its own, not when the document's
+    // changes reach every page.
+    void SetOnPageLayout(std::function<void()> handler) { m_onPageLayout = std::move(handler); }
 
 private:
     void Renumber();
     std::vector<std::unique_ptr<TGmPage>> m_pages;
     TGmValueSize m_size;
     TGmOrientation m_orientation = gmPortrait;
+    std::function<void()> m_onPageLayout;
+    bool m_changingAll = false;
 };

@@ -33,15 +33,16 @@ public:
 class TGmPrintSurface {
 public:
     virtual ~TGmPrintSurface() = default;
-    // Starts a document with this name on sheets of this size, the first in this orientation.
-    // False when the printer refuses; Error() then says why.
+    // Starts a document with this name, its first sheet for a page of this size (height and
+    // width in the page's orientation) and orientation. False when the printer refuses;
+    // Error() then says why.
     virtual bool BeginDocument(const QString& title, const TGmValueSize& size,
                                TGmOrientation orientation) = 0;
     // The geometry of the sheet being drawn.
     virtual TGmPrinterGeometry Geometry() const = 0;
     virtual QPainter& Painter() = 0;
-    // Ends the sheet and starts the next in this orientation.
-    virtual bool NewSheet(TGmOrientation orientation) = 0;
+    // Ends the sheet and starts the next for a page of this size and orientation.
+    virtual bool NewSheet(const TGmValueSize& size, TGmOrientation orientation) = 0;
     // Hands the document to the printer.
     virtual bool EndDocument() = 0;
     // Throws the document away.

@@ -67,7 +67,7 @@ public:
         return facts.geometryFor(sheets.back().orientation);
     }
     QPainter& Painter() override { return *m_painter; }
-    bool NewSheet(TGmOrientation o) override {
+    bool NewSheet(const TGmValueSize&, TGmOrientation o) override {
         if (failNewSheetAt == int(sheets.size()) + 1)
             return false;
         m_painter->end();

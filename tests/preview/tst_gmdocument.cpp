@@ -209,7 +209,9 @@ private slots:
         QCOMPARE(page.Orientation(), gmLandscape);
         QCOMPARE(page.Size().Width.Count(), 27940);
         page.RenderingDone();
+        QSignalSpy views(&doc, &TGmDocument::ViewChanged);
         page.SetPortrait();
+        QCOMPARE(views.count(), 1); // the view takes the page's new shape
         QCOMPARE(page.Orientation(), gmPortrait);
         QCOMPARE(page.Size().Width.Count(), 21590);
         QCOMPARE(page.Size().Height.Count(), 27940);
