@@ -13,6 +13,8 @@ packages=(
   fonts-liberation2 fonts-dejavu-core
   # tests: an X server for the tests that need one
   xvfb xauth x11-utils
+  # tests: a printer queue that writes PDF files, and the readers that check them
+  cups printer-driver-cups-pdf poppler-utils qpdf
 )
 
 missing=()
