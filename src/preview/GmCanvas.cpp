@@ -95,26 +95,26 @@ void TGmCanvas::LineTo(double x, double y, TGmUnit unit) {
     m_pos = to;
 }
 
-void TGmCanvas::Line(double x1, double y1, double x2, double y2, TGmUnit unit) {
-    auto object = std::make_shared<TGmLineObject>();
+void TGmCanvas::place(TGmBaseObject& object, double x1, double y1, double x2, double y2,
+                      TGmUnit unit) const {
     const QPoint a = toPage(pointOf(x1, y1, unit));
     const QPoint b = toPage(pointOf(x2, y2, unit));
-    object->Left = a.x();
-    object->Top = a.y();
-    object->Right = b.x();
-    object->Bottom = b.y();
+    object.Left = a.x();
+    object.Top = a.y();
+    object.Right = b.x();
+    object.Bottom = b.y();
+}
+
+void TGmCanvas::Line(double x1, double y1, double x2, double y2, TGmUnit unit) {
+    auto object = std::make_shared<TGmLineObject>();
+    place(*object, x1, y1, x2, y2, unit);
     object->Pen = m_pen.Snapshot();
     record(std::move(object));
 }
 
 void TGmCanvas::Rectangle(double x1, double y1, double x2, double y2, TGmUnit unit) {
     auto object = std::make_shared<TGmRectangleShape>();
-    const QPoint a = toPage(pointOf(x1, y1, unit));
-    const QPoint b = toPage(pointOf(x2, y2, unit));
-    object->Left = a.x();
-    object->Top = a.y();
-    object->Right = b.x();
-    object->Bottom = b.y();
+    place(*object, x1, y1, x2, y2, unit);
     object->Pen = m_pen.Snapshot();
     object->Brush = m_brush.Snapshot();
     record(std::move(object));

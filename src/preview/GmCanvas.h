@@ -117,6 +117,9 @@ public:
 private:
     QSizeF measure(const QString& text) const;
     QPoint toPage(QPoint p) const;
+    // The object's corners (x1, y1) and (x2, y2), given in unit, on the page.
+    void place(TGmBaseObject& object, double x1, double y1, double x2, double y2,
+               TGmUnit unit) const;
     void record(std::shared_ptr<TGmBaseObject> object);
 
     TGmFont m_font;

@@ -155,6 +155,43 @@ private slots:
         doc.SetPrinterFacts(nullptr);
     }
 
+    void originAtThePrinterMarginCorner() {
+        Shown shown;
+        TGmDocument& doc = shown.preview.Document();
+        FakePrinterFacts facts;
+        facts.printableDots = QRect(25, 50, 800, 1000);
+        doc.SetPrinterFacts(&facts);
+        doc.SetCoordsRelativeTo(TGmCoordsRelativeTo::fromPrinterMargins);
+        TGmPenSnapshot blue;
+        blue.Color = Qt::blue;
+        doc.Margins().SetPrinterMarginPen(blue);
+        doc.Margins().SetShowPrinterMargins(true);
+        doc.Canvas().Brush().SetColor(Qt::black);
+        doc.Canvas().Rectangle(0, 0, 1440, 1440, TGmUnit::Twip);
+        const QImage image = shown.image();
+        // The printer-margin outline's corner is at (4 + 12 - 1, 4 + 24 - 1); the square starts
+        // at 12.24 and 24.48 pixels into the paper, just inside it.
+        QCOMPARE(at(image, {15, 100}), QColor(Qt::blue));
+        QCOMPARE(at(image, {100, 27}), QColor(Qt::blue));
+        QCOMPARE(at(image, {17, 30}), QColor(Qt::black));
+        QCOMPARE(at(image, {64, 77}), QColor(Qt::black));
+        QCOMPARE(at(image, {14, 30}), QColor(Qt::white));
+        QCOMPARE(at(image, {17, 26}), QColor(Qt::white));
+        doc.SetPrinterFacts(nullptr);
+    }
+
+    void pageNumbersShowInTheView() {
+        Shown withToken;
+        Shown withNumber;
+        for (Shown* shown : {&withToken, &withNumber}) {
+            TGmDocument& doc = shown->preview.Document();
+            doc.NewPage();
+            doc.Canvas().Font().SetSize(40);
+            doc.Canvas().TextOut(1, 1, shown == &withToken ? "{PAGE}" : "2", TGmUnit::Inch);
+        }
+        QCOMPARE(withToken.preview.PagePicture(), withNumber.preview.PagePicture());
+    }
+
     void dottedMarginPens() {
         Shown shown;
         TGmDocument& doc = shown.preview.Document();

@@ -84,6 +84,11 @@ QRectF pageMark(int n) {
     return QRectF(n / 2.0, n / 2.0, 1.0, 0.5);
 }
 
+void drawMark(TGmDocument& doc, QRectF inches) {
+    doc.Canvas().Rectangle(inches.left(), inches.top(), inches.right(), inches.bottom(),
+                           TGmUnit::Inch);
+}
+
 QRect at50(QRectF inches) {
     return QRect(qRound(inches.left() * 50), qRound(inches.top() * 50), qRound(inches.width() * 50),
                  qRound(inches.height() * 50));
@@ -130,17 +135,11 @@ private slots:
         for (int n = 1; n <= pages; ++n) {
             if (n > 1)
                 doc.NewPage();
-            const QRectF mark = pageMark(n);
-            doc.Canvas().Rectangle(mark.left(), mark.top(), mark.right(), mark.bottom(),
-                                   TGmUnit::Inch);
+            drawMark(doc, pageMark(n));
         }
         doc.SetPrintCopies(copies);
-        const QString title = uniqueTitle();
-        doc.SetTitle(title);
-        QCOMPARE(preview.Print(), TGmPrintResult::Printed);
-
         QString pdf;
-        waitForPdf(title, pdf);
+        printToPdf(preview, pdf);
         if (QTest::currentTestFailed())
             return;
         const QList<QSizeF> sizes = pageSizes(pdf);
@@ -166,17 +165,13 @@ private slots:
         doc.SetPaperSize(TGmPaperSize::Letter);
         doc.Canvas().Brush().SetColor(Qt::black);
         const QRectF mark(1, 2, 2, 0.5);
-        doc.Canvas().Rectangle(mark.left(), mark.top(), mark.right(), mark.bottom(), TGmUnit::Inch);
+        drawMark(doc, mark);
         doc.SetOrientation(gmLandscape);
         doc.GetPage(1).SetPortrait();
         doc.NewPage();
-        doc.Canvas().Rectangle(mark.left(), mark.top(), mark.right(), mark.bottom(), TGmUnit::Inch);
-        const QString title = uniqueTitle();
-        doc.SetTitle(title);
-        QCOMPARE(preview.Print(), TGmPrintResult::Printed);
-
+        drawMark(doc, mark);
         QString pdf;
-        waitForPdf(title, pdf);
+        printToPdf(preview, pdf);
         if (QTest::currentTestFailed())
             return;
         QCOMPARE(pageSizes(pdf).size(), 2);
@@ -199,8 +194,12 @@ private:
             .arg(++m_jobs);
     }
 
-    // Waits until the queue has finished every job, then finds the sound PDF the job made.
-    void waitForPdf(const QString& title, QString& pdf) {
+    // Prints the document under a title of its own, waits until the queue has finished every
+    // job, then finds the sound PDF the job made.
+    void printToPdf(TGmPreview& preview, QString& pdf) {
+        const QString title = uniqueTitle();
+        preview.Document().SetTitle(title);
+        QCOMPARE(preview.Print(), TGmPrintResult::Printed);
         // A scheduler that stopped answering ends the wait; the missing file then says so.
         auto idle = [this] {
             const Output jobs = runProgram(QStringLiteral("lpstat"), {"-o", m_queue});
