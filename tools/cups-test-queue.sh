@@ -2,15 +2,21 @@
 # A printer for the tests: a CUPS queue that turns every job into a PDF file in a folder of the
 # test run, so that printing is checked on real paper output without a real printer.
 #
-#   cups-test-queue.sh add FOLDER   start the scheduler when it is not running, add the queue
-#                                   IxenvarTestPDF and make cups-pdf write its files to FOLDER
-#   cups-test-queue.sh remove       delete the queue and give cups-pdf its previous folder back
+#   cups-test-queue.sh add FOLDER   start the scheduler when it is not running, add the queues
+#                                   and make cups-pdf write their files to FOLDER
+#   cups-test-queue.sh remove       delete the queues and give cups-pdf its previous folder back
+#
+# IxenvarTestPDF can mark the whole sheet. IxenvarTestPDFMargins is the same printer with an
+# unprintable border on Letter and A4 paper (a quarter inch at the sides, half an inch at the
+# top and bottom), as real printers have, so that printing can be seen to start at the corner
+# of the printable area.
 #
 # Runs as root (cupsd and lpadmin need it), also where there is no service manager: cupsd
 # puts itself in the background and the script waits until the scheduler answers.
 set -euo pipefail
 
 queue=IxenvarTestPDF
+margin_queue=IxenvarTestPDFMargins
 ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
 conf=/etc/cups/cups-pdf.conf
 saved="$conf.ixenvar-saved"
@@ -55,18 +61,32 @@ add() {
   # cups-pdf reads its configuration for every job, so the new folder holds from the next one.
   $sudo sed -i -E "s|^#?Out .*|Out ${folder}|" "$conf"
   grep -q "^Out ${folder}\$" "$conf"
-  $sudo lpadmin -p "$queue" -E -v cups-pdf:/ -P "$ppd" -o printer-error-policy=abort-job
-  $sudo cupsenable "$queue"
-  $sudo cupsaccept "$queue"
-  wait_for "the queue $queue accepting jobs" \
-    bash -c "lpstat -a '$queue' 2>/dev/null | grep -q 'accepting requests'"
+  add_queue "$queue" "$ppd"
+  # Letter is also known as ANSI A; the printer may be given either name.
+  local bordered
+  bordered=$(mktemp)
+  sed -E -e 's|^\*ImageableArea (Letter\|AnsiA)/([^:]*): ".*"|*ImageableArea \1/\2: "18 36 594 756"|' \
+    -e 's|^\*ImageableArea A4/([^:]*): ".*"|*ImageableArea A4/\1: "18 36 577 806"|' "$ppd" >"$bordered"
+  add_queue "$margin_queue" "$bordered"
+  rm -f "$bordered"
+}
+
+add_queue() {
+  local name=$1 driver=$2
+  $sudo lpadmin -p "$name" -E -v cups-pdf:/ -P "$driver" -o printer-error-policy=abort-job
+  $sudo cupsenable "$name"
+  $sudo cupsaccept "$name"
+  wait_for "the queue $name accepting jobs" \
+    bash -c "lpstat -a '$name' 2>/dev/null | grep -q 'accepting requests'"
 }
 
 remove() {
-  if scheduler_running && lpstat -p "$queue" >/dev/null 2>&1; then
-    $sudo cancel -a "$queue" 2>/dev/null || true
-    $sudo lpadmin -x "$queue"
-  fi
+  for name in "$queue" "$margin_queue"; do
+    if scheduler_running && lpstat -p "$name" >/dev/null 2>&1; then
+      $sudo cancel -a "$name" 2>/dev/null || true
+      $sudo lpadmin -x "$name"
+    fi
+  done
   if [ -e "$saved" ]; then
     $sudo mv -f "$saved" "$conf"
   fi

@@ -11,9 +11,10 @@
 
 Q_DECLARE_METATYPE(TGmPaperSize)
 
-// Printing through the engine to a real CUPS queue that writes PDF files (cups-pdf), set up by
-// tools/cups-test-queue.sh: IXV_TEST_PRINT_QUEUE names the queue and IXV_TEST_PRINT_DIR the
-// folder its files go to. Without them (run outside the test script) the tests are skipped;
+// Printing through the engine to real CUPS queues that write PDF files (cups-pdf), set up by
+// tools/cups-test-queue.sh: IXV_TEST_PRINT_QUEUE names a queue that marks the whole sheet,
+// IXV_TEST_PRINT_MARGIN_QUEUE one with an unprintable border, and IXV_TEST_PRINT_DIR the folder
+// their files go to. Without them (run outside the test script) the tests are skipped;
 // with them, a queue that cannot be used fails the tests.
 
 namespace {
@@ -59,10 +60,11 @@ QImage pageImage(const QString& pdf, int n, const QString& folder) {
 }
 
 bool isBlack(const QImage& image, int x, int y) {
-    return qGray(image.pixel(x, y)) < 64;
+    return image.valid(x, y) && qGray(image.pixel(x, y)) < 64;
 }
+// Beyond the paper's edge counts as white.
 bool isWhite(const QImage& image, int x, int y) {
-    return qGray(image.pixel(x, y)) > 192;
+    return !image.valid(x, y) || qGray(image.pixel(x, y)) > 192;
 }
 
 // A black rectangle at 50 dpi: its inside (3 pixels in from each edge) black, its surroundings
@@ -101,13 +103,16 @@ class Tst_gmprinter : public QObject {
 private slots:
     void initTestCase() {
         m_queue = qEnvironmentVariable("IXV_TEST_PRINT_QUEUE");
+        m_marginQueue = qEnvironmentVariable("IXV_TEST_PRINT_MARGIN_QUEUE");
         m_folder = qEnvironmentVariable("IXV_TEST_PRINT_DIR");
         if (m_queue.isEmpty())
             QSKIP("No test print queue: run through tools/test.sh, which sets one up.");
         QVERIFY2(!m_folder.isEmpty() && QDir(m_folder).exists(),
-                 "IXV_TEST_PRINT_DIR does not name the queue's output folder.");
-        QVERIFY2(!QPrinterInfo::printerInfo(m_queue).isNull(),
-                 qPrintable(QStringLiteral("The print queue %1 is not installed.").arg(m_queue)));
+                 "IXV_TEST_PRINT_DIR does not name the queues' output folder.");
+        for (const QString& queue : {m_queue, m_marginQueue})
+            QVERIFY2(
+                !QPrinterInfo::printerInfo(queue).isNull(),
+                qPrintable(QStringLiteral("The print queue \"%1\" is not installed.").arg(queue)));
         QVERIFY(m_work.isValid());
     }
 
@@ -158,6 +163,41 @@ private slots:
         }
     }
 
+    void originAtThePrintableCorner_data() {
+        QTest::addColumn<bool>("bordered");
+        QTest::addColumn<TGmPaperSize>("paper");
+        QTest::addColumn<QPointF>("corner"); // inches from the paper's corner
+        QTest::newRow("a printer that marks the whole sheet")
+            << false << TGmPaperSize::Letter << QPointF(0, 0);
+        QTest::newRow("a printer with a border, Letter")
+            << true << TGmPaperSize::Letter << QPointF(0.25, 0.5);
+        QTest::newRow("a printer with a border, A4")
+            << true << TGmPaperSize::A4 << QPointF(0.25, 0.5);
+    }
+    void originAtThePrintableCorner() {
+        QFETCH(bool, bordered);
+        QFETCH(TGmPaperSize, paper);
+        QFETCH(QPointF, corner);
+        TGmPreview preview;
+        QVERIFY(preview.SelectPrinter(bordered ? m_marginQueue : m_queue));
+        TGmDocument& doc = preview.Document();
+        doc.SetPaperSize(paper);
+        doc.SetCoordsRelativeTo(TGmCoordsRelativeTo::fromPrinterMargins);
+        const TGmValueRect margins = doc.Margins().PrinterMargins();
+        QCOMPARE(margins.Left.AsInches(), corner.x());
+        QCOMPARE(margins.Top.AsInches(), corner.y());
+        QCOMPARE(margins.Right.AsInches(), corner.x());
+        QCOMPARE(margins.Bottom.AsInches(), corner.y());
+        doc.Canvas().Brush().SetColor(Qt::black);
+        doc.Canvas().Rectangle(0, 0, 1440, 720, TGmUnit::Twip);
+        QString pdf;
+        printToPdf(preview, pdf);
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(
+            rectangleAt(pageImage(pdf, 1, m_work.path()), at50(QRectF(corner, QSizeF(1, 0.5)))));
+    }
+
     void landscapePageOnPaper() {
         TGmPreview preview;
         QVERIFY(preview.SelectPrinter(m_queue));
@@ -201,8 +241,9 @@ private:
         preview.Document().SetTitle(title);
         QCOMPARE(preview.Print(), TGmPrintResult::Printed);
         // A scheduler that stopped answering ends the wait; the missing file then says so.
-        auto idle = [this] {
-            const Output jobs = runProgram(QStringLiteral("lpstat"), {"-o", m_queue});
+        const QString queue = preview.Printer().PrinterName();
+        auto idle = [&queue] {
+            const Output jobs = runProgram(QStringLiteral("lpstat"), {"-o", queue});
             return !jobs.ok || jobs.text.trimmed().isEmpty();
         };
         IXV_TRY_VERIFY(idle());
@@ -218,6 +259,7 @@ private:
     }
 
     QString m_queue;
+    QString m_marginQueue;
     QString m_folder;
     QTemporaryDir m_work;
     int m_jobs = 0;
