@@ -32,6 +32,17 @@ QColor at(const QImage& image, QPoint p) {
     return QColor(image.pixel(p));
 }
 
+// The most memory this process has held, in kilobytes.
+qint64 peakResidentKb() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').front().toLongLong();
+    return -1;
+}
+
 } // namespace
 
 class Tst_gmpreview : public QObject {
@@ -273,6 +284,35 @@ private slots:
         };
         QVERIFY(darkest(4 + 150, 4 + 147) < 128);
         QVERIFY(darkest(4 + 150, 4 + 196) < 128);
+    }
+
+    void tenPagesShownKeepToLittleMemory() {
+        Shown shown;
+        TGmDocument& doc = shown.preview.Document();
+        doc.SetMaxZoom(100);
+        doc.SetZoom(100);
+        TGmCanvas& c = doc.Canvas();
+        c.SetUnit(TGmUnit::Twip);
+        for (int page = 1; page <= 10; ++page) {
+            if (page > 1)
+                doc.NewPage();
+            for (int line = 0; line < 45; ++line)
+                c.TextOut(720, 720 + line * 300,
+                          QStringLiteral("%1. A clue of some eighty "
+                                         "characters, as long as they come")
+                              .arg(line));
+            for (int square = 0; square < 400; ++square)
+                c.Rectangle(720 + square % 20 * 500, 720 + square / 20 * 500,
+                            1221 + square % 20 * 500, 1221 + square / 20 * 500);
+        }
+        doc.FirstPage();
+        for (int page = 1; page <= 10; ++page, doc.NextPage()) {
+            QCOMPARE(doc.CurrentPage(), page);
+            QVERIFY(!shown.image().isNull());
+        }
+        // A 600-dpi picture of one Letter page alone would take 134 MB.
+        const qint64 peak = peakResidentKb();
+        QVERIFY2(peak > 0 && peak < 150 * 1024, qPrintable(QString::number(peak)));
     }
 
     void noPrinter() {
