@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QPainter>
+#include <QScopedValueRollback>
 
 TGmDocument::TGmDocument(QObject* parent) : QObject(parent) {
     m_canvas.SetTarget(&m_pages.Page(1));
@@ -221,11 +222,9 @@ TGmPrintResult TGmDocument::PrintRange(int a, int b, TGmPrintSurface& surface) {
         m_printError = tr("There is no page to print.");
         return TGmPrintResult::Failed;
     }
-    m_printing = true;
+    const QScopedValueRollback running(m_printing, true);
     m_abort = false;
-    const TGmPrintResult result = runJob(a, b, surface);
-    m_printing = false;
-    return result;
+    return runJob(a, b, surface);
 }
 
 TGmPrintResult TGmDocument::runJob(int a, int b, TGmPrintSurface& surface) {
