@@ -163,23 +163,6 @@ private slots:
         QCOMPARE(doc.PageWidth().Count(), height);
     }
 
-    void paperInTwips_data() {
-        QTest::addColumn<TGmPaperSize>("paper");
-        QTest::addColumn<qint32>("width");
-        QTest::addColumn<qint32>("height");
-        QTest::newRow("Letter") << TGmPaperSize::Letter << 12240 << 15840;
-        QTest::newRow("A4") << TGmPaperSize::A4 << 11906 << 16838;
-    }
-    void paperInTwips() {
-        QFETCH(TGmPaperSize, paper);
-        QFETCH(qint32, width);
-        QFETCH(qint32, height);
-        TGmDocument doc;
-        doc.SetPaperSize(paper);
-        QCOMPARE(doc.PageWidth().AsTwips(), width);
-        QCOMPARE(doc.PageHeight().AsTwips(), height);
-    }
-
     void paperSizeResizesEveryPage() {
         TGmDocument doc;
         QCOMPARE(doc.PaperSize(), TGmPaperSize::A4);

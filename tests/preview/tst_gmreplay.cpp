@@ -116,15 +116,6 @@ private slots:
         QCOMPARE(drawn, dots);
     }
 
-    void clearPenDrawsNothing() {
-        TGmPenSnapshot pen;
-        pen.Style = TGmPenStyle::Clear;
-        pen.Width = 8;
-        TGmPage page = squarePage();
-        page.AddObject(line(0, kInch, 3 * kInch, kInch, pen));
-        QCOMPARE(thicknessAt(render(page, 600), 600), 0);
-    }
-
     void squareCaps() {
         TGmPenSnapshot pen;
         pen.Width = 8; // 17 dots at 600 dpi
@@ -253,11 +244,20 @@ private slots:
         QVERIFY(render(literal2, 150) != render(literalToken, 150));
     }
 
-    void invisibleObjectsAreNotDrawn() {
+    void nothingDrawn_data() {
+        QTest::addColumn<bool>("visible");
+        QTest::addColumn<TGmPenStyle>("style");
+        QTest::newRow("a clear pen") << true << TGmPenStyle::Clear;
+        QTest::newRow("an invisible object") << false << TGmPenStyle::Solid;
+    }
+    void nothingDrawn() {
+        QFETCH(bool, visible);
+        QFETCH(TGmPenStyle, style);
         TGmPenSnapshot pen;
         pen.Width = 8;
+        pen.Style = style;
         auto l = line(0, kInch, 3 * kInch, kInch, pen);
-        l->Visible = false;
+        l->Visible = visible;
         TGmPage page = squarePage();
         page.AddObject(l);
         QCOMPARE(thicknessAt(render(page, 150), 150), 0);
@@ -313,23 +313,6 @@ private slots:
                 if (image.pixel(x, y) != qRgb(255, 255, 255))
                     rightmost = std::max(rightmost, x);
         QVERIFY2(rightmost > 395 && rightmost <= 412, qPrintable(QString::number(rightmost)));
-    }
-
-    void offsetMovesEverything() {
-        TGmPenSnapshot pen;
-        pen.Width = 8;
-        TGmPage page = squarePage();
-        page.AddObject(line(kInch, kInch, 2 * kInch, kInch, pen));
-        QImage image(450, 450, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        TGmReplayTarget target;
-        target.DpiX = target.DpiY = 150;
-        target.OffsetDots = QPoint(30, 50);
-        ReplayPage(painter, page, {}, target);
-        painter.end();
-        QCOMPARE(at(image, 200, 100), QColor(Qt::black));
-        QCOMPARE(at(image, 200, 150), QColor(Qt::white));
     }
 };
 

@@ -258,16 +258,6 @@ private slots:
         QCOMPARE(shown.preview.PaperImage().size(), QSize(547, 424));
     }
 
-    void zoomResizesTheImage() {
-        Shown shown;
-        shown.preview.Document().SetZoom(100);
-        QCOMPARE(shown.preview.PaperImage().size(), QSize(816 + 8, 1056 + 8));
-        shown.preview.Document().Canvas().Brush().SetColor(Qt::black);
-        shown.preview.Document().Canvas().Rectangle(1, 1, 2, 2, TGmUnit::Inch);
-        QCOMPARE(at(shown.image(), {4 + 144, 4 + 144}), QColor(Qt::black));
-        QCOMPARE(at(shown.image(), {4 + 94, 4 + 144}), QColor(Qt::white));
-    }
-
     void thinLinesStayVisible() {
         Shown shown;
         TGmCanvas& c = shown.preview.Document().Canvas();
