@@ -15,6 +15,8 @@ packages=(
   xvfb xauth x11-utils
   # tests: PDF readers, fonts that are not TrueType, and locale sources for a German locale
   qpdf poppler-utils fonts-urw-base35 locales
+  # tests: a printer queue that writes PDF files
+  cups printer-driver-cups-pdf
 )
 
 missing=()

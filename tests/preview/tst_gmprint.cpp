@@ -1,0 +1,245 @@
+#include "FakePrinter.h"
+#include "preview/GmDocument.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+// A document of as many pages as orientations has letters (P portrait, L landscape); page n
+// holds a black half-inch square n inches from the paper's left edge and an inch from its top.
+void makePages(TGmDocument& doc, const QString& orientations) {
+    doc.SetPaperSize(TGmPaperSize::Letter);
+    doc.SetOrientation(gmLandscape);
+    doc.Canvas().Brush().SetColor(Qt::black);
+    for (int n = 1; n <= orientations.size(); ++n) {
+        TGmPage& page = n == 1 ? doc.GetPage(1) : doc.NewPage();
+        if (orientations[n - 1] == QLatin1Char('P'))
+            page.SetPortrait();
+        doc.Canvas().Rectangle(n, 1, n + 0.5, 1.5, TGmUnit::Inch);
+    }
+}
+
+// The page whose square a sheet shows, 0 when none or more than one.
+int pageOnSheet(const FakePrintSurface& surface, int sheet, int pages) {
+    const FakePrintSurface::Sheet& s = surface.sheets.at(sheet);
+    const QPoint offset = surface.facts.geometryFor(s.orientation).PrintableDots.topLeft();
+    int found = 0;
+    for (int n = 1; n <= pages; ++n) {
+        const QPoint at = QPoint(n * 100 + 25, 125) - offset;
+        if (s.image.pixel(at) == qRgb(0, 0, 0)) {
+            if (found)
+                return 0;
+            found = n;
+        }
+    }
+    return found;
+}
+
+QList<int> pagesOnSheets(const FakePrintSurface& surface, int pages) {
+    QList<int> order;
+    for (int i = 0; i < int(surface.sheets.size()); ++i)
+        order << pageOnSheet(surface, i, pages);
+    return order;
+}
+
+QString orientationsOfSheets(const FakePrintSurface& surface) {
+    QString result;
+    for (const auto& s : surface.sheets)
+        result += s.orientation == gmPortrait ? QLatin1Char('P') : QLatin1Char('L');
+    return result;
+}
+
+// Every event of a job in the order it came.
+struct EventLog : QObject {
+    QStringList events;
+    explicit EventLog(TGmDocument& doc) {
+        connect(&doc, &TGmDocument::BeforePrint, this, [this] { events << "before"; });
+        connect(&doc, &TGmDocument::BeforePrintPage, this, [this](int page, QPainter* p) {
+            events << QStringLiteral("before page %1%2").arg(page).arg(p ? "" : " unpainted");
+        });
+        connect(&doc, &TGmDocument::AfterPrintPage, this,
+                [this](int page) { events << QStringLiteral("after page %1").arg(page); });
+        connect(&doc, &TGmDocument::OnPrintProgress, this,
+                [this](int percent) { events << QStringLiteral("%1%").arg(percent); });
+        connect(&doc, &TGmDocument::AfterPrint, this, [this] { events << "after"; });
+        connect(&doc, &TGmDocument::OnAbortPrint, this, [this] { events << "aborted"; });
+    }
+};
+
+} // namespace
+
+class Tst_gmprint : public QObject {
+    Q_OBJECT
+private slots:
+    void copyOrder_data() {
+        QTest::addColumn<int>("copies");
+        QTest::addColumn<QString>("pages");
+        QTest::addColumn<QList<int>>("sheets");
+        QTest::addColumn<QString>("orientations");
+        QTest::newRow("two copies of three pages, one after the other")
+            << 2 << "PPP" << QList<int>{1, 2, 3, 1, 2, 3} << "PPPPPP";
+        QTest::newRow("a landscape page gets a landscape sheet")
+            << 1 << "PLP" << QList<int>{1, 2, 3} << "PLP";
+        QTest::newRow("every copy starts in the first page's orientation")
+            << 2 << "LPP" << QList<int>{1, 2, 3, 1, 2, 3} << "LPPLPP";
+        QTest::newRow("no copies print once") << 0 << "PP" << QList<int>{1, 2} << "PP";
+    }
+    void copyOrder() {
+        QFETCH(int, copies);
+        QFETCH(QString, pages);
+        QFETCH(QList<int>, sheets);
+        QFETCH(QString, orientations);
+        TGmDocument doc;
+        makePages(doc, pages);
+        doc.SetPrintCopies(copies);
+        FakePrintSurface surface;
+        QCOMPARE(doc.Print(surface), TGmPrintResult::Printed);
+        QCOMPARE(pagesOnSheets(surface, int(pages.size())), sheets);
+        QCOMPARE(orientationsOfSheets(surface), orientations);
+        QCOMPARE(surface.beginCount, 1);
+        QCOMPARE(surface.endCount, 1);
+        QVERIFY(!doc.Printing());
+    }
+
+    void printRange() {
+        TGmDocument doc;
+        makePages(doc, QStringLiteral("PPPP"));
+        FakePrintSurface surface;
+        QCOMPARE(doc.PrintRange(2, 3, surface), TGmPrintResult::Printed);
+        QCOMPARE(pagesOnSheets(surface, 4), (QList<int>{2, 3}));
+        FakePrintSurface none;
+        QCOMPARE(doc.PrintRange(5, 9, none), TGmPrintResult::Failed);
+        QCOMPARE(none.beginCount, 0);
+    }
+
+    void eventsInOrder() {
+        TGmDocument doc;
+        makePages(doc, QStringLiteral("PP"));
+        doc.SetTitle(QStringLiteral("Acrostic 12"));
+        EventLog log(doc);
+        FakePrintSurface surface;
+        QCOMPARE(doc.Print(surface), TGmPrintResult::Printed);
+        QCOMPARE(log.events, (QStringList{"before", "before page 1", "after page 1", "50%",
+                                          "before page 2", "after page 2", "100%", "after"}));
+        QCOMPARE(surface.title, QStringLiteral("Acrostic 12"));
+    }
+
+    void abortFromAnEvent() {
+        TGmDocument doc;
+        makePages(doc, QStringLiteral("PPP"));
+        doc.SetPrintCopies(2);
+        EventLog log(doc);
+        connect(&doc, &TGmDocument::BeforePrintPage, &log, [&doc](int page) {
+            if (page == 2)
+                doc.AbortPrint();
+        });
+        FakePrintSurface surface;
+        QCOMPARE(doc.Print(surface), TGmPrintResult::Aborted);
+        QCOMPARE(log.events, (QStringList{"before", "before page 1", "after page 1", "16%",
+                                          "before page 2", "after page 2", "aborted"}));
+        QCOMPARE(surface.abortCount, 1);
+        QCOMPARE(surface.endCount, 0);
+    }
+
+    void abortWhileOtherEventsRun() {
+        TGmDocument doc;
+        makePages(doc, QStringLiteral("PPP"));
+        // Waits among the window's events until the job lets them run after page 1.
+        QMetaObject::invokeMethod(
+            &doc, [&doc] { doc.AbortPrint(); }, Qt::QueuedConnection);
+        QSignalSpy aborted(&doc, &TGmDocument::OnAbortPrint);
+        QSignalSpy after(&doc, &TGmDocument::AfterPrint);
+        FakePrintSurface surface;
+        QCOMPARE(doc.Print(surface), TGmPrintResult::Aborted);
+        // The second sheet was started and stays empty; the aborted document is thrown away.
+        QCOMPARE(pagesOnSheets(surface, 3), (QList<int>{1, 0}));
+        QCOMPARE(surface.abortCount, 1);
+        QCOMPARE(aborted.count(), 1);
+        QCOMPARE(after.count(), 0);
+        // The next job starts afresh.
+        FakePrintSurface again;
+        QCOMPARE(doc.Print(again), TGmPrintResult::Printed);
+        QCOMPARE(pagesOnSheets(again, 3), (QList<int>{1, 2, 3}));
+    }
+
+    void secondJobIsRefused() {
+        TGmDocument doc;
+        makePages(doc, QStringLiteral("PLP"));
+        FakePrintSurface second;
+        TGmPrintResult secondResult = TGmPrintResult::Printed;
+        connect(&doc, &TGmDocument::BeforePrintPage, &doc, [&](int page) {
+            if (page == 2)
+                secondResult = doc.Print(second);
+        });
+        FakePrintSurface first;
+        QCOMPARE(doc.Print(first), TGmPrintResult::Printed);
+        QCOMPARE(secondResult, TGmPrintResult::AlreadyPrinting);
+        QCOMPARE(second.beginCount, 0);
+        QCOMPARE(orientationsOfSheets(first), QStringLiteral("PLP"));
+    }
+
+    void printerFailures_data() {
+        QTest::addColumn<bool>("refuseBegin");
+        QTest::addColumn<int>("failSheet");
+        QTest::newRow("the printer refuses the document") << true << 0;
+        QTest::newRow("the printer fails to start the second sheet") << false << 2;
+    }
+    void printerFailures() {
+        QFETCH(bool, refuseBegin);
+        QFETCH(int, failSheet);
+        TGmDocument doc;
+        makePages(doc, QStringLiteral("PP"));
+        QSignalSpy after(&doc, &TGmDocument::AfterPrint);
+        QSignalSpy aborted(&doc, &TGmDocument::OnAbortPrint);
+        FakePrintSurface surface;
+        surface.refuseBegin = refuseBegin;
+        surface.failNewSheetAt = failSheet;
+        QCOMPARE(doc.Print(surface), TGmPrintResult::Failed);
+        QCOMPARE(doc.PrintError(), QStringLiteral("The printer is out of order."));
+        QCOMPARE(after.count(), 0); // a failed job is never reported as printed
+        QCOMPARE(aborted.count(), 0);
+        QCOMPARE(surface.endCount, 0);
+        QCOMPARE(surface.abortCount, refuseBegin ? 0 : 1);
+        QVERIFY(!doc.Printing());
+    }
+
+    void pagesPrintAsTheyWereWhenTheJobBegan() {
+        TGmDocument doc;
+        makePages(doc, QStringLiteral("PPP"));
+        connect(&doc, &TGmDocument::AfterPrintPage, &doc, [&doc](int page) {
+            if (page == 1)
+                doc.Clear();
+        });
+        FakePrintSurface surface;
+        QCOMPARE(doc.Print(surface), TGmPrintResult::Printed);
+        QCOMPARE(pagesOnSheets(surface, 3), (QList<int>{1, 2, 3}));
+        QCOMPARE(doc.NumPages(), 1);
+    }
+
+    void drawingLandsAtThePrintableCorner() {
+        TGmDocument doc;
+        FakePrintSurface surface;
+        doc.SetPrinterFacts(&surface.facts);
+        doc.SetCoordsRelativeTo(TGmCoordsRelativeTo::fromPrinterMargins);
+        TGmCanvas& c = doc.Canvas();
+        c.Brush().SetColor(Qt::blue);
+        c.Font().SetSize(36);
+        c.TextOut(0, 0, QStringLiteral("W"), TGmUnit::Twip);
+        c.Brush().SetColor(Qt::black);
+        c.Rectangle(1440, 1440, 2160, 2160, TGmUnit::Twip);
+        QCOMPARE(doc.Print(surface), TGmPrintResult::Printed);
+        const QImage& sheet = surface.sheets.front().image;
+        // The text's solid background starts at the printable area's corner, dot (0, 0).
+        QCOMPARE(QColor(sheet.pixel(0, 0)), QColor(Qt::blue));
+        QCOMPARE(QColor(sheet.pixel(2, 2)), QColor(Qt::blue));
+        // An inch in from that corner, at 100 dpi.
+        QCOMPARE(QColor(sheet.pixel(98, 98)), QColor(Qt::white));
+        QCOMPARE(QColor(sheet.pixel(102, 102)), QColor(Qt::black));
+        QCOMPARE(QColor(sheet.pixel(148, 148)), QColor(Qt::black));
+        QCOMPARE(QColor(sheet.pixel(152, 152)), QColor(Qt::white));
+    }
+};
+
+QTEST_MAIN(Tst_gmprint)
+#include "tst_gmprint.moc"

@@ -1,0 +1,320 @@
+#include "preview/GmPage.h"
+#include "preview/GmReplay.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(TGmPenStyle)
+
+namespace {
+
+constexpr qint32 kInch = 2540;
+
+// A 3-inch square page, small enough to draw at 600 dpi in a test.
+TGmPage squarePage() {
+    TGmValueSize size;
+    size.Height.SetInches(3);
+    size.Width.SetInches(3);
+    return TGmPage(gmPortrait, size);
+}
+
+QImage render(const TGmPage& page, int dpi, bool replaceTokens = false,
+              const TGmPageDecor& decor = {}) {
+    const int side = page.Size().Width.AsDots(dpi);
+    QImage image(side, side, QImage::Format_RGB32);
+    image.setDotsPerMeterX(qRound(dpi / 0.0254));
+    image.setDotsPerMeterY(qRound(dpi / 0.0254));
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    TGmReplayTarget target;
+    target.DpiX = target.DpiY = dpi;
+    target.ReplaceTokens = replaceTokens;
+    target.Now = QDateTime(QDate(2024, 3, 5), QTime(9, 7));
+    ReplayPage(painter, page, decor, target);
+    return image;
+}
+
+std::shared_ptr<TGmLineObject> line(qint32 x1, qint32 y1, qint32 x2, qint32 y2,
+                                    TGmPenSnapshot pen) {
+    auto l = std::make_shared<TGmLineObject>();
+    l->Left = x1;
+    l->Top = y1;
+    l->Right = x2;
+    l->Bottom = y2;
+    l->Pen = pen;
+    return l;
+}
+
+std::shared_ptr<TGmTextObject> text(qint32 x, qint32 y, const QString& s, int size,
+                                    TGmBrushSnapshot brush = {QColor(Qt::white),
+                                                              TGmBrushStyle::Clear}) {
+    auto t = std::make_shared<TGmTextObject>();
+    t->Left = x;
+    t->Top = y;
+    t->Text = s;
+    t->Font.Size = size;
+    t->Brush = brush;
+    return t;
+}
+
+// The longest run of non-white dots down column x.
+int thicknessAt(const QImage& image, int x) {
+    int best = 0;
+    int run = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        run = image.pixel(x, y) != qRgb(255, 255, 255) ? run + 1 : 0;
+        best = std::max(best, run);
+    }
+    return best;
+}
+
+QColor at(const QImage& image, int x, int y) {
+    return QColor(image.pixel(x, y));
+}
+
+} // namespace
+
+class Tst_gmreplay : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
+    void penWidths_data() {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<TGmPenStyle>("style");
+        QTest::addColumn<int>("dpi");
+        QTest::addColumn<int>("dots");
+        QTest::newRow("a point at 600 dpi: 8.33 dots, 8") << 4 << TGmPenStyle::Solid << 600 << 8;
+        QTest::newRow("two points at 600 dpi: 16.67 dots, 17")
+            << 8 << TGmPenStyle::Solid << 600 << 17;
+        QTest::newRow("half a point: 4.17 dots, 4") << 2 << TGmPenStyle::Solid << 600 << 4;
+        QTest::newRow("below 2 quarter points: one dot") << 1 << TGmPenStyle::Solid << 600 << 1;
+        QTest::newRow("dashed half point held at 9 dots") << 2 << TGmPenStyle::Dash << 600 << 9;
+        QTest::newRow("dotted three points keep 25 dots") << 12 << TGmPenStyle::Dot << 600 << 25;
+        QTest::newRow("a point at 300 dpi: 4.17 dots, 4") << 4 << TGmPenStyle::Solid << 300 << 4;
+        QTest::newRow("dashed point at 300 dpi held at 5 dots")
+            << 4 << TGmPenStyle::Dash << 300 << 5;
+    }
+    void penWidths() {
+        QFETCH(int, width);
+        QFETCH(TGmPenStyle, style);
+        QFETCH(int, dpi);
+        QFETCH(int, dots);
+        TGmPenSnapshot pen;
+        pen.Width = width;
+        pen.Style = style;
+        const QPen qpen = ReplayPen(pen, dpi);
+        QCOMPARE(qpen.capStyle(), Qt::SquareCap);
+        QCOMPARE(qpen.joinStyle(), Qt::MiterJoin);
+        TGmPage page = squarePage();
+        page.AddObject(line(kInch / 2, kInch, 5 * kInch / 2, kInch, pen));
+        const QImage image = render(page, dpi);
+        int drawn = 0;
+        for (int x = dpi; x < 2 * dpi; x += 7) // across dashes and gaps
+            drawn = std::max(drawn, thicknessAt(image, x));
+        QCOMPARE(drawn, dots);
+    }
+
+    void squareCaps() {
+        TGmPenSnapshot pen;
+        pen.Width = 8; // 17 dots at 600 dpi
+        TGmPage page = squarePage();
+        page.AddObject(line(kInch, kInch, 2 * kInch, kInch, pen));
+        const QImage image = render(page, 600);
+        QCOMPARE(at(image, 1200 + 6, 600), QColor(Qt::black)); // the cap goes on past the end
+        QCOMPARE(at(image, 1200 + 12, 600), QColor(Qt::white));
+        QCOMPARE(at(image, 600 - 6, 600), QColor(Qt::black));
+    }
+
+    void rectangle_data() {
+        QTest::addColumn<int>("dpi");
+        QTest::newRow("600 dpi") << 600;
+        QTest::newRow("150 dpi") << 150;
+    }
+    void rectangle() {
+        QFETCH(int, dpi);
+        auto r = std::make_shared<TGmRectangleShape>();
+        r->Left = kInch;
+        r->Top = kInch;
+        r->Right = 2 * kInch;
+        r->Bottom = 2 * kInch;
+        r->Pen.Width = 8;
+        r->Pen.Color = Qt::red;
+        r->Brush = {QColor(Qt::green), TGmBrushStyle::Solid};
+        TGmPage page = squarePage();
+        page.AddObject(r);
+        const QImage image = render(page, dpi);
+        const int half = (ReplayPen(r->Pen, dpi).width() - 1) / 2 - 1; // inside the outline
+        QCOMPARE(at(image, dpi + dpi / 2, dpi + dpi / 2), QColor(Qt::green));
+        QCOMPARE(at(image, dpi + dpi / 2, dpi), QColor(Qt::red));
+        QCOMPARE(at(image, dpi, dpi + dpi / 2), QColor(Qt::red));
+        QCOMPARE(at(image, 2 * dpi + half, 2 * dpi + half), QColor(Qt::red)); // mitred corner
+        QCOMPARE(at(image, dpi + dpi / 2, dpi - half - 3), QColor(Qt::white));
+        QCOMPARE(at(image, 2 * dpi + half + 3, dpi + dpi / 2), QColor(Qt::white));
+    }
+
+    void clearBrushLeavesTheInsideAlone() {
+        auto under = std::make_shared<TGmRectangleShape>();
+        under->Right = under->Bottom = 3 * kInch;
+        under->Brush = {QColor(Qt::green), TGmBrushStyle::Solid};
+        auto over = std::make_shared<TGmRectangleShape>();
+        over->Left = over->Top = kInch;
+        over->Right = over->Bottom = 2 * kInch;
+        over->Brush.Style = TGmBrushStyle::Clear;
+        TGmPage page = squarePage();
+        page.AddObject(under);
+        page.AddObject(over);
+        const QImage image = render(page, 150);
+        QCOMPARE(at(image, 225, 225), QColor(Qt::green));
+        QCOMPARE(at(image, 225, 150), QColor(Qt::black));
+    }
+
+    void textBackground_data() {
+        QTest::addColumn<int>("alignment");
+        QTest::addColumn<int>("brushStyle");
+        QTest::addColumn<int>("dpi");
+        QTest::newRow("left aligned, solid") << 0 << int(TGmBrushStyle::Solid) << 600;
+        QTest::newRow("right edge at left, solid") << 1 << int(TGmBrushStyle::Solid) << 600;
+        QTest::newRow("centred on left, solid") << 2 << int(TGmBrushStyle::Solid) << 600;
+        QTest::newRow("clear brush, no background") << 0 << int(TGmBrushStyle::Clear) << 600;
+        QTest::newRow("left aligned, solid, 150 dpi") << 0 << int(TGmBrushStyle::Solid) << 150;
+        QTest::newRow("centred, solid, 150 dpi") << 2 << int(TGmBrushStyle::Solid) << 150;
+    }
+    void textBackground() {
+        QFETCH(int, alignment);
+        QFETCH(int, brushStyle);
+        QFETCH(int, dpi);
+        auto t = text(3 * kInch / 2, kInch, QStringLiteral("WWW"), 24,
+                      {QColor(Qt::yellow), TGmBrushStyle(brushStyle)});
+        t->Alignment = alignment;
+        TGmPage page = squarePage();
+        page.AddObject(t);
+        const QImage image = render(page, dpi);
+        // 24-point WWW is about 1.3 inches wide in a 0.37-inch cell; the background covers the
+        // cell, whose top lies clear of the glyphs. Every device draws it as wide as the canvas
+        // measured it at 600 dpi.
+        const int width = qRound(MeasureText("Arial", 24, {}, "WWW", 600).width() * dpi / 600);
+        const int x = 3 * dpi / 2;
+        const int left = x - (alignment == 1 ? width : alignment == 2 ? width / 2 : 0);
+        const QColor background =
+            brushStyle == int(TGmBrushStyle::Solid) ? QColor(Qt::yellow) : QColor(Qt::white);
+        const int top = dpi;
+        QCOMPARE(at(image, left + 2, top + 2), background);
+        QCOMPARE(at(image, left + width - 3, top + 2), background);
+        QCOMPARE(at(image, left - 3, top + 2), QColor(Qt::white));
+        QCOMPARE(at(image, left + width + 3, top + 2), QColor(Qt::white));
+        QCOMPARE(at(image, left + 2, top - 3), QColor(Qt::white));
+    }
+
+    void tokens_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("page of pages") << "{PAGE} of {NUMPAGES}"
+                                       << "2 of 5";
+        QTest::newRow("every occurrence") << "{PAGE}{PAGE}"
+                                          << "22";
+        QTest::newRow("date") << "{DATE}"
+                              << "05-Mar-2024";
+        QTest::newRow("time") << "at {TIME}"
+                              << "at 09:07";
+        QTest::newRow("lower case is no token") << "{page}"
+                                                << "{page}";
+        QTest::newRow("no tokens") << "Acrostic"
+                                   << "Acrostic";
+    }
+    void tokens() {
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        QCOMPARE(ReplaceTokens(text, 2, 5, QDateTime(QDate(2024, 3, 5), QTime(9, 7))), shown);
+    }
+
+    void pageNumberShownInTheViewPrintedAsRecorded() {
+        TGmPageList pages;
+        pages.Append();
+        TGmPage& second = pages.Page(2);
+        second.SetLayout(gmPortrait, squarePage().Size());
+        second.AddObject(text(kInch / 4, kInch / 4, QStringLiteral("{PAGE}"), 30));
+        TGmPage literal2 = squarePage();
+        literal2.AddObject(text(kInch / 4, kInch / 4, QStringLiteral("2"), 30));
+        TGmPage literalToken = squarePage();
+        literalToken.AddObject(text(kInch / 4, kInch / 4, QStringLiteral("{PAGE}"), 30));
+        QCOMPARE(render(second, 150, true), render(literal2, 150));
+        QCOMPARE(render(second, 150, false), render(literalToken, 150));
+        QVERIFY(render(literal2, 150) != render(literalToken, 150));
+    }
+
+    void nothingDrawn_data() {
+        QTest::addColumn<bool>("visible");
+        QTest::addColumn<TGmPenStyle>("style");
+        QTest::newRow("a clear pen") << true << TGmPenStyle::Clear;
+        QTest::newRow("an invisible object") << false << TGmPenStyle::Solid;
+    }
+    void nothingDrawn() {
+        QFETCH(bool, visible);
+        QFETCH(TGmPenStyle, style);
+        TGmPenSnapshot pen;
+        pen.Width = 8;
+        pen.Style = style;
+        auto l = line(0, kInch, 3 * kInch, kInch, pen);
+        l->Visible = visible;
+        TGmPage page = squarePage();
+        page.AddObject(l);
+        QCOMPARE(thicknessAt(render(page, 150), 150), 0);
+    }
+
+    void clipping() {
+        TGmPenSnapshot pen;
+        pen.Width = 8;
+        TGmPage page = squarePage();
+        page.AddObject(line(0, kInch, 3 * kInch, kInch, pen));
+        auto clipped = line(0, 2 * kInch, 3 * kInch, 2 * kInch, pen);
+        clipped->ClipRect = QRect(0, 0, kInch, 3 * kInch);
+        page.AddObject(clipped);
+        TGmPageDecor decor;
+        decor.ClipMargins = true;
+        decor.MarginLeft = decor.MarginRight = kInch / 2;
+        const QImage image = render(page, 150, false, decor);
+        QCOMPARE(at(image, 40, 150), QColor(Qt::white));  // outside the left margin
+        QCOMPARE(at(image, 100, 150), QColor(Qt::black)); // inside the margins
+        QCOMPARE(at(image, 410, 150), QColor(Qt::white)); // outside the right margin
+        QCOMPARE(at(image, 100, 300), QColor(Qt::black)); // inside the object's clip
+        QCOMPARE(at(image, 200, 300), QColor(Qt::white)); // outside it
+    }
+
+    void headerAndFooterShowTheirTokensEverywhere() {
+        TGmPageDecor decor;
+        decor.MarginLeft = decor.MarginRight = decor.MarginTop = decor.MarginBottom = kInch / 4;
+        decor.Header.Visible = true;
+        decor.Header.Captions[TGmHeaderFooter::Right].Caption = QStringLiteral("{PAGE}");
+        decor.Header.Captions[TGmHeaderFooter::Right].Font.Size = 30;
+        decor.Header.LineHeight = 1180;
+        decor.Footer.Visible = true;
+        decor.Footer.LineHeight = 400;
+        decor.Footer.ShowLine = true;
+        TGmPageDecor literal = decor;
+        literal.Header.Captions[TGmHeaderFooter::Right].Caption = QStringLiteral("1");
+        TGmPageList pages;
+        TGmPage& page = pages.Page(1);
+        page.SetLayout(gmPortrait, squarePage().Size());
+        QCOMPARE(render(page, 150, false, decor), render(page, 150, true, literal));
+        const QImage image = render(page, 150, false, decor);
+        // The header's rule 1180 + 50 hundredths under the top margin; the footer's above the
+        // footer line; each from the left margin to the right.
+        const int headerRule = qRound((635 + 1180 + 50) * 150 / 2540.0);
+        const int footerRule = qRound((3 * kInch - 635 - 400 - 50) * 150 / 2540.0);
+        QCOMPARE(at(image, 225, headerRule), QColor(Qt::black));
+        QCOMPARE(at(image, 225, footerRule), QColor(Qt::black));
+        QCOMPARE(at(image, 20, headerRule), QColor(Qt::white));
+        // The right caption ends at the right margin.
+        int rightmost = 0;
+        for (int y = 38; y < headerRule - 2; ++y)
+            for (int x = 300; x < 450; ++x)
+                if (image.pixel(x, y) != qRgb(255, 255, 255))
+                    rightmost = std::max(rightmost, x);
+        QVERIFY2(rightmost > 395 && rightmost <= 412, qPrintable(QString::number(rightmost)));
+    }
+};
+
+QTEST_MAIN(Tst_gmreplay)
+#include "tst_gmreplay.moc"

@@ -1,0 +1,327 @@
+#include "../FakePrinter.h"
+#include "preview/ui/TGmPaperImage.h"
+#include "preview/ui/TGmPreview.h"
+
+#include <QScrollBar>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(TGmPaperSize)
+
+namespace {
+
+const QColor kBackground(0x80, 0x80, 0x80);
+
+// A preview showing Letter pages as the print preview window sets it up.
+struct Shown {
+    TGmPreview preview;
+    explicit Shown(QSize size = {600, 700}, int zoom = 51, int gutter = 4) {
+        preview.setFrameShape(QFrame::NoFrame);
+        preview.SetGutter(gutter);
+        TGmDocument& doc = preview.Document();
+        doc.SetPaperSize(TGmPaperSize::Letter);
+        doc.SetMaxZoom(400);
+        doc.SetZoom(zoom);
+        preview.resize(size);
+        preview.show();
+    }
+    QImage image() { return preview.PaperImage().grab().toImage(); }
+    QImage whole() { return preview.grab().toImage(); }
+};
+
+QColor at(const QImage& image, QPoint p) {
+    return QColor(image.pixel(p));
+}
+
+// The most memory this process has held, in kilobytes.
+qint64 peakResidentKb() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').front().toLongLong();
+    return -1;
+}
+
+} // namespace
+
+class Tst_gmpreview : public QObject {
+    Q_OBJECT
+private slots:
+    void imageSize_data() {
+        QTest::addColumn<TGmPaperSize>("paper");
+        QTest::addColumn<int>("zoom");
+        QTest::addColumn<int>("gutter");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("Letter at 51%, gutter 4: 416.16 x 538.56 pixels")
+            << TGmPaperSize::Letter << 51 << 4 << QSize(416 + 8, 539 + 8);
+        QTest::newRow("A4 at 20%, gutter 30: 158.74 x 224.50")
+            << TGmPaperSize::A4 << 20 << 30 << QSize(159 + 60, 225 + 60);
+        QTest::newRow("Letter at 100%, no gutter")
+            << TGmPaperSize::Letter << 100 << 0 << QSize(816, 1056);
+    }
+    void imageSize() {
+        QFETCH(TGmPaperSize, paper);
+        QFETCH(int, zoom);
+        QFETCH(int, gutter);
+        QFETCH(QSize, size);
+        Shown shown({300, 300}, zoom, gutter);
+        shown.preview.Document().SetPaperSize(paper);
+        QCOMPARE(shown.preview.PaperImage().size(), size);
+        QCOMPARE(shown.preview.PagePicture().size(), size - QSize(2 * gutter, 2 * gutter));
+    }
+
+    void placement_data() {
+        QTest::addColumn<QSize>("view");
+        QTest::addColumn<bool>("scrollsAcross");
+        QTest::addColumn<bool>("scrollsDown");
+        QTest::newRow("fits both ways: centred") << QSize(601, 700) << false << false;
+        QTest::newRow("too tall: scrolls down, centred across") << QSize(700, 300) << false << true;
+        QTest::newRow("too wide and tall: scrolls both ways") << QSize(200, 200) << true << true;
+    }
+    void placement() {
+        QFETCH(QSize, view);
+        QFETCH(bool, scrollsAcross);
+        QFETCH(bool, scrollsDown);
+        Shown shown(view);
+        TGmPreview& p = shown.preview;
+        QVERIFY(QTest::qWaitForWindowExposed(&p));
+        const QSize image = p.PaperImage().size();
+        const QSize viewport = p.viewport()->size();
+        QCOMPARE(p.horizontalScrollBar()->maximum() > 0, scrollsAcross);
+        QCOMPARE(p.verticalScrollBar()->maximum() > 0, scrollsDown);
+        p.horizontalScrollBar()->setValue(30);
+        p.verticalScrollBar()->setValue(40);
+        const int x = scrollsAcross ? -30 : viewport.width() / 2 - image.width() / 2;
+        const int y = scrollsDown ? -40 : viewport.height() / 2 - image.height() / 2;
+        QCOMPARE(p.PaperImage().pos(), QPoint(x, y));
+    }
+
+    void paperShadowAndOutline() {
+        Shown shown;
+        shown.preview.Document().Shadow().SetWidth(3);
+        shown.preview.Document().Shadow().SetColor(Qt::blue);
+        const QImage image = shown.image();
+        // The paper is 416 x 539 at (4, 4); its outline is its own edge pixels.
+        QCOMPARE(at(image, {4, 4}), QColor(Qt::black));
+        QCOMPARE(at(image, {419, 300}), QColor(Qt::black));
+        QCOMPARE(at(image, {200, 542}), QColor(Qt::black));
+        QCOMPARE(at(image, {5, 5}), QColor(Qt::white));
+        QCOMPARE(at(image, {3, 3}), kBackground);
+        // The shadow: 3 pixels right of the paper from 3 below its top, and under it from 3
+        // right of its left edge.
+        QCOMPARE(at(image, {420, 7}), QColor(Qt::blue));
+        QCOMPARE(at(image, {422, 545}), QColor(Qt::blue));
+        QCOMPARE(at(image, {7, 543}), QColor(Qt::blue));
+        QCOMPARE(at(image, {420, 6}), kBackground);
+        QCOMPARE(at(image, {6, 543}), kBackground);
+        QCOMPARE(at(image, {423, 300}), kBackground);
+        shown.preview.Document().Shadow().SetVisible(false);
+        QCOMPARE(at(shown.image(), {420, 7}), kBackground);
+        // Around the image the view shows its own colour.
+        QCOMPARE(at(shown.whole(), {2, 2}), kBackground);
+        shown.preview.SetColor(Qt::darkGreen);
+        QCOMPARE(at(shown.whole(), {2, 2}), QColor(Qt::darkGreen));
+    }
+
+    void marginOutlines_data() {
+        QTest::addColumn<bool>("printer");
+        QTest::newRow("user margins") << false;
+        QTest::newRow("printer margins") << true;
+    }
+    void marginOutlines() {
+        QFETCH(bool, printer);
+        Shown shown;
+        TGmDocument& doc = shown.preview.Document();
+        FakePrinterFacts facts;
+        facts.printableDots = QRect(25, 50, 800, 1000); // 1/4 and 1/2 inch in, 1/2 inch free below
+        doc.SetPrinterFacts(&facts);
+        TGmPenSnapshot red;
+        red.Color = Qt::red;
+        if (printer) {
+            doc.Margins().SetPrinterMarginPen(red);
+            doc.Margins().SetShowPrinterMargins(true);
+        } else {
+            doc.Margins().SetPen(red);
+            doc.Margins().SetVisible(true);
+        }
+        const QImage image = shown.image();
+        // User margins, 20 mm: 75.59 pixels at 96 per inch, 76; 38.76 at 51%, 39.
+        // Printer margins: a quarter inch is 24 pixels, 12.24 at 51%, 12; half an inch 24.48, 24.
+        const int left = printer ? 12 : 39;
+        const int top = printer ? 24 : 39;
+        const int right = printer ? 12 : 39;
+        const int bottom = printer ? 24 : 39;
+        const int l = 4 + left - 1; // one pixel further out on the left and top
+        const int t = 4 + top - 1;
+        const int r = 4 + 416 - right - 1;
+        const int b = 4 + 539 - bottom - 1;
+        QCOMPARE(at(image, {l, 300}), QColor(Qt::red));
+        QCOMPARE(at(image, {r, 300}), QColor(Qt::red));
+        QCOMPARE(at(image, {200, t}), QColor(Qt::red));
+        QCOMPARE(at(image, {200, b}), QColor(Qt::red));
+        for (QPoint inside : {QPoint(l + 1, 300), QPoint(r - 1, 300), QPoint(200, t + 1),
+                              QPoint(200, b - 1), QPoint(l - 1, 300), QPoint(r + 1, 300)})
+            QCOMPARE(at(image, inside), QColor(Qt::white));
+        doc.SetPrinterFacts(nullptr);
+    }
+
+    void originAtThePrinterMarginCorner() {
+        Shown shown;
+        TGmDocument& doc = shown.preview.Document();
+        FakePrinterFacts facts;
+        facts.printableDots = QRect(25, 50, 800, 1000);
+        doc.SetPrinterFacts(&facts);
+        doc.SetCoordsRelativeTo(TGmCoordsRelativeTo::fromPrinterMargins);
+        TGmPenSnapshot blue;
+        blue.Color = Qt::blue;
+        doc.Margins().SetPrinterMarginPen(blue);
+        doc.Margins().SetShowPrinterMargins(true);
+        doc.Canvas().Brush().SetColor(Qt::black);
+        doc.Canvas().Rectangle(0, 0, 1440, 1440, TGmUnit::Twip);
+        const QImage image = shown.image();
+        // The printer-margin outline's corner is at (4 + 12 - 1, 4 + 24 - 1); the square starts
+        // at 12.24 and 24.48 pixels into the paper, just inside it.
+        QCOMPARE(at(image, {15, 100}), QColor(Qt::blue));
+        QCOMPARE(at(image, {100, 27}), QColor(Qt::blue));
+        QCOMPARE(at(image, {17, 30}), QColor(Qt::black));
+        QCOMPARE(at(image, {64, 77}), QColor(Qt::black));
+        QCOMPARE(at(image, {14, 30}), QColor(Qt::white));
+        QCOMPARE(at(image, {17, 26}), QColor(Qt::white));
+        doc.SetPrinterFacts(nullptr);
+    }
+
+    void pageNumbersShowInTheView() {
+        Shown withToken;
+        Shown withNumber;
+        for (Shown* shown : {&withToken, &withNumber}) {
+            TGmDocument& doc = shown->preview.Document();
+            doc.NewPage();
+            doc.Canvas().Font().SetSize(40);
+            doc.Canvas().TextOut(1, 1, shown == &withToken ? "{PAGE}" : "2", TGmUnit::Inch);
+        }
+        QCOMPARE(withToken.preview.PagePicture(), withNumber.preview.PagePicture());
+    }
+
+    void dottedMarginPens() {
+        Shown shown;
+        TGmDocument& doc = shown.preview.Document();
+        doc.Margins().SetVisible(true);
+        const QImage image = shown.image();
+        int silver = 0;
+        int white = 0;
+        for (int y = 100; y < 200; ++y) {
+            const QColor c = at(image, {42, y});
+            silver += c == QColor(0xC0, 0xC0, 0xC0);
+            white += c == QColor(Qt::white);
+        }
+        QVERIFY(silver > 20);
+        QVERIFY(white > 20); // dotted, not solid
+    }
+
+    void showsTheCurrentPage() {
+        Shown shown;
+        TGmDocument& doc = shown.preview.Document();
+        doc.Canvas().Brush().SetColor(Qt::black);
+        doc.Canvas().Rectangle(1, 1, 2, 2, TGmUnit::Inch);
+        // An inch is 48.96 pixels at 51%.
+        QCOMPARE(at(shown.image(), {4 + 73, 4 + 73}), QColor(Qt::black));
+        QCOMPARE(at(shown.image(), {4 + 45, 4 + 73}), QColor(Qt::white));
+        doc.NewPage();
+        QCOMPARE(doc.CurrentPage(), 2);
+        QCOMPARE(at(shown.image(), {4 + 73, 4 + 73}), QColor(Qt::white));
+        doc.Canvas().Rectangle(3, 1, 4, 2, TGmUnit::Inch);
+        QCOMPARE(at(shown.image(), {4 + 171, 4 + 73}), QColor(Qt::black));
+        doc.PrevPage();
+        QCOMPARE(at(shown.image(), {4 + 73, 4 + 73}), QColor(Qt::black));
+        QCOMPARE(at(shown.image(), {4 + 171, 4 + 73}), QColor(Qt::white));
+    }
+
+    void batchHidesPageContents() {
+        Shown shown;
+        TGmDocument& doc = shown.preview.Document();
+        doc.Canvas().Brush().SetColor(Qt::black);
+        doc.BeginBatch();
+        doc.Canvas().Rectangle(1, 1, 2, 2, TGmUnit::Inch);
+        QCOMPARE(at(shown.image(), {4 + 73, 4 + 73}), QColor(Qt::white));
+        doc.EndBatch();
+        QCOMPARE(at(shown.image(), {4 + 73, 4 + 73}), QColor(Qt::black));
+    }
+
+    void pageShapeFollowsTheShownPage() {
+        Shown shown;
+        TGmDocument& doc = shown.preview.Document();
+        doc.SetOrientation(gmLandscape);
+        doc.NewPage().SetPortrait();
+        QCOMPARE(shown.preview.PaperImage().size(), QSize(424, 547));
+        doc.FirstPage();
+        QCOMPARE(shown.preview.PaperImage().size(), QSize(547, 424));
+    }
+
+    void thinLinesStayVisible() {
+        Shown shown;
+        TGmCanvas& c = shown.preview.Document().Canvas();
+        c.Pen().SetWidth(1);
+        c.Line(1, 3, 5, 3, TGmUnit::Inch);
+        c.Pen().SetWidth(4); // 8 dots at 600 dpi, under a pixel at 51%
+        c.Line(1, 4, 5, 4, TGmUnit::Inch);
+        const QImage image = shown.image();
+        auto darkest = [&image](int x, int y) {
+            int d = 255;
+            for (int dy = -1; dy <= 1; ++dy)
+                d = std::min(d, qGray(image.pixel(x, y + dy)));
+            return d;
+        };
+        QVERIFY(darkest(4 + 150, 4 + 147) < 128);
+        QVERIFY(darkest(4 + 150, 4 + 196) < 128);
+    }
+
+    void tenPagesShownKeepToLittleMemory() {
+        Shown shown;
+        TGmDocument& doc = shown.preview.Document();
+        doc.SetMaxZoom(100);
+        doc.SetZoom(100);
+        TGmCanvas& c = doc.Canvas();
+        c.SetUnit(TGmUnit::Twip);
+        for (int page = 1; page <= 10; ++page) {
+            if (page > 1)
+                doc.NewPage();
+            for (int line = 0; line < 45; ++line)
+                c.TextOut(720, 720 + line * 300,
+                          QStringLiteral("%1. A clue of some eighty "
+                                         "characters, as long as they come")
+                              .arg(line));
+            for (int square = 0; square < 400; ++square)
+                c.Rectangle(720 + square % 20 * 500, 720 + square / 20 * 500,
+                            1221 + square % 20 * 500, 1221 + square / 20 * 500);
+        }
+        doc.FirstPage();
+        for (int page = 1; page <= 10; ++page, doc.NextPage()) {
+            QCOMPARE(doc.CurrentPage(), page);
+            QVERIFY(!shown.image().isNull());
+        }
+        // A 600-dpi picture of one Letter page alone would take 134 MB.
+        const qint64 peak = peakResidentKb();
+        QVERIFY2(peak > 0 && peak < 150 * 1024, qPrintable(QString::number(peak)));
+    }
+
+    void noPrinter() {
+        Shown shown;
+        QVERIFY(!shown.preview.SelectPrinter(QStringLiteral("IxenvarNoSuchPrinter")));
+        TGmDocument& doc = shown.preview.Document();
+        doc.SetCoordsRelativeTo(TGmCoordsRelativeTo::fromPrinterMargins);
+        doc.Margins().UsePrinterMargins();
+        QCOMPARE(doc.Margins().Left().Count(), 0);
+        QCOMPARE(doc.Margins().Right().Count(), 0);
+        doc.Canvas().TextOut(0, 0, QStringLiteral("x"), TGmUnit::Twip);
+        QCOMPARE(doc.GetPage(1).Objects().front()->Left, 0);
+        QSignalSpy before(&doc, &TGmDocument::BeforePrint);
+        QCOMPARE(shown.preview.Print(), TGmPrintResult::NoPrinter);
+        QCOMPARE(shown.preview.PrintError(), QStringLiteral("No printer is installed."));
+        QCOMPARE(before.count(), 0);
+        QCOMPARE(shown.preview.PaperImage().size(), QSize(424, 547)); // pages still show
+    }
+};
+
+QTEST_MAIN(Tst_gmpreview)
+#include "tst_gmpreview.moc"
