@@ -1,4 +1,5 @@
 // ixenvar-cli run as a real process: building, showing and the settings commands.
+#include "CliRun.h"
 #include "TestEnv.h"
 #include "puzzle/PuzzleFile.h"
 
@@ -10,24 +11,6 @@ namespace {
 
 constexpr int kNothing = 99;
 const QString kCorrupt = QStringLiteral("Puzzle not in Ixenvar format or is corrupt.\n");
-
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run cli(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(IXV_CLI_PATH), args);
-    Run run;
-    if (!p.waitForFinished(-1) || p.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.exitCode = p.exitCode();
-    run.out = QString::fromUtf8(p.readAllStandardOutput());
-    run.err = QString::fromUtf8(p.readAllStandardError());
-    return run;
-}
 
 QByteArray readBytes(const QString& path) {
     QFile f(path);
@@ -266,12 +249,17 @@ private slots:
         QTest::addColumn<QString>("expected");
         const QString cliPath = QStringLiteral(IXV_CLI_PATH);
         const QString app = QFileInfo(cliPath).path() + QStringLiteral("/ixenvar");
-        QTest::newRow("cli --help") << cliPath << "--help" << "usage:";
-        QTest::newRow("cli -h") << cliPath << "-h" << "ixenvar-cli new OUT.ixv";
-        QTest::newRow("cli --version") << cliPath << "--version" << "ixenvar-cli 7.0";
+        QTest::newRow("cli --help") << cliPath << "--help"
+                                    << "usage:";
+        QTest::newRow("cli -h") << cliPath << "-h"
+                                << "ixenvar-cli new OUT.ixv";
+        QTest::newRow("cli --version") << cliPath << "--version"
+                                       << "ixenvar-cli 7.0";
         if (QFileInfo::exists(app)) { // not built with the core alone
-            QTest::newRow("program --help") << app << "--help" << "usage: ixenvar [PUZZLE.ixv]";
-            QTest::newRow("program --version") << app << "--version" << "ixenvar 7.0";
+            QTest::newRow("program --help") << app << "--help"
+                                            << "usage: ixenvar [PUZZLE.ixv]";
+            QTest::newRow("program --version") << app << "--version"
+                                               << "ixenvar 7.0";
         }
     }
     void helpAndVersionAnswerOnStandardOutput() {
@@ -365,7 +353,8 @@ private slots:
         QTest::newRow("width 0") << width0 << kCorrupt;
         // A file that cannot be opened is named with the system's reason, not called corrupt.
         QTest::newRow("missing") << QByteArray("-")
-                                 << path("bad.ixv") + " cannot be opened: No such file or directory\n";
+                                 << path("bad.ixv") +
+                                        " cannot be opened: No such file or directory\n";
     }
     void showRefusesWhatIsNoPuzzle() {
         QFETCH(QByteArray, bytes);
