@@ -249,17 +249,12 @@ private slots:
         QTest::addColumn<QString>("expected");
         const QString cliPath = QStringLiteral(IXV_CLI_PATH);
         const QString app = QFileInfo(cliPath).path() + QStringLiteral("/ixenvar");
-        QTest::newRow("cli --help") << cliPath << "--help"
-                                    << "usage:";
-        QTest::newRow("cli -h") << cliPath << "-h"
-                                << "ixenvar-cli new OUT.ixv";
-        QTest::newRow("cli --version") << cliPath << "--version"
-                                       << "ixenvar-cli 7.0";
+        QTest::newRow("cli --help") << cliPath << "--help" << "usage:";
+        QTest::newRow("cli -h") << cliPath << "-h" << "ixenvar-cli new OUT.ixv";
+        QTest::newRow("cli --version") << cliPath << "--version" << "ixenvar-cli 7.0";
         if (QFileInfo::exists(app)) { // not built with the core alone
-            QTest::newRow("program --help") << app << "--help"
-                                            << "usage: ixenvar [PUZZLE.ixv]";
-            QTest::newRow("program --version") << app << "--version"
-                                               << "ixenvar 7.0";
+            QTest::newRow("program --help") << app << "--help" << "usage: ixenvar [PUZZLE.ixv]";
+            QTest::newRow("program --version") << app << "--version" << "ixenvar 7.0";
         }
     }
     void helpAndVersionAnswerOnStandardOutput() {
@@ -353,8 +348,7 @@ private slots:
         QTest::newRow("width 0") << width0 << kCorrupt;
         // A file that cannot be opened is named with the system's reason, not called corrupt.
         QTest::newRow("missing") << QByteArray("-")
-                                 << path("bad.ixv") +
-                                        " cannot be opened: No such file or directory\n";
+                                 << path("bad.ixv") + " cannot be opened: No such file or directory\n";
     }
     void showRefusesWhatIsNoPuzzle() {
         QFETCH(QByteArray, bytes);

@@ -1,6 +1,5 @@
 #include "puzzle/ui/EditorSet.h"
 
-#include "app/AppContext.h"
 #include "puzzle/ui/GridView.h"
 #include "puzzle/ui/TIxv7AutoForm.h"
 #include "puzzle/ui/TIxv7GridForm.h"
@@ -8,6 +7,7 @@
 #include "puzzle/ui/TIxv7SuggestForm.h"
 #include "puzzle/ui/TIxv7TitleForm.h"
 #include "puzzle/ui/TIxv7ToolForm.h"
+#include "app/AppContext.h"
 
 #include <QListWidget>
 

@@ -19,8 +19,9 @@ struct EditorSet {
     QPointer<TIxv7TitleForm> title;
     QPointer<TIxv7ToolForm> tool;
     QPointer<TIxv7AutoForm> clues;
-    QPointer<TIxv7SpecsForm> specs;     // only while the specifications window exists
-    QPointer<TIxv7SuggestForm> suggest; // once the word suggestions have been opened
+    QPointer<TIxv7SpecsForm> specs; // only while the specifications window exists
+    // The word suggestions, once they have been opened.
+    QPointer<TIxv7SuggestForm> suggest;
 
     // Every change of the words, the letters or the selected word repaints one of these
     // windows; each repaint also lets the word suggestions follow the change.
