@@ -11,6 +11,8 @@ packages=(
   zlib1g-dev libxcb1-dev libxcb-res0-dev qt6-pdf-dev
   # fonts with the metrics of the common office families
   fonts-liberation2 fonts-dejavu-core
+  # the word list that suggestions are drawn from by default
+  wamerican
   # tests: an X server for the tests that need one
   xvfb xauth x11-utils
   # tests: PDF readers, fonts that are not TrueType, and locale sources for a German locale

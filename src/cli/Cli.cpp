@@ -5,6 +5,7 @@
 #include "base/Codepage.h"
 #include "base/Errors.h"
 #include "base/SafeFile.h"
+#include "cli/CliSuggest.h"
 #include "prefs/SettingsBackup.h"
 #include "prefs/SettingsCatalogue.h"
 #include "puzzle/Construction.h"
@@ -38,7 +39,8 @@ const char* const kUsage =
     "  ixenvar-cli config get NAME\n"
     "  ixenvar-cli config set NAME TEXT\n"
     "  ixenvar-cli config set-int NAME N\n"
-    "  ixenvar-cli config backup OUT.reg\n";
+    "  ixenvar-cli config backup OUT.reg\n"
+    "  ixenvar-cli suggest FILE.ixv --word LABEL [--words FILE] [--limit N]\n";
 
 int usage() {
     err() << kUsage;
@@ -288,6 +290,11 @@ int runConfig(const QStringList& args) {
     return usage();
 }
 
+int suggest(const QStringList& args) {
+    const int code = runSuggest(args, *openProcs(), out(), err());
+    return code == 2 ? usage() : code;
+}
+
 } // namespace
 
 int run(const QStringList& args) {
@@ -306,6 +313,8 @@ int run(const QStringList& args) {
             code = runShow(rest);
         else if (args[0] == QStringLiteral("config"))
             code = runConfig(rest);
+        else if (args[0] == QStringLiteral("suggest"))
+            code = suggest(rest);
         else
             code = usage();
     } catch (const IxvError& e) {

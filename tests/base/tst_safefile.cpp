@@ -1,5 +1,6 @@
 // Writing files so that nothing is lost (full disks, kills during a save, a killed writer's
 // lock) and reading files from outside without hanging or running out of memory.
+#include "CliRun.h"
 #include "SmallDisk.h"
 #include "TestEnv.h"
 #include "base/Errors.h"
@@ -37,22 +38,6 @@ QString errorOf(const std::function<void()>& action) {
         return e.message();
     }
     return {};
-}
-
-struct CliRun {
-    int exitCode = -1;
-    QString err;
-};
-
-CliRun cli(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(IXV_CLI_PATH), args);
-    CliRun run;
-    if (!p.waitForFinished(-1) || p.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.exitCode = p.exitCode();
-    run.err = QString::fromUtf8(p.readAllStandardError());
-    return run;
 }
 
 QStringList ourTemporaryFiles(const QString& folder) {
@@ -173,7 +158,7 @@ void Tst_safefile::commandLineOnAFullDiskFails() {
         if (a.endsWith(QStringLiteral(".ixv")) || a.endsWith(QStringLiteral(".txt")))
             a = disk.filePath(a);
     }
-    const CliRun run = cli(args);
+    const Run run = cli(args);
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(TestEnv::home() + "/.config"));
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.contains(file), qPrintable(run.err));
@@ -242,11 +227,11 @@ void Tst_safefile::readingRefusesWhatIsNotAnOrdinaryFile() {
     if (kind != QStringLiteral("huge")) {
         const QString loadError = errorOf([&] { PuzzleFile::LoadPuzzle(path); });
         QVERIFY2(loadError.contains(expected), qPrintable(loadError));
-        const CliRun show = cli({"show", path});
+        const Run show = cli({"show", path});
         QCOMPARE(show.exitCode, 1);
         QVERIFY2(show.err.contains(expected), qPrintable(show.err));
     }
-    const CliRun made =
+    const Run made =
         cli({"new", dir.filePath("out.ixv"), "--quotation-file", path, "--author-title", "AB"});
     QCOMPARE(made.exitCode, 1);
     QVERIFY2(made.err.contains(expected), qPrintable(made.err));

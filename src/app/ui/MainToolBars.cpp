@@ -71,7 +71,10 @@ const QList<ToolBarSpec>& mainToolBars() {
          {
              {"DictBtn", "Dictionary...", "Open dictionary application.", "accessories-dictionary",
               "dictionary"},
-             {"ThesBtn", "Thesaurus...", "Open thesaurus application.", nullptr, "thesaurus", true},
+             {"ThesBtn", "Thesaurus...", "Open thesaurus application.", nullptr, "thesaurus"},
+             {"SuggestBtn", "Suggest...",
+              "Suggest words for the selected acrostic word from the letters still free.", nullptr,
+              "suggest", true},
              {"QuoteBtn", "Saywell...", "Open Tamberlin Saywell.", nullptr, "saywell"},
              {"ScratchBtn", "Jotwell...", "Open Tamberlin Jotwell.", nullptr, "jotwell"},
              {"MailBtn", "Postrill...", "Open Ixenvar Postrill.", "mail-message-new", "postrill"},

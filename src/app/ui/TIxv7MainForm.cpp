@@ -176,6 +176,7 @@ void TIxv7MainForm::connectButtons() {
         {QStringLiteral("PrnSetupBtn"), &TIxv7MainForm::PrnSetupBtnClick},
         {QStringLiteral("DictBtn"), &TIxv7MainForm::DictBtnClick},
         {QStringLiteral("ThesBtn"), &TIxv7MainForm::ThesBtnClick},
+        {QStringLiteral("SuggestBtn"), &TIxv7MainForm::SuggestBtnClick},
         {QStringLiteral("QuoteBtn"), &TIxv7MainForm::QuoteBtnClick},
         {QStringLiteral("ScratchBtn"), &TIxv7MainForm::ScratchBtnClick},
         {QStringLiteral("MailBtn"), &TIxv7MainForm::MailBtnClick},
@@ -204,7 +205,7 @@ void TIxv7MainForm::updateEnabledButtons() {
         QStringLiteral("AboutBtn"),      QStringLiteral("SquaresBtn"),
         QStringLiteral("LettersBtn"),    QStringLiteral("SpillBtn"),
         QStringLiteral("AutoclueBtn"),   QStringLiteral("SpecsBtn"),
-        QStringLiteral("PrefsBtn"),
+        QStringLiteral("PrefsBtn"),      QStringLiteral("SuggestBtn"),
     };
     for (auto it = m_buttons.begin(); it != m_buttons.end(); ++it)
         it.value()->setEnabled(working.contains(it.key()));

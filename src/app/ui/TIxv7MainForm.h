@@ -84,6 +84,8 @@ public:
     void ScratchBtnClick();
     void MailBtnClick();
     void applyToolSettings();
+    // Word suggestions for the selected word, in a window beside the construction tool window.
+    void SuggestBtnClick();
 
     // Preferences: the dialog, then the settings of the windows already shown applied at once.
     void PrefsBtnClick();

@@ -251,6 +251,7 @@ void TIxv7MainForm::refreshOpenedPuzzle() {
     if (m_editors.tool)
         m_editors.tool->FormShow();
     setCluesButton(false);
+    m_editors.followChanges();
 }
 
 // Opens a puzzle at start-up. A failure leaves no puzzle open, so that a later Save can never

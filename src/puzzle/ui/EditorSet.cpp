@@ -4,6 +4,7 @@
 #include "puzzle/ui/TIxv7AutoForm.h"
 #include "puzzle/ui/TIxv7GridForm.h"
 #include "puzzle/ui/TIxv7SpecsForm.h"
+#include "puzzle/ui/TIxv7SuggestForm.h"
 #include "puzzle/ui/TIxv7TitleForm.h"
 #include "puzzle/ui/TIxv7ToolForm.h"
 #include "app/AppContext.h"
@@ -11,18 +12,26 @@
 #include <QListWidget>
 
 void EditorSet::repaintGrid() {
+    followChanges();
     if (grid)
         grid->canvas()->update();
 }
 
 void EditorSet::repaintTitle() {
+    followChanges();
     if (title)
         title->canvas()->update();
 }
 
 void EditorSet::repaintLetterBox(bool always) {
+    followChanges();
     if (tool && (always || tool->isShownNormally()))
         tool->LtrBox->update();
+}
+
+void EditorSet::followChanges() {
+    if (suggest)
+        suggest->followChanges();
 }
 
 bool EditorSet::clueWindowShown() const {

@@ -7,6 +7,7 @@ class EditingWindow;
 class TIxv7AutoForm;
 class TIxv7GridForm;
 class TIxv7SpecsForm;
+class TIxv7SuggestForm;
 class TIxv7TitleForm;
 class TIxv7ToolForm;
 
@@ -19,12 +20,17 @@ struct EditorSet {
     QPointer<TIxv7ToolForm> tool;
     QPointer<TIxv7AutoForm> clues;
     QPointer<TIxv7SpecsForm> specs; // only while the specifications window exists
+    // The word suggestions, once they have been opened.
+    QPointer<TIxv7SuggestForm> suggest;
 
+    // Every change of the words, the letters or the selected word repaints one of these
+    // windows; each repaint also lets the word suggestions follow the change.
     void repaintGrid();
     void repaintTitle();
     // Repaints the construction tool window's letter box; only while that window is shown
     // normally unless always is set.
     void repaintLetterBox(bool always = false);
+    void followChanges();
     // While the clue editing window is shown normally the grid and the letter row ignore
     // presses.
     bool clueWindowShown() const;
