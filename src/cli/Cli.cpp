@@ -1,11 +1,13 @@
 #include "cli/Cli.h"
 
-#include "base/Errors.h"
 #include "app/AppTitle.h"
 #include "app/TIxvProcs.h"
-#include "base/SafeFile.h"
-#include "prefs/SettingsCatalogue.h"
 #include "base/Codepage.h"
+#include "base/Errors.h"
+#include "base/SafeFile.h"
+#include "cli/CliExport.h"
+#include "cli/CliSupport.h"
+#include "prefs/SettingsCatalogue.h"
 #include "puzzle/Construction.h"
 #include "puzzle/PuzzleFile.h"
 #include "puzzle/Statistics.h"
@@ -17,8 +19,6 @@
 
 namespace Cli {
 
-namespace {
-
 QTextStream& out() {
     static QTextStream s(stdout);
     return s;
@@ -27,6 +27,8 @@ QTextStream& err() {
     static QTextStream s(stderr);
     return s;
 }
+
+namespace {
 
 const char* const kUsage =
     "usage:\n"
@@ -38,16 +40,14 @@ const char* const kUsage =
     "  ixenvar-cli config set NAME TEXT\n"
     "  ixenvar-cli config set-int NAME N\n";
 
-int usage() {
-    err() << kUsage;
-    err().flush();
-    return 2;
+QString usageText() {
+    return QLatin1String(kUsage) + exportUsage();
 }
 
 // --help and --version answer on standard output and succeed; a wrong command is a usage
 // error on standard error.
 int help() {
-    out() << kUsage;
+    out() << usageText();
     return 0;
 }
 
@@ -56,21 +56,31 @@ int version() {
     return 0;
 }
 
+} // namespace
+
+int usage() {
+    err() << usageText();
+    err().flush();
+    return 2;
+}
+
 int refuse(const QString& message) {
     err() << message << '\n';
     err().flush();
     return 1;
 }
 
-// A quotation has at most 372 letters; with spaces, punctuation and several bytes a character
-// this is far more than one can need, and a bound for files that never end.
-constexpr qint64 kMaxQuotationFileBytes = 16 * 1024;
-
 std::unique_ptr<TIxvProcs> openProcs() {
     auto store = std::make_unique<SettingsStore>(SettingsStore::defaultPath());
     store->setDamageNotifier([](const QString& text) { err() << text << '\n'; });
     return std::make_unique<TIxvProcs>(std::move(store), ScreenMetrics{});
 }
+
+namespace {
+
+// A quotation has at most 372 letters; with spaces, punctuation and several bytes a character
+// this is far more than one can need, and a bound for files that never end.
+constexpr qint64 kMaxQuotationFileBytes = 16 * 1024;
 
 // Text of the command line or a file as puzzle bytes; the first character the code page
 // cannot hold is named.
@@ -304,6 +314,8 @@ int run(const QStringList& args) {
             code = runShow(rest);
         else if (args[0] == QStringLiteral("config"))
             code = runConfig(rest);
+        else if (args[0] == QStringLiteral("export"))
+            code = runExport(rest);
         else
             code = usage();
     } catch (const IxvError& e) {

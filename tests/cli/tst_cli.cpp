@@ -1,4 +1,5 @@
 // ixenvar-cli run as a real process: building, showing and the settings commands.
+#include "CliRun.h"
 #include "TestEnv.h"
 #include "puzzle/PuzzleFile.h"
 
@@ -11,23 +12,7 @@ namespace {
 constexpr int kNothing = 99;
 const QString kCorrupt = QStringLiteral("Puzzle not in Ixenvar format or is corrupt.\n");
 
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run cli(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(IXV_CLI_PATH), args);
-    Run run;
-    if (!p.waitForFinished(-1) || p.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.exitCode = p.exitCode();
-    run.out = QString::fromUtf8(p.readAllStandardOutput());
-    run.err = QString::fromUtf8(p.readAllStandardError());
-    return run;
-}
+using Run = CliRun;
 
 QByteArray readBytes(const QString& path) {
     QFile f(path);
