@@ -11,8 +11,9 @@ packages=(
   zlib1g-dev libxcb1-dev libxcb-res0-dev
   # fonts with the metrics of the common office families
   fonts-liberation2 fonts-dejavu-core
-  # tests: an X server for the tests that need one
-  xvfb xauth x11-utils
+  # tests: an X server for the tests that need one, another program reading the clipboard,
+  # and real readers of the RTF manuscript and the EPS grid pictures
+  xvfb xauth x11-utils xclip libreoffice-writer-nogui ghostscript
 )
 
 missing=()

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 // Answers the program's dialogs from a script, in order, and records what was shown. A question
 // the script did not expect is a test failure (recorded in unexpected), never a hang.
@@ -21,6 +22,7 @@ public:
     QList<Answer> answers;    // for the questions, in order
     QStringList files;        // for the file dialogs, in order
     QStringList unexpected;   // questions asked with no scripted answer
+    std::function<void(const Shown&)> onShown; // told of each dialog as it is shown
 
     void attention(QWidget*, const QString& text) override { record("attention", "Attention", text); }
     void information(QWidget*, const QString& h, const QString& t) override { record("information", h, t); }
@@ -51,6 +53,8 @@ public:
 private:
     void record(const char* kind, const QString& heading, const QString& text) {
         shown.append({QString::fromLatin1(kind), heading, text});
+        if (onShown)
+            onShown(shown.last());
     }
     Answer nextAnswer(Answer fallback) {
         if (answers.isEmpty()) {

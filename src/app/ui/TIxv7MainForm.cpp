@@ -187,6 +187,7 @@ void TIxv7MainForm::connectButtons() {
     };
     for (auto it = handlers.begin(); it != handlers.end(); ++it)
         connect(button(it.key()), &QToolButton::clicked, this, it.value());
+    connectOutputButtons();
 }
 
 // Buttons whose windows and outputs are not part of the program yet stay greyed.
@@ -200,6 +201,8 @@ void TIxv7MainForm::updateEnabledButtons() {
         QStringLiteral("AboutBtn"),      QStringLiteral("SquaresBtn"),
         QStringLiteral("LettersBtn"),    QStringLiteral("SpillBtn"),
         QStringLiteral("AutoclueBtn"),   QStringLiteral("SpecsBtn"),
+        QStringLiteral("RTFMsBtn"),      QStringLiteral("ClipbdBtn"),
+        QStringLiteral("MetaBtn"),       QStringLiteral("EPSBtn"),
     };
     for (auto it = m_buttons.begin(); it != m_buttons.end(); ++it)
         it.value()->setEnabled(working.contains(it.key()));
