@@ -112,7 +112,6 @@ Match matchDarkPixels(const QImage& a, const QImage& b, int reach) {
 } // namespace
 
 Q_DECLARE_METATYPE(GridImageKind)
-Q_DECLARE_METATYPE(GridImageFiles::Format)
 
 class Tst_GridImage : public QObject {
     Q_OBJECT
@@ -239,28 +238,6 @@ private slots:
         QCOMPARE(qRound(png.dotsPerMeterX() * 0.0254), 288);
         QVERIFY(dark(png, (1 + 3 * 30 + 15) * 4, 15 * 4)); // square (4, 1) is black
         QVERIFY(!dark(png, (1 + 4) * 4, (1 + 28) * 4));
-    }
-
-    void fileNamesAndFormats_data() {
-        QTest::addColumn<GridImageKind>("kind");
-        QTest::addColumn<GridImageFiles::Format>("format");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("solving, SVG")
-            << GridImageKind::SolvingGrid << GridImageFiles::Format::Svg << "/p/Grids-solving.svg";
-        QTest::newRow("solution, EPS") << GridImageKind::SolutionGrid << GridImageFiles::Format::Eps
-                                       << "/p/Grids-solution.eps";
-        QTest::newRow("manuscript, PNG")
-            << GridImageKind::ManuscriptSolutionGrid << GridImageFiles::Format::Png
-            << "/p/Grids-manuscript.png";
-    }
-    void fileNamesAndFormats() {
-        QFETCH(GridImageKind, kind);
-        QFETCH(GridImageFiles::Format, format);
-        QFETCH(QString, name);
-        QCOMPARE(GridImageFiles::fileName("/p/Grids", kind, format), name);
-        QCOMPARE(GridImageFiles::formatOf(name), format);
-        QCOMPARE(GridImageFiles::formatOf(name.toUpper()), format);
-        QCOMPARE(GridImageFiles::formatOf(name + ".pdf"), std::nullopt);
     }
 };
 

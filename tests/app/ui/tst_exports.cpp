@@ -64,10 +64,6 @@ class Tst_Exports : public MainWindowFixture {
     QByteArray svgOf(GridImageKind kind, const QString& description) const {
         return GridImageFiles::svg(layoutGridImage(rec(), kind), description);
     }
-    void makePlainFile() {
-        QFile plain(path("plain"));
-        QVERIFY(plain.open(QIODevice::WriteOnly));
-    }
 
 private slots:
     void init() { setUp(); }
@@ -98,27 +94,35 @@ private slots:
         QVERIFY(!form->findChild<TIxv7OutputForm*>());
     }
 
-    void rtfManuscriptThatCannotBeWritten() {
+    // A file that cannot be written is named; nothing follows it: no message, nothing opened,
+    // the clipboard as it was.
+    void outputThatCannotBeWritten_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("RTF manuscript") << "RTFMsBtn"
+                                        << "plain/Sunday.rtf"
+                                        << "plain/Sunday.rtf";
+        QTest::newRow("grid files") << "EPSBtn"
+                                    << "plain/Grids.eps"
+                                    << "plain/Grids-solving.eps";
+    }
+    void outputThatCannotBeWritten() {
+        QFETCH(QString, button);
+        QFETCH(QString, chosen);
+        QFETCH(QString, named);
         openEmerson();
-        makePlainFile();
+        QFile plain(path("plain"));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
         recordEvents();
-        dialogs.files << path("plain/Sunday.rtf");
-        press("RTFMsBtn");
+        dialogs.files << path(chosen);
+        press(button);
         QCOMPARE(events, QStringList{"error: Ixenvar 7 Demo"});
-        QVERIFY2(dialogs.shown.last().text.contains(path("plain/Sunday.rtf")),
+        QVERIFY2(dialogs.shown.last().text.contains(path(named)),
                  qPrintable(dialogs.shown.last().text));
         QVERIFY(desktop.opened.isEmpty());
         QCOMPARE(QGuiApplication::clipboard()->text(), kNoClipboardChange);
         QVERIFY(!form->findChild<TIxv7OutputForm*>());
-    }
-
-    void rtfManuscriptCancelled() {
-        openEmerson();
-        recordEvents();
-        dialogs.files << QString();
-        press("RTFMsBtn");
-        QCOMPARE(events, QStringList());
-        QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{"Emerson.ixv"});
     }
 
     // Each menu item copies itself; the button copies the stored default, and a stored value
@@ -202,11 +206,13 @@ private slots:
         QCOMPARE(events, QStringList{"information: Procedure Alert"});
         const GridImageKind kinds[] = {GridImageKind::SolvingGrid, GridImageKind::SolutionGrid,
                                        GridImageKind::ManuscriptSolutionGrid};
-        for (GridImageKind kind : kinds) {
-            const QString file = GridImageFiles::fileName(path("Grids"), kind, format);
-            QCOMPARE(readBytes(file),
-                     GridImageFiles::encode(layoutGridImage(rec(), kind), format, "Emerson.ixv"));
-            QVERIFY(dialogs.shown.last().text.contains(QFileInfo(file).fileName()));
+        const QString names[] = {"Grids-solving", "Grids-solution", "Grids-manuscript"};
+        const QString extension = format == GridImageFiles::Format::Svg ? ".svg" : ".eps";
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(
+                readBytes(path(names[i] + extension)),
+                GridImageFiles::encode(layoutGridImage(rec(), kinds[i]), format, "Emerson.ixv"));
+            QVERIFY(dialogs.shown.last().text.contains(names[i] + extension));
         }
         QCOMPARE(QDir(dir->path()).entryList(QDir::Files).size(), 4);
     }
@@ -231,17 +237,6 @@ private slots:
         const bool replaced = answer == Dialogs::Answer::Yes;
         QCOMPARE(readBytes(path("Grids-solution.svg")) == "old", !replaced);
         QCOMPARE(QFile::exists(path("Grids-solving.svg")), replaced);
-    }
-
-    void gridFilesThatCannotBeWritten() {
-        openEmerson();
-        makePlainFile();
-        recordEvents();
-        dialogs.files << path("plain/Grids.eps");
-        press("EPSBtn");
-        QCOMPARE(events, QStringList{"error: Ixenvar 7 Demo"});
-        QVERIFY2(dialogs.shown.last().text.contains(path("plain/Grids-solving.eps")),
-                 qPrintable(dialogs.shown.last().text));
     }
 };
 
