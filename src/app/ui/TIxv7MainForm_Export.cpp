@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QToolButton>
 #include <QUrl>
+#include <iterator>
 
 namespace {
 
