@@ -13,8 +13,9 @@ packages=(
   fonts-liberation2 fonts-dejavu-core
   # the word list that suggestions are drawn from by default
   wamerican
-  # tests: an X server for the tests that need one
-  xvfb xauth x11-utils
+  # tests: an X server for the tests that need one, another program reading the clipboard,
+  # and real readers of the RTF manuscript and the EPS grid pictures
+  xvfb xauth x11-utils xclip libreoffice-writer-nogui ghostscript
   # tests: PDF readers, fonts that are not TrueType, and locale sources for a German locale
   qpdf poppler-utils fonts-urw-base35 locales
   # tests: a printer queue that writes PDF files

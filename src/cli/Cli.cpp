@@ -5,7 +5,9 @@
 #include "base/Codepage.h"
 #include "base/Errors.h"
 #include "base/SafeFile.h"
+#include "cli/CliExport.h"
 #include "cli/CliSuggest.h"
+#include "cli/CliSupport.h"
 #include "prefs/SettingsBackup.h"
 #include "prefs/SettingsCatalogue.h"
 #include "puzzle/Construction.h"
@@ -19,8 +21,6 @@
 
 namespace Cli {
 
-namespace {
-
 QTextStream& out() {
     static QTextStream s(stdout);
     return s;
@@ -29,6 +29,8 @@ QTextStream& err() {
     static QTextStream s(stderr);
     return s;
 }
+
+namespace {
 
 const char* const kUsage =
     "usage:\n"
@@ -42,16 +44,14 @@ const char* const kUsage =
     "  ixenvar-cli config backup OUT.reg\n"
     "  ixenvar-cli suggest FILE.ixv --word LABEL [--words FILE] [--limit N]\n";
 
-int usage() {
-    err() << kUsage;
-    err().flush();
-    return 2;
+QString usageText() {
+    return QLatin1String(kUsage) + exportUsage();
 }
 
 // --help and --version answer on standard output and succeed; a wrong command is a usage
 // error on standard error.
 int help() {
-    out() << kUsage;
+    out() << usageText();
     return 0;
 }
 
@@ -60,21 +60,31 @@ int version() {
     return 0;
 }
 
+} // namespace
+
+int usage() {
+    err() << usageText();
+    err().flush();
+    return 2;
+}
+
 int refuse(const QString& message) {
     err() << message << '\n';
     err().flush();
     return 1;
 }
 
-// A quotation has at most 372 letters; with spaces, punctuation and several bytes a character
-// this is far more than one can need, and a bound for files that never end.
-constexpr qint64 kMaxQuotationFileBytes = 16 * 1024;
-
 std::unique_ptr<TIxvProcs> openProcs() {
     auto store = std::make_unique<SettingsStore>(SettingsStore::defaultPath());
     store->setDamageNotifier([](const QString& text) { err() << text << '\n'; });
     return std::make_unique<TIxvProcs>(std::move(store), ScreenMetrics{});
 }
+
+namespace {
+
+// A quotation has at most 372 letters; with spaces, punctuation and several bytes a character
+// this is far more than one can need, and a bound for files that never end.
+constexpr qint64 kMaxQuotationFileBytes = 16 * 1024;
 
 // Text of the command line or a file as puzzle bytes; the first character the code page
 // cannot hold is named.
@@ -315,6 +325,8 @@ int run(const QStringList& args) {
             code = runConfig(rest);
         else if (args[0] == QStringLiteral("suggest"))
             code = suggest(rest);
+        else if (args[0] == QStringLiteral("export"))
+            code = runExport(rest);
         else
             code = usage();
     } catch (const IxvError& e) {

@@ -1,9 +1,19 @@
 #include "cli/Cli.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
+#include <cstring>
+#include <memory>
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    // Exports draw grid pictures with the fonts of the GUI library, on the screenless platform:
+    // the command line never shows a window and needs no display. Other commands need neither.
+    std::unique_ptr<QCoreApplication> app;
+    if (argc > 1 && std::strcmp(argv[1], "export") == 0) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QCoreApplication::setApplicationName(QStringLiteral("ixenvar-cli"));
     return Cli::run(QCoreApplication::arguments().mid(1));
 }

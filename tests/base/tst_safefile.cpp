@@ -158,7 +158,7 @@ void Tst_safefile::commandLineOnAFullDiskFails() {
         if (a.endsWith(QStringLiteral(".ixv")) || a.endsWith(QStringLiteral(".txt")))
             a = disk.filePath(a);
     }
-    const Run run = cli(args);
+    const CliRun run = cli(args);
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(TestEnv::home() + "/.config"));
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.contains(file), qPrintable(run.err));
@@ -227,11 +227,11 @@ void Tst_safefile::readingRefusesWhatIsNotAnOrdinaryFile() {
     if (kind != QStringLiteral("huge")) {
         const QString loadError = errorOf([&] { PuzzleFile::LoadPuzzle(path); });
         QVERIFY2(loadError.contains(expected), qPrintable(loadError));
-        const Run show = cli({"show", path});
+        const CliRun show = cli({"show", path});
         QCOMPARE(show.exitCode, 1);
         QVERIFY2(show.err.contains(expected), qPrintable(show.err));
     }
-    const Run made =
+    const CliRun made =
         cli({"new", dir.filePath("out.ixv"), "--quotation-file", path, "--author-title", "AB"});
     QCOMPARE(made.exitCode, 1);
     QVERIFY2(made.err.contains(expected), qPrintable(made.err));

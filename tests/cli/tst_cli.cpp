@@ -12,6 +12,8 @@ namespace {
 constexpr int kNothing = 99;
 const QString kCorrupt = QStringLiteral("Puzzle not in Ixenvar format or is corrupt.\n");
 
+using Run = CliRun;
+
 QByteArray readBytes(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();

@@ -40,7 +40,7 @@ private slots:
         QFETCH(QStringList, options);
         QFETCH(QString, expected);
         const QString words = writeFile("words", "sea\nstar\nsee\nsort\nsat\nrat\ns\n");
-        const Run run =
+        const CliRun run =
             cli(QStringList{"suggest", puzzle(), "--word", "A", "--words", words} + options);
         QCOMPARE(run.err, QString());
         QCOMPARE(run.exitCode, 0);
@@ -57,7 +57,7 @@ private slots:
         PuzzleFile::SavePuzzle(file, gridOf({"S#\xC9#A#N#C#E#O#R"}, {"A.............."}));
         QCOMPARE(cli({"suggest", file, "--word", "A"}).out, QStringLiteral("SOAR\n"));
         QCOMPARE(cli({"config", "set-int", "GridLanguage", "1"}).exitCode, 0);
-        const Run french = cli({"suggest", file, "--word", "A"});
+        const CliRun french = cli({"suggest", file, "--word", "A"});
         QCOMPARE(french.out, QStringLiteral("SÉANCE\nSOAR\n"));
         QCOMPARE(french.exitCode, 0);
     }
@@ -84,7 +84,7 @@ private slots:
         QStringList args{"suggest", file.isEmpty() ? puzzle() : file, "--word", "A", "--words",
                          words};
         args += options;
-        const Run run = cli(args);
+        const CliRun run = cli(args);
         QCOMPARE(run.exitCode, 1);
         QCOMPARE(run.out, QString());
         QVERIFY2(run.err.contains(named), qPrintable(run.err));
@@ -108,7 +108,7 @@ private slots:
     }
     void wrongArgumentsShowUsage() {
         QFETCH(QStringList, args);
-        const Run run = cli(args);
+        const CliRun run = cli(args);
         QCOMPARE(run.exitCode, 2);
         QCOMPARE(run.out, QString());
         QVERIFY2(run.err.startsWith(QStringLiteral("usage:")), qPrintable(run.err));

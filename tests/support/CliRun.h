@@ -4,17 +4,17 @@
 #include <QString>
 #include <QStringList>
 
-// ixenvar-cli run as a real process to its end.
-struct Run {
-    int exitCode = -1;
+// ixenvar-cli run as a real process, to its end: its exit code and what it printed.
+struct CliRun {
+    int exitCode = -1; // -1: it did not end normally
     QString out;
     QString err;
 };
 
-inline Run cli(const QStringList& args) {
+inline CliRun cli(const QStringList& args) {
     QProcess p;
     p.start(QStringLiteral(IXV_CLI_PATH), args);
-    Run run;
+    CliRun run;
     if (!p.waitForFinished(-1) || p.exitStatus() != QProcess::NormalExit)
         return run;
     run.exitCode = p.exitCode();

@@ -44,6 +44,7 @@ protected:
         dialogs = ScriptedDialogs();
         sounds.played.clear();
         desktop.opened.clear();
+        desktop.onOpen = nullptr;
     }
     // Unexpected questions fail the test.
     void tearDown() {

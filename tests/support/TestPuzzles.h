@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QUrl>
+#include <functional>
 
 // The puzzle the window tests work on: a 16 x 8 grid of 99 letters, 45 of them vowels, whose
 // author-title line "Emerson Trail" seeds 12 words.
@@ -27,8 +28,11 @@ inline PuzzleRecord emersonPuzzle(quint64 seed = 5) {
 class RecordingDesktop : public DesktopServices {
 public:
     QList<QUrl> opened;
+    std::function<void(const QUrl&)> onOpen; // told of each opening as it happens
     bool openUrl(const QUrl& url) override {
         opened << url;
+        if (onOpen)
+            onOpen(url);
         return true;
     }
 };

@@ -42,7 +42,7 @@ const QList<ToolBarSpec>& mainToolBars() {
          "Export",
          97,
          {
-             {"MetaBtn", "Metafiles...", "Output acrostic as Windows Metafile graphics. ", nullptr,
+             {"MetaBtn", "Metafiles...", "Output acrostic grids as SVG picture files.", nullptr,
               "metafiles"},
              {"EPSBtn", "EPS Files...", "Output acrostic as Encapsulated PostScript graphics.",
               nullptr, "eps"},
@@ -50,7 +50,7 @@ const QList<ToolBarSpec>& mainToolBars() {
               nullptr, "xml", true},
              {"WebBtn", "Web Files...", "Generate files needed to deploy acrostic to a website.",
               "applications-internet", "web", true},
-             {"ClipbdBtn", "Clipboard", "Copy grids and clues to the Windows clipboard.",
+             {"ClipbdBtn", "Clipboard", "Copy a grid picture or the clues to the clipboard.",
               "edit-paste", "clipboard", true},
              {"PlayerBtn", "Puzzle Player...", "Generate standalone game verson of current puzzle.",
               nullptr, "player"},

@@ -192,6 +192,7 @@ void TIxv7MainForm::connectButtons() {
     };
     for (auto it = handlers.begin(); it != handlers.end(); ++it)
         connect(button(it.key()), &QToolButton::clicked, this, it.value());
+    connectOutputButtons();
 }
 
 // Buttons whose windows and outputs are not part of the program yet stay greyed.
@@ -206,6 +207,8 @@ void TIxv7MainForm::updateEnabledButtons() {
         QStringLiteral("LettersBtn"),    QStringLiteral("SpillBtn"),
         QStringLiteral("AutoclueBtn"),   QStringLiteral("SpecsBtn"),
         QStringLiteral("PrefsBtn"),      QStringLiteral("SuggestBtn"),
+        QStringLiteral("RTFMsBtn"),      QStringLiteral("ClipbdBtn"),
+        QStringLiteral("MetaBtn"),       QStringLiteral("EPSBtn"),
     };
     for (auto it = m_buttons.begin(); it != m_buttons.end(); ++it)
         it.value()->setEnabled(working.contains(it.key()));

@@ -230,6 +230,9 @@ private slots:
         QTest::newRow("revert, no puzzle") << "RevertBtn" << false << "No Puzzle Currently Opened!";
         QTest::newRow("revert, no changes")
             << "RevertBtn" << true << "No Unsaved Changes to Revert!";
+        for (const char* output : {"RTFMsBtn", "ClipbdBtn", "MetaBtn", "EPSBtn"})
+            QTest::addRow("%s, no puzzle", output)
+                << output << false << "No Puzzle Currently Opened!";
     }
     void notices() {
         QFETCH(QString, button);
