@@ -2,6 +2,8 @@
 
 #include "app/Dialogs.h"
 
+#include <QFileDialog>
+
 // The program's dialogs shown with Qt's message boxes and file dialogs.
 class QtDialogs : public Dialogs {
 public:
@@ -14,4 +16,8 @@ public:
     QString openFile(QWidget* parent, const FileRequest& request) override;
     QString saveFile(QWidget* parent, const FileRequest& request) override;
     bool printerSetup(QWidget* parent, QPrinter& printer) override;
+
+    // Sets up the file dialog a request shows, to open a file or to save one.
+    static void prepareFileDialog(QFileDialog& dialog, const FileRequest& request,
+                                  QFileDialog::AcceptMode mode);
 };

@@ -8,6 +8,7 @@
 #include "app/TIxvProcs.h"
 #include "app/ui/TSoundFX.h"
 #include "app/ui/TSplashScreen.h"
+#include "puzzle/ui/WindowLook.h"
 
 #include <QElapsedTimer>
 #include <QPointer>
@@ -49,6 +50,7 @@ int main(int argc, char** argv) {
     QElapsedTimer clock;
     clock.start();
     IxvApplication app(argc, argv);
+    substituteWindowFonts();
     QCoreApplication::setOrganizationName(QStringLiteral("Tamberlin32"));
     QCoreApplication::setApplicationName(QStringLiteral("ixenvar"));
     QGuiApplication::setDesktopFileName(QStringLiteral("ixenvar"));

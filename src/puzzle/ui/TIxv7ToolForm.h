@@ -62,6 +62,16 @@ class LetterBox : public QWidget {
 public:
     LetterBox(AppContext& ctx, QWidget* parent);
 
+    struct Box {
+        QRect outline;
+        QString text; // "A-3", or "#-2" for apostrophes and hyphens
+        int count;
+    };
+    // The 27 boxes as they are drawn now, left to right.
+    QList<Box> boxes() const;
+    // The font the boxes' texts are drawn in.
+    QFont textFont(const QList<Box>& boxes) const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
