@@ -161,7 +161,9 @@ void TitleView::paintEvent(QPaintEvent*) {
         const bool filled = sq.column != 0;
         const quint8 ch =
             filled && rec.insideGrid(sq.column, sq.row) ? rec.letter(sq.column, sq.row) : 0;
-        drawSquare(p, QRect((i - 1) * s, top, s + 1, s),
+        // One pixel less high than the word row's squares, so that the bottom outline is the
+        // last line of the window.
+        drawSquare(p, QRect((i - 1) * s, top, s + 1, s - 1),
                    filled ? m_form.look.blank : QColor(0xC0, 0xC0, 0xC0), ch, s + 6 + offset);
     }
 }

@@ -108,7 +108,7 @@ void TIxv7ToolForm::layOut() {
     const int w = m_body->width();
     const int h = m_body->height();
     const int boxTop = h - kLetterBoxHeight;
-    const int listHeight = qMax(40, boxTop - 27 - 22);
+    const int listHeight = qMax(40, h - 76); // 182 at the design height of 258
     m_byLabel->move(8, 8);
     ByEd->setGeometry(8, 27, 272, 24);
     m_historyLabel->move(286, 8);
@@ -120,7 +120,7 @@ void TIxv7ToolForm::layOut() {
     // Under the Scan button and as wide: "Repeaters" is wider than the 59 pixels the notice
     // was drawn for.
     ErrPanel->setGeometry(698 + right, 58, 75, 48);
-    m_lettersLabel->move(8, boxTop - 20);
+    m_lettersLabel->move(8, h - 53);
     LtrBox->setGeometry(0, boxTop, w, kLetterBoxHeight);
 }
 
