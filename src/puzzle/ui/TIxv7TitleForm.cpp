@@ -72,6 +72,17 @@ void TIxv7TitleForm::FormResize() {
     m_canvas->update();
 }
 
+bool TIxv7TitleForm::onWordRow(const QPoint& pos) const {
+    return pos.x() >= 0 && pos.y() >= 0 && pos.y() <= TitleSquare &&
+           pos.x() <= TitleSquare * wordCount + 1 && wordCount > 0;
+}
+
+void TIxv7TitleForm::clicked(const QPoint& pos) {
+    FormMouseUp(pos);
+    if (m_ctx.EditMode != 1 && onWordRow(pos) && m_editors.clueWindowShown())
+        m_editors.clues->DefEdit->setFocus(); // ready to write the chosen word's clue
+}
+
 void TIxv7TitleForm::FormMouseUp(const QPoint& pos) {
     if (m_ctx.EditMode == 1)
         return;
@@ -84,14 +95,13 @@ void TIxv7TitleForm::FormMouseUp(const QPoint& pos) {
             m_ctx.SelectedWord = 0;
             m_editors.repaintGrid();
         }
-    } else if (y <= s && x <= s * wordCount + 1 && wordCount > 0) {
+    } else if (onWordRow(pos)) {
         m_ctx.SelectedWord = qMin(x / s + 1, wordCount);
         m_editors.repaintGrid();
         if (m_editors.clueWindowShown()) {
             m_editors.clues->selectRow(m_ctx.SelectedWord - 1);
             m_editors.clues->ClueListMouseUp(0);
             m_editors.clues->ShowWordLabels();
-            m_editors.clues->DefEdit->setFocus(); // ready to write the chosen word's clue
         }
         m_editors.selectSpecsRow(m_ctx.SelectedWord - 1);
     } else if (y >= s + 6 && y <= 2 * s + 6) {
@@ -169,5 +179,5 @@ void TitleView::paintEvent(QPaintEvent*) {
 }
 
 void TitleView::mouseReleaseEvent(QMouseEvent* event) {
-    m_form.FormMouseUp(event->position().toPoint());
+    m_form.clicked(event->position().toPoint());
 }

@@ -255,10 +255,17 @@ private slots:
         QTest::newRow("quote editing") << "SquaresBtn";
         QTest::newRow("clue window shown") << "AutoclueBtn";
     }
+    // The word is selected everywhere; the focus stays in the specifications window, which
+    // stays on top of the windows it overlaps, its Update button in view.
     void specsRowSelectsTheWord() {
         QFETCH(QString, mode);
         showPuzzle(file);
-        press(mode);
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get(), TestEnv::kEventWaitMs));
+        if (mode == "AutoclueBtn")
+            openClues();
+        else
+            press(mode);
         press(QStringLiteral("SpecsBtn"));
         QListWidget* list = specs()->AcrList;
         click(list->viewport(), list->visualItemRect(list->item(4)).center());
@@ -267,6 +274,10 @@ private slots:
         if (mode == "AutoclueBtn")
             showsClueOf(5);
         QVERIFY(!ctx->Edited());
+        QApplication::processEvents();
+        QCOMPARE(form->mdiArea->activeSubWindow(), specs());
+        QCOMPARE(form->mdiArea->subWindowList(QMdiArea::StackingOrder).constLast(), specs());
+        QVERIFY(specs()->isAncestorOf(QApplication::focusWidget()));
     }
 
     // The caption is "Acrostic..." exactly while the clue window is shown.
