@@ -305,7 +305,7 @@ void TIxv7AutoForm::CharsBtnClick() {
     }
     m_charMap = new TCharMap7Form(m_ctx.procs.ScaleToScreenHeight(19), this);
     connect(m_charMap, &TCharMap7Form::characterChosen, this, [this](const QString& text) {
-        DefEdit->insert(text + DefEdit->selectedText());
+        m_clueInput->type(text + DefEdit->selectedText()); // within the field's limit
         activateWindow();
         DefEdit->setFocus();
     });
