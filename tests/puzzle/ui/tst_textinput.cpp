@@ -173,7 +173,7 @@ private slots:
         TextEntry::pasteWithCtrlV(tool()->ByEd, QStringLiteral("\u2603\u2602"));
         QCOMPARE(form->MsgBar->panelText(1), leftOutNotice(2));
         IXV_TRY_COMPARE(form->MsgBar->panelText(1), statistics);
-        QVERIFY(clock.elapsed() >= 1000);
+        QVERIFY(clock.elapsed() >= 950); // a coarse timer may end 5 % early
     }
 };
 
