@@ -250,6 +250,9 @@ void TIxv7MainForm::FormShow() {
     createEditingWindows();
     MsgBar->setFixedHeight(m_ctx.procs.ScaleToScreenHeight(22));
     MsgBar->FormResize();
+    // The editing area takes its final height now, not at the next turn of the event loop:
+    // the start-up opening places the editing windows in it.
+    layout()->activate();
     StartupOpening();
 }
 

@@ -141,6 +141,11 @@ void TIxv7AutoForm::layOut() {
                           qMax(60, m_body->height() - 16));
 }
 
+// The tool bar and the border below it.
+int TIxv7AutoForm::smallestClientHeight() const {
+    return ToolBar1->geometry().bottom() + 1 + 8;
+}
+
 void TIxv7AutoForm::LoadClueFonts() {
     const Settings::StoredFont field = Settings::readFont(m_ctx.procs, Settings::ClueFieldFont);
     DefEdit->setFont(field.font());

@@ -43,8 +43,16 @@ void TIxv7TitleForm::fitToSquares() {
     m_fitting = false;
 }
 
+int TIxv7TitleForm::placedSquare() const {
+    return qMax(1, Settings::readInt(m_ctx.procs, Settings::AuthorTitleSquare));
+}
+
+int TIxv7TitleForm::placedHeight() const {
+    return 2 * placedSquare() + kBevelHeight + 2 + frameExtra().height();
+}
+
 void TIxv7TitleForm::PlaceTitleWindow() {
-    TitleSquare = qMax(1, Settings::readInt(m_ctx.procs, Settings::AuthorTitleSquare));
+    TitleSquare = placedSquare();
     fitToSquares();
     // "left,top," and anything after; a value that does not convert leaves the window where the
     // empty value would put it.

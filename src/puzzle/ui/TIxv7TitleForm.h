@@ -19,6 +19,8 @@ public:
     void FormShow();
     void LoadTitleAppearance();
     void PlaceTitleWindow();
+    // The outer height PlaceTitleWindow gives the window.
+    int placedHeight() const;
     // A release at client point pos (any button); also used to select a word from elsewhere,
     // which leaves the focus where it is.
     void FormMouseUp(const QPoint& pos);
@@ -38,6 +40,7 @@ private:
     bool onWordRow(const QPoint& pos) const;
     void FormResize();
     void fitToSquares();
+    int placedSquare() const;
 
     AppContext& m_ctx;
     EditorSet& m_editors;

@@ -124,6 +124,11 @@ void TIxv7ToolForm::layOut() {
     LtrBox->setGeometry(0, boxTop, w, kLetterBoxHeight);
 }
 
+// The notice of no repeaters above the letter box.
+int TIxv7ToolForm::smallestClientHeight() const {
+    return ErrPanel->geometry().bottom() + 1 + kLetterBoxHeight;
+}
+
 void TIxv7ToolForm::FormShow() {
     restoreNormal();
     placeAtBottom(m_ctx, m_editors, this);

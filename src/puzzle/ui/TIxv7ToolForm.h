@@ -26,6 +26,7 @@ public:
     // Opens the puzzle of a history row through open, or drops the row when its file no
     // longer exists.
     void openHistoryRow(int row, const std::function<void(const QString&)>& open);
+    int smallestClientHeight() const override;
 
 signals:
     // A history row was double-clicked; whoever owns the open puzzle decides whether it may be

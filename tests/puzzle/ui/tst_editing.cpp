@@ -317,6 +317,68 @@ private slots:
         QCOMPARE(tool()->LtrBox->geometry(), QRect(0, h - 41, client.width(), 41));
     }
 
+    // On every screen from 1024 x 768 up the bottom windows lie wholly between the author-title
+    // window and the status bar, all their controls in view, whether the puzzle opened at
+    // start-up or later and however many rows its grid has.
+    void bottomWindowsFitTheirArea_data() {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<bool>("atStartup");
+        for (const QSize screen : {QSize(1024, 768), QSize(1280, 800), QSize(1280, 1024),
+                                   QSize(1920, 1080), QSize(2560, 1440)}) {
+            for (int rows : {8, 12, 20}) {
+                for (bool atStartup : {true, false})
+                    QTest::addRow("%dx%d, %d rows, %s", screen.width(), screen.height(), rows,
+                                  atStartup ? "opened at start-up" : "opened later")
+                        << screen << rows << atStartup;
+            }
+        }
+    }
+    void bottomWindowsFitTheirArea() {
+        QFETCH(QSize, screen);
+        QFETCH(int, rows);
+        QFETCH(bool, atStartup);
+        ScreenMetrics metrics;
+        metrics.screenWidth = screen.width();
+        metrics.screenHeight = screen.height();
+        metrics.fullScreenClientHeight = screen.height() - 40 - metrics.captionHeight; // a panel
+        useScreen(metrics);
+        PuzzleRecord r = emersonPuzzle();
+        if (rows != r.GridHeight)
+            r.ClearPuzzle(16, qint16(rows), "");
+        file = savePuzzle(QStringLiteral("Rows.ixv"), r);
+        if (atStartup) {
+            showForm();
+        } else {
+            MainWindowFixture::showForm();
+            dialogs.files << file;
+            press(QStringLiteral("OpenPuzzleBtn"));
+            waitForEditingWindows();
+        }
+        const int statusTop = form->MsgBar->mapTo(form.get(), QPoint()).y();
+        const auto fits = [&](EditingWindow* w) {
+            const int top = w->mapTo(form.get(), QPoint()).y();
+            const int titleBottom = title()->mapTo(form.get(), QPoint(0, title()->height())).y();
+            QVERIFY2(top >= titleBottom, qPrintable(QStringLiteral("%1 starts at %2, above %3")
+                                                        .arg(w->objectName())
+                                                        .arg(top)
+                                                        .arg(titleBottom)));
+            QVERIFY2(top + w->height() <= statusTop,
+                     qPrintable(QStringLiteral("%1 ends at %2, below %3")
+                                    .arg(w->objectName())
+                                    .arg(top + w->height())
+                                    .arg(statusTop)));
+            for (QWidget* control : w->widget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                QVERIFY2(w->widget()->rect().contains(control->geometry()),
+                         qPrintable(control->metaObject()->className()));
+        };
+        QVERIFY(grid()->y() >= 0);
+        fits(tool());
+        QVERIFY(tool()->ErrPanel->geometry().bottom() < tool()->LtrBox->y());
+        openClues();
+        fits(clues());
+    }
+
     void repeaterScan() {
         showForm();
         bool noticeDuringWait = false;
