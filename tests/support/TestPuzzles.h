@@ -43,11 +43,12 @@ public:
 #include <QFile>
 
 // The application data module over an empty settings store, answering through the test's
-// dialogs and sounds.
-inline std::unique_ptr<TIxvProcs> freshProcs(Dialogs* dialogs, SoundEffects* sounds = nullptr) {
+// dialogs and sounds, on the given screen.
+inline std::unique_ptr<TIxvProcs> freshProcs(Dialogs* dialogs, SoundEffects* sounds = nullptr,
+                                             const ScreenMetrics& screen = {}) {
     QFile::remove(TestEnv::settingsPath());
     auto procs = std::make_unique<TIxvProcs>(
-        std::make_unique<SettingsStore>(TestEnv::settingsPath()), ScreenMetrics{});
+        std::make_unique<SettingsStore>(TestEnv::settingsPath()), screen);
     procs->setDialogs(dialogs);
     procs->setSounds(sounds);
     return procs;

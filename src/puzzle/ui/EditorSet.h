@@ -39,5 +39,12 @@ struct EditorSet {
 };
 
 // Places the construction tool or clue window at the bottom of the editing area, below the
-// author-title window, sliding it up from out of sight when sliding is on.
+// author-title window, sliding it up from out of sight when sliding is on. The window keeps
+// the height its controls need; where that is more than the room below the author-title
+// window, it overlaps that window rather than run under the status bar.
 void placeAtBottom(AppContext& ctx, EditorSet& editors, EditingWindow* window);
+
+// The largest grid square with which a grid of rows rows whose window starts at top, and whose
+// window is extra pixels higher than its squares, leaves room below it for the author-title
+// window and for the bottom windows at the height their controls need; never below 10.
+int fittingGridSquare(const EditorSet& editors, int top, int rows, int extra);
