@@ -5,16 +5,23 @@
 #include "base/Codepage.h"
 #include "base/Errors.h"
 #include "base/SafeFile.h"
+#include "output/ComposerOptions.h"
+#include "output/PdfPageTarget.h"
+#include "output/SolutionText.h"
+#include "pdf/PdfEngine.h"
 #include "prefs/SettingsBackup.h"
 #include "prefs/SettingsCatalogue.h"
 #include "puzzle/Construction.h"
 #include "puzzle/PuzzleFile.h"
 #include "puzzle/Statistics.h"
 
+#include <QHash>
 #include <QStringDecoder>
 #include <QTextStream>
+#include <algorithm>
 #include <cstdio>
 #include <optional>
+#include <variant>
 
 namespace Cli {
 
@@ -38,7 +45,11 @@ const char* const kUsage =
     "  ixenvar-cli config get NAME\n"
     "  ixenvar-cli config set NAME TEXT\n"
     "  ixenvar-cli config set-int NAME N\n"
-    "  ixenvar-cli config backup OUT.reg\n";
+    "  ixenvar-cli config backup OUT.reg\n"
+    "  ixenvar-cli export FILE.ixv --pdf OUT.pdf [--pages LIST] [--title TEXT] [--margin N]\n"
+    "                  [--no-by] [--no-sol]\n"
+    "      LIST: comma-separated ms,msg,ng,sg,pp (manuscript, manuscript grid only,\n"
+    "      numbered grid, solution grid, puzzle page); default ms\n";
 
 int usage() {
     err() << kUsage;
@@ -200,17 +211,24 @@ QString printable(quint8 byte) {
     return ch.isPrint() ? QString(ch) : QStringLiteral("?");
 }
 
-int runShow(const QStringList& args) {
-    if (args.size() != 1)
-        return usage();
-    PuzzleRecord rec;
+// The puzzle in the file, or the exit code of its refusal.
+std::variant<PuzzleRecord, int> readPuzzle(const QString& file) {
     try {
-        rec = PuzzleFile::ReadPuzzle(args[0]);
+        return PuzzleFile::ReadPuzzle(file);
     } catch (const PuzzleFormatError&) {
         return refuse(QStringLiteral("Puzzle not in Ixenvar format or is corrupt."));
     } catch (const IoError& e) {
         return refuse(QStringLiteral("%1 cannot be opened: %2").arg(e.fileName(), e.reason()));
     }
+}
+
+int runShow(const QStringList& args) {
+    if (args.size() != 1)
+        return usage();
+    const auto read = readPuzzle(args[0]);
+    if (const int* code = std::get_if<int>(&read))
+        return *code;
+    const PuzzleRecord& rec = std::get<PuzzleRecord>(read);
     for (int r = 1; r <= rec.GridHeight; ++r) {
         QString line;
         for (int c = 1; c <= rec.GridWidth; ++c)
@@ -288,6 +306,108 @@ int runConfig(const QStringList& args) {
     return usage();
 }
 
+// The options of "export", each with whether a value follows it.
+struct ExportOption {
+    const char* name;
+    bool takesValue;
+};
+constexpr ExportOption kExportOptions[] = {
+    {"--pdf", true},    {"--pages", true},  {"--title", true},
+    {"--margin", true}, {"--no-by", false}, {"--no-sol", false},
+};
+
+// The options given after the puzzle file, by name; none when an option is unknown, repeated
+// or lacks its value.
+std::optional<QHash<QString, QString>> exportOptions(const QStringList& args) {
+    QHash<QString, QString> given;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const auto known = std::find_if(std::begin(kExportOptions), std::end(kExportOptions),
+                                        [&](const ExportOption& o) { return args[i] == o.name; });
+        if (known == std::end(kExportOptions) || given.contains(args[i]))
+            return std::nullopt;
+        if (!known->takesValue) {
+            given.insert(args[i], QString());
+            continue;
+        }
+        if (i + 1 >= args.size())
+            return std::nullopt;
+        given.insert(args[i], args[i + 1]);
+        ++i;
+    }
+    return given;
+}
+
+// "--pages": the page kinds of the list, in place of the default manuscript.
+bool choosePages(const QString& list, ComposerOptions& options) {
+    const QHash<QString, bool ComposerOptions::*> kinds = {
+        {QStringLiteral("ms"), &ComposerOptions::manuscript},
+        {QStringLiteral("msg"), &ComposerOptions::manuscriptGrid},
+        {QStringLiteral("ng"), &ComposerOptions::numberedGrid},
+        {QStringLiteral("sg"), &ComposerOptions::solutionGrid},
+        {QStringLiteral("pp"), &ComposerOptions::puzzlePage},
+    };
+    options.manuscript = false;
+    for (const QString& kind : list.split(u',')) {
+        if (!kinds.contains(kind))
+            return false;
+        options.*kinds.value(kind) = true;
+    }
+    return true;
+}
+
+// The PDF file "Print to PDF..." makes of the puzzle with the same choices: the settings, the
+// solution text and the document properties as the preview window takes them. The file is
+// complete or not written at all.
+int exportPdf(const QString& puzzleFile, const QHash<QString, QString>& given) {
+    ComposerOptions options;
+    options.by = !given.contains(QStringLiteral("--no-by"));
+    options.solutionWithPuzzlePage = !given.contains(QStringLiteral("--no-sol"));
+    if (given.contains(QStringLiteral("--pages")) &&
+        !choosePages(given.value(QStringLiteral("--pages")), options))
+        return usage();
+    if (given.contains(QStringLiteral("--margin"))) {
+        bool ok = false;
+        options.bottomMargin = given.value(QStringLiteral("--margin")).toInt(&ok);
+        if (!ok || options.bottomMargin < ComposerOptions::kMinBottomMargin ||
+            options.bottomMargin > ComposerOptions::kMaxBottomMargin)
+            return usage();
+    }
+    options.pageTitle = ComposerOptions::titleFromFileName(puzzleFile);
+    if (given.contains(QStringLiteral("--title"))) {
+        QString why;
+        const auto title =
+            toPuzzleText(given.value(QStringLiteral("--title")), QStringLiteral("title"), &why);
+        if (!title)
+            return refuse(why);
+        options.pageTitle = *title;
+    }
+
+    const auto read = readPuzzle(puzzleFile);
+    if (const int* code = std::get_if<int>(&read))
+        return *code;
+    const PuzzleRecord& record = std::get<PuzzleRecord>(read);
+    options.solutionLines = SolutionText(record).lines();
+
+    const auto procs = openProcs();
+    PdfEngine engine;
+    PdfDocument::setUp(engine, record, puzzleFile);
+    engine.setChannel(TOutputChannel::chPDF);
+    engine.setFileName(given.value(QStringLiteral("--pdf")));
+    PdfDocument::compose(engine, record, *procs, options);
+    return 0;
+}
+
+int runExport(const QStringList& args) {
+    if (args.isEmpty() || args[0].startsWith(QStringLiteral("--")))
+        return usage();
+    const auto given = exportOptions(args.mid(1));
+    if (!given)
+        return usage();
+    if (given->contains(QStringLiteral("--pdf")))
+        return exportPdf(args[0], *given);
+    return usage();
+}
+
 } // namespace
 
 int run(const QStringList& args) {
@@ -306,6 +426,8 @@ int run(const QStringList& args) {
             code = runShow(rest);
         else if (args[0] == QStringLiteral("config"))
             code = runConfig(rest);
+        else if (args[0] == QStringLiteral("export"))
+            code = runExport(rest);
         else
             code = usage();
     } catch (const IxvError& e) {

@@ -7,7 +7,6 @@
 #include <QImage>
 #include <QtTest>
 
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -69,15 +68,6 @@ QByteArray collectionOf(const QByteArray& font) {
 
 QStringList ourTemporaryFiles(const QString& folder) {
     return QDir(folder).entryList({QStringLiteral("*.ixvtmp-*")}, QDir::Files | QDir::Hidden);
-}
-
-// Makes a folder refuse new files: a read-only remount of the small disk for root (whom
-// permissions do not stop), the permission bits otherwise.
-bool makeReadOnly(const QString& folder) {
-    if (::geteuid() == 0)
-        return ::mount(nullptr, QFile::encodeName(folder).constData(), nullptr,
-                       MS_REMOUNT | MS_RDONLY, nullptr) == 0;
-    return ::chmod(QFile::encodeName(folder).constData(), 0555) == 0;
 }
 
 } // namespace
@@ -338,7 +328,7 @@ void Tst_pdffiles::unwritableFolderKeepsTheOldFile() {
         before = readFile(file);
         QVERIFY(!before.isEmpty());
     }
-    QVERIFY(makeReadOnly(folder));
+    QVERIFY(SmallDisk::makeReadOnly(folder));
 
     PdfEngine engine;
     setUp(engine, TOutputChannel::chPDF, file);

@@ -1,6 +1,6 @@
 #pragma once
 
-// What the PDF engine's tests share: a fixed clock, documents taken apart, failures caught,
+// What the tests of PDF files share: a fixed clock, documents taken apart, failures caught,
 // readers run, and a German locale.
 #include "pdf/PdfEngine.h"
 #include "pdf/PdfError.h"
@@ -95,8 +95,11 @@ struct ToolRun {
     QByteArray err;
 };
 
-inline ToolRun run(const QString& program, const QStringList& arguments) {
+inline ToolRun
+run(const QString& program, const QStringList& arguments,
+    const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(program, arguments);
     ToolRun result;
     if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit)
