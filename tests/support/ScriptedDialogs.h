@@ -19,19 +19,15 @@ public:
     };
 
     QList<Shown> shown;
-    QList<Answer> answers;                  // for the questions, in order
-    QStringList files;                      // for the file dialogs, in order
-    QStringList unexpected;                 // questions asked with no scripted answer
+    QList<Answer> answers;    // for the questions, in order
+    QStringList files;        // for the file dialogs, in order
+    QStringList unexpected;   // questions asked with no scripted answer
     QList<std::optional<FontChoice>> fonts; // for the font dialogs, in order; none: cancelled
     QList<FontChoice> offeredFonts;         // what each font dialog started from
     QList<FileRequest> fileRequests;        // every file dialog's request
 
-    void attention(QWidget*, const QString& text) override {
-        record("attention", "Attention", text);
-    }
-    void information(QWidget*, const QString& h, const QString& t) override {
-        record("information", h, t);
-    }
+    void attention(QWidget*, const QString& text) override { record("attention", "Attention", text); }
+    void information(QWidget*, const QString& h, const QString& t) override { record("information", h, t); }
     void warning(QWidget*, const QString& h, const QString& t) override { record("warning", h, t); }
     void error(QWidget*, const QString& h, const QString& t) override { record("error", h, t); }
     Answer askYesNo(QWidget*, const QString& h, const QString& t) override {

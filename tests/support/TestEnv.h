@@ -15,5 +15,5 @@ namespace TestEnv {
 constexpr int kEventWaitMs = 10 * 60 * 1000;
 }
 #define IXV_TRY_VERIFY(expr) QTRY_VERIFY_WITH_TIMEOUT(expr, TestEnv::kEventWaitMs)
-#define IXV_TRY_COMPARE(actual, expected)                                                          \
+#define IXV_TRY_COMPARE(actual, expected)                                                      \
     QTRY_COMPARE_WITH_TIMEOUT(actual, expected, TestEnv::kEventWaitMs)

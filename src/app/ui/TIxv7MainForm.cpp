@@ -174,6 +174,7 @@ void TIxv7MainForm::connectButtons() {
         {QStringLiteral("RevertBtn"), &TIxv7MainForm::RevertBtnClick},
         {QStringLiteral("XMLBtn"), &TIxv7MainForm::XMLBtnClick},
         {QStringLiteral("PrnSetupBtn"), &TIxv7MainForm::PrnSetupBtnClick},
+        {QStringLiteral("ToPDFBtn"), &TIxv7MainForm::ToPDFBtnClick},
         {QStringLiteral("DictBtn"), &TIxv7MainForm::DictBtnClick},
         {QStringLiteral("ThesBtn"), &TIxv7MainForm::ThesBtnClick},
         {QStringLiteral("QuoteBtn"), &TIxv7MainForm::QuoteBtnClick},
@@ -204,7 +205,7 @@ void TIxv7MainForm::updateEnabledButtons() {
         QStringLiteral("AboutBtn"),      QStringLiteral("SquaresBtn"),
         QStringLiteral("LettersBtn"),    QStringLiteral("SpillBtn"),
         QStringLiteral("AutoclueBtn"),   QStringLiteral("SpecsBtn"),
-        QStringLiteral("PrefsBtn"),
+        QStringLiteral("PrefsBtn"),      QStringLiteral("ToPDFBtn"),
     };
     for (auto it = m_buttons.begin(); it != m_buttons.end(); ++it)
         it.value()->setEnabled(working.contains(it.key()));

@@ -85,6 +85,9 @@ public:
     void MailBtnClick();
     void applyToolSettings();
 
+    // Outputs of the open puzzle.
+    void ToPDFBtnClick();
+
     // Preferences: the dialog, then the settings of the windows already shown applied at once.
     void PrefsBtnClick();
 
