@@ -123,9 +123,12 @@ private slots:
     void manuscriptBreaksAtTheBottomMargin_data() {
         QTest::addColumn<QString>("margin");
         QTest::addColumn<QString>("firstOnPage2");
-        QTest::newRow("margin 1: 54 lines, clue 11 ends at 55") << "1" << "L.";
-        QTest::newRow("margin 5: 50 lines, clue 10 ends at 51") << "5" << "K.";
-        QTest::newRow("margin 9: 46 lines, clue 9 ends at 47") << "9" << "J.";
+        QTest::newRow("margin 1: 54 lines, clue 11 ends at 55") << "1"
+                                                                << "L.";
+        QTest::newRow("margin 5: 50 lines, clue 10 ends at 51") << "5"
+                                                                << "K.";
+        QTest::newRow("margin 9: 46 lines, clue 9 ends at 47") << "9"
+                                                               << "J.";
     }
     void manuscriptBreaksAtTheBottomMargin() {
         QFETCH(QString, margin);
@@ -237,17 +240,7 @@ private slots:
     void pdffontsShowsWhatIsEmbedded() {
         setting(QStringLiteral("PPFontName"), QStringLiteral("DejaVu Serif"));
         const QString file = exported({"--pages", "ms,msg,ng,sg,pp"});
-        const ToolRun fonts = run(QStringLiteral("pdffonts"), {file});
-        QCOMPARE(fonts.exitCode, 0);
-        QMap<QString, QString> embedded;
-        static const QRegularExpression row(
-            QStringLiteral(
-                "^(\\S.*?)\\s+TrueType\\s+WinAnsi\\s+(yes|no)\\s+no\\s+no\\s+\\d+\\s+0$"),
-            QRegularExpression::MultilineOption);
-        for (auto it = row.globalMatch(QString::fromUtf8(fonts.out)); it.hasNext();) {
-            const auto match = it.next();
-            embedded.insert(match.captured(1), match.captured(2));
-        }
+        const QMap<QString, QString> embedded = embeddedFonts(file);
         const QMap<QString, QString> expected{
             {QStringLiteral("Courier New"), QStringLiteral("no")},
             {QStringLiteral("Courier New,Bold"), QStringLiteral("no")},

@@ -138,16 +138,7 @@ void Tst_pdffiles::embeddedFontIsTheWholeFile() {
 void Tst_pdffiles::pdffontsShowsWhatIsEmbedded() {
     const QString file =
         writeDocument(m_folder.filePath(QStringLiteral("fonts.pdf")), drawEverything);
-    const ToolRun fonts = run(QStringLiteral("pdffonts"), {file});
-    QCOMPARE(fonts.exitCode, 0);
-    QMap<QString, QString> embedded;
-    static const QRegularExpression row(
-        QStringLiteral("^(\\S.*?)\\s+TrueType\\s+WinAnsi\\s+(yes|no)\\s+no\\s+no\\s+\\d+\\s+0$"),
-        QRegularExpression::MultilineOption);
-    for (auto it = row.globalMatch(QString::fromUtf8(fonts.out)); it.hasNext();) {
-        const auto match = it.next();
-        embedded.insert(match.captured(1), match.captured(2));
-    }
+    const QMap<QString, QString> embedded = embeddedFonts(file);
     const QMap<QString, QString> expected{
         {QStringLiteral("Arial"), QStringLiteral("no")},
         {QStringLiteral("Arial,BoldItalic"), QStringLiteral("no")},

@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QLocale>
+#include <QMap>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -108,6 +109,23 @@ run(const QString& program, const QStringList& arguments,
     result.out = process.readAllStandardOutput();
     result.err = process.readAllStandardError();
     return result;
+}
+
+// What pdffonts lists: each TrueType font with WinAnsi encoding, by name, and "yes" or "no"
+// for whether the file carries it. Empty when pdffonts fails.
+inline QMap<QString, QString> embeddedFonts(const QString& pdf) {
+    const ToolRun fonts = run(QStringLiteral("pdffonts"), {pdf});
+    QMap<QString, QString> embedded;
+    if (fonts.exitCode != 0)
+        return embedded;
+    static const QRegularExpression row(
+        QStringLiteral("^(\\S.*?)\\s+TrueType\\s+WinAnsi\\s+(yes|no)\\s+no\\s+no\\s+\\d+\\s+0$"),
+        QRegularExpression::MultilineOption);
+    for (auto it = row.globalMatch(QString::fromUtf8(fonts.out)); it.hasNext();) {
+        const auto match = it.next();
+        embedded.insert(match.captured(1), match.captured(2));
+    }
+    return embedded;
 }
 
 inline QByteArray readFile(const QString& path) {

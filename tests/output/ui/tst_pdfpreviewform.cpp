@@ -125,6 +125,9 @@ private slots:
         QCOMPARE(panel().ActionBtn->text(), QStringLiteral("Make PDF..."));
         QVERIFY(!panel().PrinterLbl && !panel().CopyEd && !panel().GrayChk);
         QCOMPARE(panel().width(), PreviewPanel::kWidth);
+        // A Letter page as tall as the 1024-pixel screen, 791 pixels wide, and the panel;
+        // the screen's height less the caption, frame and caption.
+        QCOMPARE(pdf->size(), QSize(791 + 2 * 14 + 182, 1024 - 23 - 23 - 2 * 4));
         QCOMPARE(pdf->PrevPanel->width(), pdf->width() - PreviewPanel::kWidth);
         // The manuscript: two pages of clues, its grid and its solution.
         QCOMPARE(pages(), 4);
