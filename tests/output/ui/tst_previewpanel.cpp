@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTabBar>
 #include <QToolButton>
@@ -122,17 +121,6 @@ private slots:
         QTest::keyClick(panel->TitleEd, Qt::Key_PageDown);
         QTest::keyClick(panel->TitleEd, Qt::Key_PageUp);
         QTEST(steps, "steps");
-    }
-
-    void arrowsStepOnePage() {
-        TIxvProcs procs(std::make_unique<SettingsStore>(TestEnv::settingsPath()), ScreenMetrics{});
-        PreviewPanel panel(procs, PreviewPanelKind::pdf());
-        QSignalSpy spy(&panel, &PreviewPanel::pageStep);
-        QTest::mouseClick(panel.UpDown1->rightButton(), Qt::LeftButton);
-        QTest::mouseClick(panel.UpDown1->leftButton(), Qt::LeftButton);
-        QCOMPARE(spy.size(), 2);
-        QCOMPARE(spy[0][0].toInt(), 1);
-        QCOMPARE(spy[1][0].toInt(), -1);
     }
 };
 
