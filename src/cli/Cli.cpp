@@ -18,6 +18,7 @@
 #include <QTextStream>
 #include <cstdio>
 #include <optional>
+#include <variant>
 
 namespace Cli {
 
@@ -78,6 +79,17 @@ std::unique_ptr<TIxvProcs> openProcs() {
     auto store = std::make_unique<SettingsStore>(SettingsStore::defaultPath());
     store->setDamageNotifier([](const QString& text) { err() << text << '\n'; });
     return std::make_unique<TIxvProcs>(std::move(store), ScreenMetrics{});
+}
+
+// The puzzle in the file, or the exit code of its refusal.
+std::variant<PuzzleRecord, int> readPuzzle(const QString& file) {
+    try {
+        return PuzzleFile::ReadPuzzle(file);
+    } catch (const PuzzleFormatError&) {
+        return refuse(QStringLiteral("%1: Puzzle not in Ixenvar format or is corrupt.").arg(file));
+    } catch (const IoError& e) {
+        return refuse(QStringLiteral("%1 cannot be opened: %2").arg(e.fileName(), e.reason()));
+    }
 }
 
 namespace {
@@ -212,17 +224,14 @@ QString printable(quint8 byte) {
     return ch.isPrint() ? QString(ch) : QStringLiteral("?");
 }
 
+
 int runShow(const QStringList& args) {
     if (args.size() != 1)
         return usage();
-    PuzzleRecord rec;
-    try {
-        rec = PuzzleFile::ReadPuzzle(args[0]);
-    } catch (const PuzzleFormatError&) {
-        return refuse(QStringLiteral("Puzzle not in Ixenvar format or is corrupt."));
-    } catch (const IoError& e) {
-        return refuse(QStringLiteral("%1 cannot be opened: %2").arg(e.fileName(), e.reason()));
-    }
+    const auto read = readPuzzle(args[0]);
+    if (const int* code = std::get_if<int>(&read))
+        return *code;
+    const PuzzleRecord& rec = std::get<PuzzleRecord>(read);
     for (int r = 1; r <= rec.GridHeight; ++r) {
         QString line;
         for (int c = 1; c <= rec.GridWidth; ++c)

@@ -3,13 +3,21 @@
 #include "base/Errors.h"
 #include "base/SafeFile.h"
 #include "cli/CliSupport.h"
+#include "base/Codepage.h"
 #include "output/CluesText.h"
+#include "output/ComposerOptions.h"
 #include "output/GridImageFiles.h"
+#include "output/PdfPageTarget.h"
 #include "output/RtfManuscript.h"
+#include "output/SolutionText.h"
+#include "pdf/PdfEngine.h"
 #include "puzzle/PuzzleFile.h"
 
 #include <QFileInfo>
+#include <algorithm>
 #include <functional>
+#include <optional>
+#include <variant>
 
 namespace Cli {
 
@@ -25,10 +33,29 @@ struct ExportInput {
     const ExportRequest& request;
 };
 
+// The choices of the PDF file, as the PDF preview window offers them: the page kinds, the
+// title (the puzzle file's name when none is given), the bottom margin, the credit line and
+// the solution page after the puzzle page.
+struct PdfChoices {
+    ComposerOptions options;
+    std::optional<QString> title;
+    QStringList given; // the choices given, each once; they ask for --pdf
+
+    // Notes a choice; false when it was given before.
+    bool give(const char* option) {
+        if (given.contains(QLatin1String(option)))
+            return false;
+        given << QLatin1String(option);
+        return true;
+    }
+};
+
 // The outputs asked for, made in the order given. Options that change how an output is made
 // keep their values here beside them.
 struct ExportRequest {
     QList<std::function<void(const ExportInput&)>> outputs;
+    PdfChoices pdf;
+    bool pdfAsked = false;
 };
 
 // One option of the command: its name, the values it takes as the usage names them, a note for
@@ -69,6 +96,89 @@ bool takeGridImage(ExportRequest& request, const QStringList& values) {
     return true;
 }
 
+// The PDF file "Print to PDF..." makes with the same choices, complete or not written at all.
+void writePdf(const ExportInput& in, const QString& file) {
+    ComposerOptions options = in.request.pdf.options;
+    options.pageTitle = ComposerOptions::titleFromFileName(in.puzzleFile);
+    if (const auto& title = in.request.pdf.title) {
+        const qsizetype bad = Codepage::firstUnencodable(*title);
+        if (bad >= 0)
+            throw IxvError(
+                QStringLiteral("The title contains the character %1, which a page cannot hold.")
+                    .arg(Codepage::describeCharacter(*title, bad)));
+        options.pageTitle = Codepage::fromUnicodeLossy(*title);
+    }
+    options.solutionLines = SolutionText(in.record).lines();
+    PdfEngine engine;
+    PdfDocument::setUp(engine, in.record, in.puzzleFile);
+    engine.setChannel(TOutputChannel::chPDF);
+    engine.setFileName(file);
+    PdfDocument::compose(engine, in.record, in.settings, options);
+}
+
+bool takePdf(ExportRequest& request, const QStringList& values) {
+    const QString file = values[0];
+    if (request.pdfAsked)
+        return false;
+    request.pdfAsked = true;
+    request.outputs << [file](const ExportInput& in) { writePdf(in, file); };
+    return true;
+}
+
+// "--pages": the page kinds of the list, in place of the default manuscript.
+bool takePages(ExportRequest& request, const QStringList& values) {
+    const QList<std::pair<const char*, bool ComposerOptions::*>> kinds = {
+        {"ms", &ComposerOptions::manuscript},   {"msg", &ComposerOptions::manuscriptGrid},
+        {"ng", &ComposerOptions::numberedGrid}, {"sg", &ComposerOptions::solutionGrid},
+        {"pp", &ComposerOptions::puzzlePage},
+    };
+    if (!request.pdf.give("--pages"))
+        return false;
+    ComposerOptions& options = request.pdf.options;
+    options.manuscript = false;
+    for (const QString& name : values[0].split(u',')) {
+        const auto kind = std::find_if(kinds.begin(), kinds.end(),
+                                       [&](const auto& k) { return name == QLatin1String(k.first); });
+        if (kind == kinds.end())
+            return false;
+        options.*(kind->second) = true;
+    }
+    return true;
+}
+
+bool takeTitle(ExportRequest& request, const QStringList& values) {
+    if (!request.pdf.give("--title"))
+        return false;
+    request.pdf.title = values[0];
+    return true;
+}
+
+bool takeMargin(ExportRequest& request, const QStringList& values) {
+    if (!request.pdf.give("--margin"))
+        return false;
+    bool ok = false;
+    const int margin = values[0].toInt(&ok);
+    if (!ok || margin < ComposerOptions::kMinBottomMargin ||
+        margin > ComposerOptions::kMaxBottomMargin)
+        return false;
+    request.pdf.options.bottomMargin = margin;
+    return true;
+}
+
+bool takeNoBy(ExportRequest& request, const QStringList&) {
+    if (!request.pdf.give("--no-by"))
+        return false;
+    request.pdf.options.by = false;
+    return true;
+}
+
+bool takeNoSolution(ExportRequest& request, const QStringList&) {
+    if (!request.pdf.give("--no-sol"))
+        return false;
+    request.pdf.options.solutionWithPuzzlePage = false;
+    return true;
+}
+
 const QList<ExportOption>& options() {
     static const QList<ExportOption> table = {
         {"--rtf", {"OUT.rtf"}, "the RTF manuscript", takeRtf},
@@ -78,6 +188,16 @@ const QList<ExportOption>& options() {
          "KIND 1 solving grid, 2 solution grid, 3 manuscript solution grid;\n"
          "                        OUT ends in .svg, .png or .eps",
          takeGridImage},
+        {"--pdf", {"OUT.pdf"}, "the pages \"Print to PDF...\" writes, with these choices:", takePdf},
+        {"--pages",
+         {"LIST"},
+         "comma-separated ms,msg,ng,sg,pp (manuscript, manuscript grid only,\n"
+         "                        numbered grid, solution grid, puzzle page); default ms",
+         takePages},
+        {"--title", {"TEXT"}, "the page title; default the puzzle file's name", takeTitle},
+        {"--margin", {"N"}, "the bottom margin in lines, 1 to 9; default 1", takeMargin},
+        {"--no-by", {}, "no credit line on the puzzle page", takeNoBy},
+        {"--no-sol", {}, "no solution page after the puzzle page", takeNoSolution},
     };
     return table;
 }
@@ -114,16 +234,13 @@ int runExport(const QStringList& args) {
             return usage();
         i += 1 + option->values.size();
     }
-    if (request.outputs.isEmpty())
+    if (request.outputs.isEmpty() || (!request.pdf.given.isEmpty() && !request.pdfAsked))
         return usage();
 
-    PuzzleRecord record;
-    try {
-        record = PuzzleFile::ReadPuzzle(puzzleFile);
-    } catch (const PuzzleFormatError&) {
-        return refuse(
-            QStringLiteral("%1: Puzzle not in Ixenvar format or is corrupt.").arg(puzzleFile));
-    }
+    const auto read = readPuzzle(puzzleFile);
+    if (const int* code = std::get_if<int>(&read))
+        return *code;
+    const PuzzleRecord& record = std::get<PuzzleRecord>(read);
     const auto procs = openProcs();
     const ExportInput input{puzzleFile, record, *procs, request};
     for (const auto& output : request.outputs)

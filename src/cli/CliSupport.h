@@ -1,10 +1,12 @@
 #pragma once
 
 #include "app/TIxvProcs.h"
+#include "puzzle/PuzzleRecord.h"
 
 #include <QString>
 #include <QTextStream>
 #include <memory>
+#include <variant>
 
 // What every command of the command line shares: its streams, its answers and the settings.
 namespace Cli {
@@ -17,5 +19,8 @@ int usage();
 int refuse(const QString& message);
 // The application data module over the user's settings store.
 std::unique_ptr<TIxvProcs> openProcs();
+// The puzzle in the file, or the exit code of its refusal (printed): a file that cannot be
+// opened is named with the system's reason, one that opens but is no puzzle is called so.
+std::variant<PuzzleRecord, int> readPuzzle(const QString& file);
 
 } // namespace Cli

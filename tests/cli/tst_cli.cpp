@@ -345,9 +345,11 @@ private slots:
         QTest::addColumn<QString>("message");
         QByteArray width0 = rowPuzzle("CAT", {1}).toBytes();
         width0[0] = 0;
-        QTest::newRow("100 bytes") << rowPuzzle("CAT", {1}).toBytes().first(100) << kCorrupt;
-        QTest::newRow("empty") << QByteArray() << kCorrupt;
-        QTest::newRow("width 0") << width0 << kCorrupt;
+        // The file is named, with what is wrong with it.
+        const QString corrupt = path("bad.ixv") + ": " + kCorrupt;
+        QTest::newRow("100 bytes") << rowPuzzle("CAT", {1}).toBytes().first(100) << corrupt;
+        QTest::newRow("empty") << QByteArray() << corrupt;
+        QTest::newRow("width 0") << width0 << corrupt;
         // A file that cannot be opened is named with the system's reason, not called corrupt.
         QTest::newRow("missing") << QByteArray("-")
                                  << path("bad.ixv") + " cannot be opened: No such file or directory\n";

@@ -185,6 +185,7 @@ void TIxv7MainForm::connectButtons() {
         {QStringLiteral("RevertBtn"), &TIxv7MainForm::RevertBtnClick},
         {QStringLiteral("XMLBtn"), &TIxv7MainForm::XMLBtnClick},
         {QStringLiteral("PrnSetupBtn"), &TIxv7MainForm::PrnSetupBtnClick},
+        {QStringLiteral("ToPDFBtn"), &TIxv7MainForm::ToPDFBtnClick},
         {QStringLiteral("DictBtn"), &TIxv7MainForm::DictBtnClick},
         {QStringLiteral("ThesBtn"), &TIxv7MainForm::ThesBtnClick},
         {QStringLiteral("SuggestBtn"), &TIxv7MainForm::SuggestBtnClick},
@@ -220,6 +221,7 @@ void TIxv7MainForm::updateEnabledButtons() {
         QStringLiteral("PrefsBtn"),      QStringLiteral("SuggestBtn"),
         QStringLiteral("RTFMsBtn"),      QStringLiteral("ClipbdBtn"),
         QStringLiteral("MetaBtn"),       QStringLiteral("EPSBtn"),
+        QStringLiteral("ToPDFBtn"),
     };
     for (auto it = m_buttons.begin(); it != m_buttons.end(); ++it)
         it.value()->setEnabled(working.contains(it.key()));

@@ -97,6 +97,9 @@ public:
     // Word suggestions for the selected word, in a window beside the construction tool window.
     void SuggestBtnClick();
 
+    // Outputs of the open puzzle.
+    void ToPDFBtnClick();
+
     // Preferences: the dialog, then the settings of the windows already shown applied at once.
     void PrefsBtnClick();
 
