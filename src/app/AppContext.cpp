@@ -2,16 +2,82 @@
 
 #include "puzzle/PuzzleFile.h"
 
+namespace {
+// A word is there to stay selected while one of its positions holds a letter.
+bool hasLetters(const PuzzleRecord& rec, int word) {
+    for (int p = 1; p <= kMaxWordLetters; ++p) {
+        if (rec.squareOf(p * 100 + word) != 0)
+            return true;
+    }
+    return false;
+}
+} // namespace
+
+AppContext::AppContext(TIxvProcs& p, QObject* parent) : QObject(parent), procs(p) {
+    m_history.start(puzzle.toBytes());
+}
+
 void AppContext::SetEdited(bool edited) {
+    if (edited)
+        recordChange();
     m_edited = edited;
     emit editedChanged(edited);
 }
 
 void AppContext::LoadPuzzle(const QString& fileName) {
     puzzle = PuzzleFile::LoadPuzzle(fileName);
+    m_saved = puzzle.toBytes();
+    startHistory();
 }
 
 void AppContext::SavePuzzle(const QString& fileName) {
+    recordChange();
     PuzzleFile::SavePuzzle(fileName, puzzle);
+    m_saved = puzzle.toBytes();
+    // Undo returns to what was saved before it goes further back.
+    m_history.endGroup();
     SetEdited(false);
+}
+
+void AppContext::recordChange() {
+    if (m_history.record(puzzle.toBytes()))
+        emit historyChanged();
+}
+
+void AppContext::startHistory() {
+    const QByteArray bytes = puzzle.toBytes();
+    if (bytes != m_saved)
+        m_saved.clear();
+    m_history.start(bytes);
+    emit historyChanged();
+}
+
+void AppContext::beginEditGroup() {
+    recordChange();
+    m_history.beginGroup();
+}
+
+void AppContext::endEditGroup() {
+    m_history.endGroup();
+}
+
+std::optional<QString> AppContext::undo() {
+    recordChange();
+    return restore(m_history.undo());
+}
+
+std::optional<QString> AppContext::redo() {
+    recordChange();
+    return restore(m_history.redo());
+}
+
+std::optional<QString> AppContext::restore(const std::optional<UndoHistory::Move>& move) {
+    if (!move)
+        return std::nullopt;
+    puzzle = PuzzleRecord::fromBytes(move->record);
+    if (SelectedWord != 0 && !hasLetters(puzzle, SelectedWord))
+        SelectedWord = 0;
+    SetEdited(move->record != m_saved);
+    emit historyChanged();
+    return move->description;
 }
