@@ -1,17 +1,7 @@
 #include "app/AppContext.h"
 
 #include "puzzle/PuzzleFile.h"
-
-namespace {
-// A word is there to stay selected while one of its positions holds a letter.
-bool hasLetters(const PuzzleRecord& rec, int word) {
-    for (int p = 1; p <= kMaxWordLetters; ++p) {
-        if (rec.squareOf(p * 100 + word) != 0)
-            return true;
-    }
-    return false;
-}
-} // namespace
+#include "puzzle/WordOperations.h"
 
 AppContext::AppContext(TIxvProcs& p, QObject* parent) : QObject(parent), procs(p) {
     m_history.start(puzzle.toBytes());
@@ -75,7 +65,8 @@ std::optional<QString> AppContext::restore(const std::optional<UndoHistory::Move
     if (!move)
         return std::nullopt;
     puzzle = PuzzleRecord::fromBytes(move->record);
-    if (SelectedWord != 0 && !hasLetters(puzzle, SelectedWord))
+    // The selected word stays while it is there, that is while it has a letter.
+    if (SelectedWord != 0 && !WordOps::holdsAnyLetter(puzzle, SelectedWord))
         SelectedWord = 0;
     SetEdited(move->record != m_saved);
     emit historyChanged();

@@ -65,27 +65,24 @@ void UndoHistory::endGroup() {
 }
 
 std::optional<UndoHistory::Move> UndoHistory::undo() {
-    if (m_undo.empty())
-        return std::nullopt;
-    Step step = std::move(m_undo.back());
-    m_undo.pop_back();
-    const Move move{step.record, step.change.description};
-    m_redo.push_back(Step{m_last, step.change});
-    m_last = move.record;
-    m_grouping = Grouping::None;
-    return move;
+    return moveStep(m_undo, m_redo);
 }
 
 std::optional<UndoHistory::Move> UndoHistory::redo() {
-    if (m_redo.empty())
+    return moveStep(m_redo, m_undo);
+}
+
+// The step goes over to the other side, keeping the record it leaves.
+std::optional<UndoHistory::Move> UndoHistory::moveStep(std::deque<Step>& from,
+                                                       std::deque<Step>& to) {
+    if (from.empty())
         return std::nullopt;
-    Step step = std::move(m_redo.back());
-    m_redo.pop_back();
-    const Move move{step.record, step.change.description};
-    m_undo.push_back(Step{m_last, step.change});
-    m_last = move.record;
+    Step step = std::move(from.back());
+    from.pop_back();
+    to.push_back(Step{m_last, step.change});
+    m_last = step.record;
     m_grouping = Grouping::None;
-    return move;
+    return Move{m_last, step.change.description};
 }
 
 QString UndoHistory::undoDescription() const {

@@ -51,7 +51,8 @@ private:
     };
     enum class Grouping { None, SameClue, Everything };
 
-    void push(const QByteArray& record, const RecordChange& change);
+    void push(const QByteArray& before, const RecordChange& change);
+    std::optional<Move> moveStep(std::deque<Step>& from, std::deque<Step>& to);
 
     std::deque<Step> m_undo;
     std::deque<Step> m_redo;
