@@ -11,8 +11,10 @@
 #include "puzzle/ui/TIxv7ToolForm.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QLineEdit>
 #include <QToolButton>
+#include <QToolTip>
 
 namespace {
 
@@ -67,8 +69,11 @@ void TIxv7MainForm::updateUndoButtons() {
         b->setEnabled(enabled);
         b->setStatusTip(hint);
         b->setToolTip(QStringLiteral("%1 (%2)").arg(hint, QLatin1String(keys)));
-        if (b->underMouse())
+        if (b->underMouse()) {
             MsgBar->setPanelText(0, hint);
+            if (QToolTip::isVisible()) // the tip shown is the button's, which has just changed
+                QToolTip::showText(QCursor::pos(), b->toolTip(), b);
+        }
     };
     describe("UndoBtn", history.canUndo(),
              history.canUndo() ? QStringLiteral("Undo ") + history.undoDescription()
