@@ -79,60 +79,41 @@ private slots:
         ctx->LoadPuzzle(ctx->CurrentFile);
     }
 
+    // Each row: the edits made first, "|", then the edit named.
     void namesEachEdit_data() {
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QString>("edits");
         QTest::addColumn<QString>("description");
-        QTest::newRow("pick") << ""
-                              << "pick 3 2 1"
+        QTest::newRow("pick") << "| pick 3 2 1"
                               << "pick of H in word C";
-        QTest::newRow("picks at once") << ""
-                                       << "pick 1 2 1; pick 1 3 1"
+        QTest::newRow("picks at once") << "| pick 1 2 1; pick 1 3 1"
                                        << "pick of HE in word A";
-        QTest::newRow("word 27") << ""
-                                 << "pick 27 2 1"
+        QTest::newRow("word 27") << "| pick 27 2 1"
                                  << "pick of H in word aa";
-        QTest::newRow("take-out") << "pick 1 2 1; pick 1 3 1"
-                                  << "out 1 2"
+        QTest::newRow("take-out") << "pick 1 2 1; pick 1 3 1 | out 1 2"
                                   << "take-out of H from word A";
-        QTest::newRow("take-out of an initial") << ""
-                                                << "out 2 1"
-                                                << "take-out of C from word B";
-        QTest::newRow("Spill") << "pick 1 2 1; pick 1 3 1"
-                               << "spill 1"
+        QTest::newRow("Spill") << "pick 1 2 1; pick 1 3 1 | spill 1"
                                << "Spill of word A";
-        QTest::newRow("Spill of one letter") << "pick 1 2 1"
-                                             << "spill 1"
+        QTest::newRow("Spill of one letter") << "pick 1 2 1 | spill 1"
                                              << "take-out of H from word A";
-        QTest::newRow("quote retyping") << ""
-                                        << "retype 2 1 x"
+        QTest::newRow("quote retyping") << "| retype 2 1 x"
                                         << "retyping of H as X";
-        QTest::newRow("clue") << ""
-                              << "type 3 Sits"
+        QTest::newRow("clue") << "| type 3 Sits"
                               << "clue of word C";
-        QTest::newRow("constructor's name") << ""
-                                            << "name Ann"
+        QTest::newRow("constructor's name") << "| name Ann"
                                             << "constructor's name";
-        QTest::newRow("two clues") << ""
-                                   << "type 1 a; type 2 b"
+        QTest::newRow("two clues") << "| type 1 a; type 2 b"
                                    << "changes of the puzzle";
-        QTest::newRow("pick and clue") << ""
-                                       << "pick 1 2 1; type 1 a"
+        QTest::newRow("pick and clue") << "| pick 1 2 1; type 1 a"
                                        << "changes of the puzzle";
-        QTest::newRow("picks into two words") << ""
-                                              << "pick 1 2 1; pick 2 3 1"
-                                              << "changes of the puzzle";
-        QTest::newRow("nothing") << ""
-                                 << ""
+        QTest::newRow("nothing") << "|"
                                  << "";
     }
     void namesEachEdit() {
-        QFETCH(QString, before);
-        QFETCH(QString, edit);
+        QFETCH(QString, edits);
         QFETCH(QString, description);
-        run(*ctx, before);
+        run(*ctx, edits.section(u'|', 0, 0));
         const PuzzleRecord was = ctx->puzzle;
-        run(*ctx, edit);
+        run(*ctx, edits.section(u'|', 1));
         QCOMPARE(describeChange(was, ctx->puzzle).description, description);
     }
 
