@@ -133,6 +133,7 @@ void TIxv7MainForm::FormCreate() {
     connect(MenuTabs, &QTabBar::currentChanged, this, &TIxv7MainForm::MenuTabsClick);
     connectButtons();
     updateEnabledButtons();
+    setUpUndo();
     MenuTabsClick();
 }
 

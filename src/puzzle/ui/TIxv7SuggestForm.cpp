@@ -247,8 +247,10 @@ void TIxv7SuggestForm::pickRow(int row) {
     // exactly as if the constructor had clicked them in order.
     const int s = grid->GridSquare;
     m_picking = true;
+    m_ctx.beginEditGroup(); // the word is undone as one step
     for (const Square& sq : squares)
         grid->FormMouseDown(QPoint((sq.column - 1) * s + s / 2, (sq.row - 1) * s + s / 2));
+    m_ctx.endEditGroup();
     m_picking = false;
     refresh(false);
 }
