@@ -5,15 +5,21 @@
 #include "base/Codepage.h"
 #include "base/Errors.h"
 #include "base/SafeFile.h"
+#include "output/PrintPageTarget.h"
+#include "output/SolutionText.h"
 #include "prefs/SettingsBackup.h"
 #include "prefs/SettingsCatalogue.h"
+#include "preview/GmDocument.h"
+#include "preview/ui/TGmPrinter.h"
 #include "puzzle/Construction.h"
 #include "puzzle/PuzzleFile.h"
 #include "puzzle/Statistics.h"
 
 #include <QStringDecoder>
 #include <QTextStream>
+#include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <optional>
 
 namespace Cli {
@@ -34,6 +40,9 @@ const char* const kUsage =
     "  ixenvar-cli new OUT.ixv --quotation-file FILE --author-title TEXT\n"
     "                  [--manual WIDTH HEIGHT] [--seed N] [--allow-hyph 0|1]\n"
     "  ixenvar-cli show FILE.ixv\n"
+    "  ixenvar-cli print FILE.ixv [--printer NAME] [--pages LIST] [--copies N]\n"
+    "                  [--title TEXT] [--margin N] [--gray]\n"
+    "                  LIST: ms,msg,ng,sg,pp (default ms); copies 1 to 100; margin 1 to 9\n"
     "  ixenvar-cli config list\n"
     "  ixenvar-cli config get NAME\n"
     "  ixenvar-cli config set NAME TEXT\n"
@@ -200,17 +209,24 @@ QString printable(quint8 byte) {
     return ch.isPrint() ? QString(ch) : QStringLiteral("?");
 }
 
-int runShow(const QStringList& args) {
-    if (args.size() != 1)
-        return usage();
-    PuzzleRecord rec;
+// The puzzle in the file, or the refusal's exit code.
+std::optional<int> readPuzzle(const QString& file, PuzzleRecord& rec) {
     try {
-        rec = PuzzleFile::ReadPuzzle(args[0]);
+        rec = PuzzleFile::ReadPuzzle(file);
     } catch (const PuzzleFormatError&) {
         return refuse(QStringLiteral("Puzzle not in Ixenvar format or is corrupt."));
     } catch (const IoError& e) {
         return refuse(QStringLiteral("%1 cannot be opened: %2").arg(e.fileName(), e.reason()));
     }
+    return std::nullopt;
+}
+
+int runShow(const QStringList& args) {
+    if (args.size() != 1)
+        return usage();
+    PuzzleRecord rec;
+    if (const auto refused = readPuzzle(args[0], rec))
+        return *refused;
     for (int r = 1; r <= rec.GridHeight; ++r) {
         QString line;
         for (int c = 1; c <= rec.GridWidth; ++c)
@@ -288,6 +304,140 @@ int runConfig(const QStringList& args) {
     return usage();
 }
 
+struct PrintRequest {
+    QString file;
+    QString printer; // empty: the default printer
+    QString pages = QStringLiteral("ms");
+    int copies = 1;
+    std::optional<QString> title; // none: the file's name
+    int margin = ComposerOptions::kMinBottomMargin;
+    bool gray = false;
+};
+
+// A whole number from low to high.
+std::optional<int> numberIn(const QString& text, int low, int high) {
+    bool ok = false;
+    const int n = text.toInt(&ok);
+    return ok && n >= low && n <= high ? std::optional<int>(n) : std::nullopt;
+}
+
+// Each option of print; one taking a value is given the next argument, and false means the
+// value is wrong.
+struct PrintOption {
+    const char* name;
+    bool takesValue;
+    std::function<bool(PrintRequest&, const QString&)> take;
+};
+
+const QList<PrintOption>& printOptions() {
+    static const QList<PrintOption> options = {
+        {"--printer", true,
+         [](PrintRequest& r, const QString& v) {
+             r.printer = v;
+             return !v.isEmpty();
+         }},
+        {"--pages", true,
+         [](PrintRequest& r, const QString& v) {
+             r.pages = v;
+             return ComposerOptions().choosePages(v);
+         }},
+        {"--copies", true,
+         [](PrintRequest& r, const QString& v) {
+             const auto n = numberIn(v, 1, 100);
+             r.copies = n.value_or(0);
+             return n.has_value();
+         }},
+        {"--title", true,
+         [](PrintRequest& r, const QString& v) {
+             r.title = v;
+             return true;
+         }},
+        {"--margin", true,
+         [](PrintRequest& r, const QString& v) {
+             const auto n =
+                 numberIn(v, ComposerOptions::kMinBottomMargin, ComposerOptions::kMaxBottomMargin);
+             r.margin = n.value_or(0);
+             return n.has_value();
+         }},
+        {"--gray", false,
+         [](PrintRequest& r, const QString&) {
+             r.gray = true;
+             return true;
+         }},
+    };
+    return options;
+}
+
+std::optional<PrintRequest> parsePrint(const QStringList& args) {
+    if (args.isEmpty() || args[0].startsWith(QStringLiteral("--")))
+        return std::nullopt;
+    PrintRequest request;
+    request.file = args[0];
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        const auto option =
+            std::find_if(printOptions().begin(), printOptions().end(),
+                         [&](const PrintOption& o) { return args[i] == QLatin1String(o.name); });
+        if (option == printOptions().end())
+            return std::nullopt;
+        QString value;
+        if (option->takesValue) {
+            if (++i >= args.size())
+                return std::nullopt;
+            value = args[i];
+        }
+        if (!option->take(request, value))
+            return std::nullopt;
+    }
+    return request;
+}
+
+// The pages the print preview shows for these choices, printed on a CUPS printer: the same
+// composition and the same printing as its "Print" button.
+int runPrint(const QStringList& args) {
+    const std::optional<PrintRequest> request = parsePrint(args);
+    if (!request)
+        return usage();
+    PuzzleRecord rec;
+    if (const auto refused = readPuzzle(request->file, rec))
+        return *refused;
+
+    ComposerOptions options;
+    options.choosePages(request->pages);
+    options.pageTitle = ComposerOptions::titleFromFileName(request->file);
+    if (request->title) {
+        QString why;
+        const auto title = toPuzzleText(*request->title, QStringLiteral("title"), &why);
+        if (!title)
+            return refuse(why);
+        options.pageTitle = *title;
+    }
+    options.bottomMargin = request->margin;
+    options.blackSquareColour = ComposerOptions::blackSquareColourFor(request->gray);
+    options.solutionLines = SolutionText(rec).lines();
+
+    TGmPrinter printer;
+    if (!request->printer.isEmpty() && !printer.SetPrinterName(request->printer))
+        return refuse(QStringLiteral("There is no printer named \"%1\".").arg(request->printer));
+    if (!printer.HasPrinter())
+        return refuse(TGmPrinter::NoPrinterText());
+
+    const auto procs = openProcs();
+    TGmDocument document;
+    PrintDocument::setUp(document);
+    document.SetPrinterFacts(&printer);
+    PrintDocument::compose(document, rec, *procs, options, nullptr);
+    document.SetPrintCopies(request->copies);
+    if (document.Print(printer) != TGmPrintResult::Printed)
+        return refuse(document.PrintError());
+    const auto count = [](int n, const char* one, const char* many) {
+        return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : many);
+    };
+    out() << request->file << ": " << count(document.NumPages(), "page", "pages") << ", "
+          << count(request->copies, "copy", "copies") << ", sent to " << printer.PrinterName()
+          << '\n';
+    return 0;
+}
+
 } // namespace
 
 int run(const QStringList& args) {
@@ -304,6 +454,8 @@ int run(const QStringList& args) {
             code = runNew(rest);
         else if (args[0] == QStringLiteral("show"))
             code = runShow(rest);
+        else if (args[0] == QStringLiteral("print"))
+            code = runPrint(rest);
         else if (args[0] == QStringLiteral("config"))
             code = runConfig(rest);
         else
