@@ -11,8 +11,11 @@ packages=(
   zlib1g-dev libxcb1-dev libxcb-res0-dev qt6-pdf-dev
   # fonts with the metrics of the common office families
   fonts-liberation2 fonts-dejavu-core
-  # tests: an X server for the tests that need one
-  xvfb xauth x11-utils
+  # the word list that suggestions are drawn from by default
+  wamerican
+  # tests: an X server for the tests that need one, another program reading the clipboard,
+  # and real readers of the RTF manuscript and the EPS grid pictures
+  xvfb xauth x11-utils xclip libreoffice-writer-nogui ghostscript
   # tests: PDF readers, fonts that are not TrueType, and locale sources for a German locale
   qpdf poppler-utils fonts-urw-base35 locales
   # tests: a printer queue that writes PDF files

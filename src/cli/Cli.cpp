@@ -5,26 +5,23 @@
 #include "base/Codepage.h"
 #include "base/Errors.h"
 #include "base/SafeFile.h"
-#include "output/PrintPageTarget.h"
-#include "output/SolutionText.h"
+#include "cli/CliExport.h"
+#include "cli/CliPrint.h"
+#include "cli/CliSuggest.h"
+#include "cli/CliSupport.h"
 #include "prefs/SettingsBackup.h"
 #include "prefs/SettingsCatalogue.h"
-#include "preview/GmDocument.h"
-#include "preview/ui/TGmPrinter.h"
 #include "puzzle/Construction.h"
 #include "puzzle/PuzzleFile.h"
 #include "puzzle/Statistics.h"
 
 #include <QStringDecoder>
 #include <QTextStream>
-#include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <optional>
+#include <variant>
 
 namespace Cli {
-
-namespace {
 
 QTextStream& out() {
     static QTextStream s(stdout);
@@ -35,30 +32,28 @@ QTextStream& err() {
     return s;
 }
 
+namespace {
+
 const char* const kUsage =
     "usage:\n"
     "  ixenvar-cli new OUT.ixv --quotation-file FILE --author-title TEXT\n"
     "                  [--manual WIDTH HEIGHT] [--seed N] [--allow-hyph 0|1]\n"
     "  ixenvar-cli show FILE.ixv\n"
-    "  ixenvar-cli print FILE.ixv [--printer NAME] [--pages LIST] [--copies N]\n"
-    "                  [--title TEXT] [--margin N] [--gray]\n"
-    "                  LIST: ms,msg,ng,sg,pp (default ms); copies 1 to 100; margin 1 to 9\n"
     "  ixenvar-cli config list\n"
     "  ixenvar-cli config get NAME\n"
     "  ixenvar-cli config set NAME TEXT\n"
     "  ixenvar-cli config set-int NAME N\n"
-    "  ixenvar-cli config backup OUT.reg\n";
+    "  ixenvar-cli config backup OUT.reg\n"
+    "  ixenvar-cli suggest FILE.ixv --word LABEL [--words FILE] [--limit N]\n";
 
-int usage() {
-    err() << kUsage;
-    err().flush();
-    return 2;
+QString usageText() {
+    return QLatin1String(kUsage) + exportUsage() + printUsage();
 }
 
 // --help and --version answer on standard output and succeed; a wrong command is a usage
 // error on standard error.
 int help() {
-    out() << kUsage;
+    out() << usageText();
     return 0;
 }
 
@@ -67,21 +62,51 @@ int version() {
     return 0;
 }
 
+} // namespace
+
+int usage() {
+    err() << usageText();
+    err().flush();
+    return 2;
+}
+
 int refuse(const QString& message) {
     err() << message << '\n';
     err().flush();
     return 1;
 }
 
-// A quotation has at most 372 letters; with spaces, punctuation and several bytes a character
-// this is far more than one can need, and a bound for files that never end.
-constexpr qint64 kMaxQuotationFileBytes = 16 * 1024;
-
 std::unique_ptr<TIxvProcs> openProcs() {
     auto store = std::make_unique<SettingsStore>(SettingsStore::defaultPath());
     store->setDamageNotifier([](const QString& text) { err() << text << '\n'; });
     return std::make_unique<TIxvProcs>(std::move(store), ScreenMetrics{});
 }
+
+// The puzzle in the file, or the exit code of its refusal.
+std::variant<PuzzleRecord, int> readPuzzle(const QString& file) {
+    try {
+        return PuzzleFile::ReadPuzzle(file);
+    } catch (const PuzzleFormatError&) {
+        return refuse(QStringLiteral("%1: Puzzle not in Ixenvar format or is corrupt.").arg(file));
+    } catch (const IoError& e) {
+        return refuse(QStringLiteral("%1 cannot be opened: %2").arg(e.fileName(), e.reason()));
+    }
+}
+
+QByteArray pageTitleText(const QString& title) {
+    const qsizetype bad = Codepage::firstUnencodable(title);
+    if (bad >= 0)
+        throw IxvError(
+            QStringLiteral("The title contains the character %1, which a page cannot hold.")
+                .arg(Codepage::describeCharacter(title, bad)));
+    return Codepage::fromUnicodeLossy(title);
+}
+
+namespace {
+
+// A quotation has at most 372 letters; with spaces, punctuation and several bytes a character
+// this is far more than one can need, and a bound for files that never end.
+constexpr qint64 kMaxQuotationFileBytes = 16 * 1024;
 
 // Text of the command line or a file as puzzle bytes; the first character the code page
 // cannot hold is named.
@@ -209,24 +234,13 @@ QString printable(quint8 byte) {
     return ch.isPrint() ? QString(ch) : QStringLiteral("?");
 }
 
-// The puzzle in the file, or the refusal's exit code.
-std::optional<int> readPuzzle(const QString& file, PuzzleRecord& rec) {
-    try {
-        rec = PuzzleFile::ReadPuzzle(file);
-    } catch (const PuzzleFormatError&) {
-        return refuse(QStringLiteral("Puzzle not in Ixenvar format or is corrupt."));
-    } catch (const IoError& e) {
-        return refuse(QStringLiteral("%1 cannot be opened: %2").arg(e.fileName(), e.reason()));
-    }
-    return std::nullopt;
-}
-
 int runShow(const QStringList& args) {
     if (args.size() != 1)
         return usage();
-    PuzzleRecord rec;
-    if (const auto refused = readPuzzle(args[0], rec))
-        return *refused;
+    const auto read = readPuzzle(args[0]);
+    if (const int* code = std::get_if<int>(&read))
+        return *code;
+    const PuzzleRecord& rec = std::get<PuzzleRecord>(read);
     for (int r = 1; r <= rec.GridHeight; ++r) {
         QString line;
         for (int c = 1; c <= rec.GridWidth; ++c)
@@ -304,138 +318,9 @@ int runConfig(const QStringList& args) {
     return usage();
 }
 
-struct PrintRequest {
-    QString file;
-    QString printer; // empty: the default printer
-    QString pages = QStringLiteral("ms");
-    int copies = 1;
-    std::optional<QString> title; // none: the file's name
-    int margin = ComposerOptions::kMinBottomMargin;
-    bool gray = false;
-};
-
-// A whole number from low to high.
-std::optional<int> numberIn(const QString& text, int low, int high) {
-    bool ok = false;
-    const int n = text.toInt(&ok);
-    return ok && n >= low && n <= high ? std::optional<int>(n) : std::nullopt;
-}
-
-// Each option of print; one taking a value is given the next argument, and false means the
-// value is wrong.
-struct PrintOption {
-    const char* name;
-    bool takesValue;
-    std::function<bool(PrintRequest&, const QString&)> take;
-};
-
-const QList<PrintOption>& printOptions() {
-    static const QList<PrintOption> options = {
-        {"--printer", true,
-         [](PrintRequest& r, const QString& v) {
-             r.printer = v;
-             return !v.isEmpty();
-         }},
-        {"--pages", true,
-         [](PrintRequest& r, const QString& v) {
-             r.pages = v;
-             return ComposerOptions().choosePages(v);
-         }},
-        {"--copies", true,
-         [](PrintRequest& r, const QString& v) {
-             const auto n = numberIn(v, 1, 100);
-             r.copies = n.value_or(0);
-             return n.has_value();
-         }},
-        {"--title", true,
-         [](PrintRequest& r, const QString& v) {
-             r.title = v;
-             return true;
-         }},
-        {"--margin", true,
-         [](PrintRequest& r, const QString& v) {
-             const auto n =
-                 numberIn(v, ComposerOptions::kMinBottomMargin, ComposerOptions::kMaxBottomMargin);
-             r.margin = n.value_or(0);
-             return n.has_value();
-         }},
-        {"--gray", false,
-         [](PrintRequest& r, const QString&) {
-             r.gray = true;
-             return true;
-         }},
-    };
-    return options;
-}
-
-std::optional<PrintRequest> parsePrint(const QStringList& args) {
-    if (args.isEmpty() || args[0].startsWith(QStringLiteral("--")))
-        return std::nullopt;
-    PrintRequest request;
-    request.file = args[0];
-    for (qsizetype i = 1; i < args.size(); ++i) {
-        const auto option =
-            std::find_if(printOptions().begin(), printOptions().end(),
-                         [&](const PrintOption& o) { return args[i] == QLatin1String(o.name); });
-        if (option == printOptions().end())
-            return std::nullopt;
-        QString value;
-        if (option->takesValue) {
-            if (++i >= args.size())
-                return std::nullopt;
-            value = args[i];
-        }
-        if (!option->take(request, value))
-            return std::nullopt;
-    }
-    return request;
-}
-
-// The pages the print preview shows for these choices, printed on a CUPS printer: the same
-// composition and the same printing as its "Print" button.
-int runPrint(const QStringList& args) {
-    const std::optional<PrintRequest> request = parsePrint(args);
-    if (!request)
-        return usage();
-    PuzzleRecord rec;
-    if (const auto refused = readPuzzle(request->file, rec))
-        return *refused;
-
-    ComposerOptions options;
-    options.choosePages(request->pages);
-    options.pageTitle = ComposerOptions::titleFromFileName(request->file);
-    if (request->title) {
-        QString why;
-        const auto title = toPuzzleText(*request->title, QStringLiteral("title"), &why);
-        if (!title)
-            return refuse(why);
-        options.pageTitle = *title;
-    }
-    options.bottomMargin = request->margin;
-    options.blackSquareColour = ComposerOptions::blackSquareColourFor(request->gray);
-    options.solutionLines = SolutionText(rec).lines();
-
-    TGmPrinter printer;
-    if (!request->printer.isEmpty() && !printer.SetPrinterName(request->printer))
-        return refuse(QStringLiteral("There is no printer named \"%1\".").arg(request->printer));
-    if (!printer.HasPrinter())
-        return refuse(TGmPrinter::NoPrinterText());
-
-    const auto procs = openProcs();
-    TGmDocument document;
-    PrintDocument::setUp(document);
-    document.SetPrinterFacts(&printer);
-    PrintDocument::compose(document, rec, *procs, options, nullptr);
-    document.SetPrintCopies(request->copies);
-    if (document.Print(printer) != TGmPrintResult::Printed)
-        return refuse(document.PrintError());
-    const auto count = [](int n, const char* one, const char* many) {
-        return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : many);
-    };
-    out() << request->file << ": " << count(document.NumPages(), "page", "pages") << ", "
-          << count(request->copies, "copy", "copies") << ", sent to " << printer.PrinterName()
-          << '\n';
-    return 0;
+int suggest(const QStringList& args) {
+    const int code = runSuggest(args, *openProcs(), out(), err());
+    return code == 2 ? usage() : code;
 }
 
 } // namespace
@@ -454,10 +339,14 @@ int run(const QStringList& args) {
             code = runNew(rest);
         else if (args[0] == QStringLiteral("show"))
             code = runShow(rest);
-        else if (args[0] == QStringLiteral("print"))
-            code = runPrint(rest);
         else if (args[0] == QStringLiteral("config"))
             code = runConfig(rest);
+        else if (args[0] == QStringLiteral("suggest"))
+            code = suggest(rest);
+        else if (args[0] == QStringLiteral("export"))
+            code = runExport(rest);
+        else if (args[0] == QStringLiteral("print"))
+            code = runPrint(rest);
         else
             code = usage();
     } catch (const IxvError& e) {

@@ -1,15 +1,17 @@
 #include "cli/Cli.h"
 
 #include <QGuiApplication>
+#include <cstring>
 #include <memory>
 
 int main(int argc, char** argv) {
-    // Printing measures and draws text with the platform's fonts, which takes a GUI
-    // application. The command line shows nothing, so it never needs a display; the other
-    // commands need no GUI at all.
-    const bool printing = argc > 1 && qstrcmp(argv[1], "print") == 0;
+    // Exports and printing measure and draw text with the fonts of the GUI library, on the
+    // screenless platform: the command line never shows a window and needs no display. Other
+    // commands need neither.
+    const bool drawing =
+        argc > 1 && (std::strcmp(argv[1], "export") == 0 || std::strcmp(argv[1], "print") == 0);
     std::unique_ptr<QCoreApplication> app;
-    if (printing) {
+    if (drawing) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
     } else {

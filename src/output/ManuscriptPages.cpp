@@ -1,5 +1,6 @@
 // The manuscript: every clue, each followed by its answer as underlined letters with the square
 // numbers beneath, then the manuscript grid and the solution, each on a page of its own.
+#include "output/ClueList.h"
 #include "output/ClueSplit.h"
 #include "output/PageComposer.h"
 #include "prefs/FontStyle.h"
@@ -17,14 +18,14 @@ void PageComposer::DrawManuscript() {
     const int L = m_metrics.LineHeight;
     int y = DrawPageHeader(HeaderKind::First);
 
-    // The list stops at the first empty clue.
-    for (int w = 1; w <= kMaxWords && m_record.clue(w).length > 0; ++w) {
+    const int listed = ClueList::listedWordCount(m_record);
+    for (int w = 1; w <= listed; ++w) {
         y = drawManuscriptClue(w, y);
         y += L;
         y = drawAnswerRow(w, y);
         y += 3 * L;
         // Breaks fall only between clues, never after the last one.
-        if (y > m_metrics.LinesPerPage * L && w < kMaxWords && m_record.clue(w + 1).length > 0) {
+        if (y > m_metrics.LinesPerPage * L && w < listed) {
             m_canvas.NewPage();
             y = DrawPageHeader(HeaderKind::Continuation);
         }

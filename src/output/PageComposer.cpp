@@ -1,6 +1,7 @@
 #include "output/PageComposer.h"
 
 #include "base/Codepage.h"
+#include "output/ClueList.h"
 #include "prefs/FontStyle.h"
 #include "prefs/SettingsAccess.h"
 #include "prefs/SettingsCatalogue.h"
@@ -98,7 +99,7 @@ bool PageComposer::wordExists(int w) const {
 }
 
 bool PageComposer::hasLetter(int w, int p) const {
-    return p >= 1 && p <= kMaxWordLetters && m_record.squareOf(p * 100 + w) != 0;
+    return ClueList::hasLetter(m_record, w, p);
 }
 
 quint8 PageComposer::letterOf(int squareEntry) const {

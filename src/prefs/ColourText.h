@@ -21,8 +21,9 @@ struct Named {
 };
 const QList<Named>& names();
 
-// The system colour "clGradientActiveCaption".
+// The system colours "clGradientActiveCaption" and "clGradientInactiveCaption".
 inline constexpr quint32 kGradientActiveCaption = 0xFF000000u + 27;
+inline constexpr quint32 kGradientInactiveCaption = 0xFF000000u + 28;
 
 // The colour to paint with: plain colours as they are, system colours from the palette.
 QColor toQColor(quint32 colour);

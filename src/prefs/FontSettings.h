@@ -21,6 +21,9 @@ inline constexpr FontSettings ClueFieldFont{AutoFontName, AutoFontSize, AutoFont
                                             AutoFontColor};
 inline constexpr FontSettings ClueListFont{DefsFontName, DefsFontSize, DefsFontStyle,
                                            DefsFontColor};
+// The manuscript pages and the page headers; the puzzle page's clues.
+inline constexpr FontSettings ManuscriptFont{MSFontName, MSFontSize, MSFontStyle, MSFontColor};
+inline constexpr FontSettings PuzzlePageFont{PPFontName, PPFontSize, PPFontStyle, PPFontColor};
 
 struct StoredFont {
     QString family;

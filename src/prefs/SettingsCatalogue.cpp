@@ -58,7 +58,7 @@ const QList<Entry>& catalogue() {
         GridLanguage, UserLeft, UserTop, UserWidth, UserHeight, CurrentPuzzle, MSFontName,
         MSFontSize, MSFontStyle, MSFontColor, PPFontName, PPFontSize, PPFontStyle, PPFontColor,
         PPLeading, PuzPageSol, ScreenSquare, ScreenBoundsGrid, AuthorTitleSquare,
-        ScreenBoundsAuthorTitle);
+        ScreenBoundsAuthorTitle, WordListPath);
     return table;
 }
 

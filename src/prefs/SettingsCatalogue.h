@@ -134,6 +134,9 @@ inline constexpr TextSetting ScreenBoundsGrid{"ScreenBoundsGrid", ""};
 inline constexpr IntSetting AuthorTitleSquare{"AuthorTitleSquare", 0, Derived::DefaultSquareSize};
 inline constexpr TextSetting ScreenBoundsAuthorTitle{"ScreenBoundsAuthorTitle", ""};
 
+// Word suggestions: the word list's file; empty for the system's list.
+inline constexpr TextSetting WordListPath{"WordListPath", ""};
+
 // What the preferences' Defaults button puts in. The Print page's texts and the tool paths are
 // read again from the store instead; the clue list's item height is left as it was.
 namespace DefaultsButton {

@@ -1,5 +1,6 @@
 // Writing files so that nothing is lost (full disks, kills during a save, a killed writer's
 // lock) and reading files from outside without hanging or running out of memory.
+#include "CliRun.h"
 #include "SmallDisk.h"
 #include "TestEnv.h"
 #include "base/Errors.h"
@@ -37,22 +38,6 @@ QString errorOf(const std::function<void()>& action) {
         return e.message();
     }
     return {};
-}
-
-struct CliRun {
-    int exitCode = -1;
-    QString err;
-};
-
-CliRun cli(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(IXV_CLI_PATH), args);
-    CliRun run;
-    if (!p.waitForFinished(-1) || p.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.exitCode = p.exitCode();
-    run.err = QString::fromUtf8(p.readAllStandardError());
-    return run;
 }
 
 QStringList ourTemporaryFiles(const QString& folder) {

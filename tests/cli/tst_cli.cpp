@@ -1,4 +1,5 @@
 // ixenvar-cli run as a real process: building, showing and the settings commands.
+#include "CliRun.h"
 #include "TestEnv.h"
 #include "puzzle/PuzzleFile.h"
 
@@ -11,23 +12,7 @@ namespace {
 constexpr int kNothing = 99;
 const QString kCorrupt = QStringLiteral("Puzzle not in Ixenvar format or is corrupt.\n");
 
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run cli(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(IXV_CLI_PATH), args);
-    Run run;
-    if (!p.waitForFinished(-1) || p.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.exitCode = p.exitCode();
-    run.out = QString::fromUtf8(p.readAllStandardOutput());
-    run.err = QString::fromUtf8(p.readAllStandardError());
-    return run;
-}
+using Run = CliRun;
 
 QByteArray readBytes(const QString& path) {
     QFile f(path);
@@ -360,9 +345,11 @@ private slots:
         QTest::addColumn<QString>("message");
         QByteArray width0 = rowPuzzle("CAT", {1}).toBytes();
         width0[0] = 0;
-        QTest::newRow("100 bytes") << rowPuzzle("CAT", {1}).toBytes().first(100) << kCorrupt;
-        QTest::newRow("empty") << QByteArray() << kCorrupt;
-        QTest::newRow("width 0") << width0 << kCorrupt;
+        // The file is named, with what is wrong with it.
+        const QString corrupt = path("bad.ixv") + ": " + kCorrupt;
+        QTest::newRow("100 bytes") << rowPuzzle("CAT", {1}).toBytes().first(100) << corrupt;
+        QTest::newRow("empty") << QByteArray() << corrupt;
+        QTest::newRow("width 0") << width0 << corrupt;
         // A file that cannot be opened is named with the system's reason, not called corrupt.
         QTest::newRow("missing") << QByteArray("-")
                                  << path("bad.ixv") + " cannot be opened: No such file or directory\n";

@@ -2,6 +2,7 @@
 // to the test run's real CUPS queues (see PrintQueue.h), read back from the queue's PDF: how
 // many, their paper, and a grid page's black squares and frame where the composer put them.
 #include "../output/OutputFixtures.h"
+#include "CliRun.h"
 #include "PrintQueue.h"
 #include "TestPuzzles.h"
 #include "output/PrintPageTarget.h"
@@ -18,35 +19,6 @@
 using namespace PrintQueue;
 
 namespace {
-
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run cli(const QStringList& args, const QProcessEnvironment& env = {}) {
-    QProcess p;
-    if (!env.isEmpty())
-        p.setProcessEnvironment(env);
-    p.start(QStringLiteral(IXV_CLI_PATH), args);
-    Run run;
-    if (!p.waitForFinished(-1) || p.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.exitCode = p.exitCode();
-    run.out = QString::fromUtf8(p.readAllStandardOutput());
-    run.err = QString::fromUtf8(p.readAllStandardError());
-    return run;
-}
-
-// The test puzzle with a clue for every word, the first long enough to be split.
-PuzzleRecord cluedPuzzle() {
-    PuzzleRecord rec = emersonPuzzle();
-    for (int w = 1; w <= rec.wordCount(); ++w)
-        rec.clue(w).assign(w == 1 ? QByteArray(70, 'x') + " and a last word"
-                                  : "Clue " + QByteArray::number(w));
-    return rec;
-}
 
 // Pixels at dpi of a point in hundredths of a millimetre from the paper's corner.
 QPoint at(int dpi, qint32 x, qint32 y) {
@@ -72,7 +44,7 @@ class Tst_CliPrint : public QObject {
     // Prints with the CLI under a title of its own and finds the PDF the queue made.
     void printToPdf(const QString& queue, const QStringList& options, QString& pdf) {
         const QString title = uniqueTitle(QStringLiteral("ixvcli"));
-        const Run run =
+        const CliRun run =
             cli(QStringList{"print", m_puzzle, "--printer", queue, "--title", title} + options);
         QVERIFY2(run.exitCode == 0, qPrintable(run.err));
         QVERIFY2(run.out.contains(QStringLiteral("sent to ") + queue), qPrintable(run.out));
@@ -87,7 +59,7 @@ private slots:
     void initTestCase() {
         QVERIFY(m_dir.isValid());
         m_puzzle = m_dir.filePath(QStringLiteral("Emerson.ixv"));
-        PuzzleFile::SavePuzzle(m_puzzle, cluedPuzzle());
+        PuzzleFile::SavePuzzle(m_puzzle, completedEmersonPuzzle());
         if (m_queues.named())
             m_queues.verifyUsable();
     }
@@ -115,7 +87,7 @@ private slots:
         for (QString& a : args)
             if (a == QLatin1String("FILE"))
                 a = m_puzzle;
-        const Run run = cli(QStringList{"print"} + args);
+        const CliRun run = cli(QStringList{"print"} + args);
         QCOMPARE(run.exitCode, 2);
         QVERIFY(run.err.startsWith(QStringLiteral("usage:")));
         QCOMPARE(run.out, QString());
@@ -153,7 +125,7 @@ private slots:
             env = QProcessEnvironment::systemEnvironment();
             env.insert(QStringLiteral("CUPS_SERVER"), m_dir.filePath(QStringLiteral("no.sock")));
         }
-        const Run run = cli(QStringList{"print", m_dir.filePath(file)} + args, env);
+        const CliRun run = cli(QStringList{"print", m_dir.filePath(file)} + args, env);
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         QCOMPARE(run.out, QString());
@@ -220,7 +192,7 @@ private slots:
         TGmDocument document;
         PrintDocument::setUp(document);
         document.SetPrinterFacts(&printer);
-        const PuzzleRecord rec = cluedPuzzle();
+        const PuzzleRecord rec = completedEmersonPuzzle();
         ComposerOptions composed;
         composed.manuscript = false;
         composed.numberedGrid = true;

@@ -7,7 +7,6 @@
 #include <QImage>
 #include <QtTest>
 
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -69,15 +68,6 @@ QByteArray collectionOf(const QByteArray& font) {
 
 QStringList ourTemporaryFiles(const QString& folder) {
     return QDir(folder).entryList({QStringLiteral("*.ixvtmp-*")}, QDir::Files | QDir::Hidden);
-}
-
-// Makes a folder refuse new files: a read-only remount of the small disk for root (whom
-// permissions do not stop), the permission bits otherwise.
-bool makeReadOnly(const QString& folder) {
-    if (::geteuid() == 0)
-        return ::mount(nullptr, QFile::encodeName(folder).constData(), nullptr,
-                       MS_REMOUNT | MS_RDONLY, nullptr) == 0;
-    return ::chmod(QFile::encodeName(folder).constData(), 0555) == 0;
 }
 
 } // namespace
@@ -148,16 +138,7 @@ void Tst_pdffiles::embeddedFontIsTheWholeFile() {
 void Tst_pdffiles::pdffontsShowsWhatIsEmbedded() {
     const QString file =
         writeDocument(m_folder.filePath(QStringLiteral("fonts.pdf")), drawEverything);
-    const ToolRun fonts = run(QStringLiteral("pdffonts"), {file});
-    QCOMPARE(fonts.exitCode, 0);
-    QMap<QString, QString> embedded;
-    static const QRegularExpression row(
-        QStringLiteral("^(\\S.*?)\\s+TrueType\\s+WinAnsi\\s+(yes|no)\\s+no\\s+no\\s+\\d+\\s+0$"),
-        QRegularExpression::MultilineOption);
-    for (auto it = row.globalMatch(QString::fromUtf8(fonts.out)); it.hasNext();) {
-        const auto match = it.next();
-        embedded.insert(match.captured(1), match.captured(2));
-    }
+    const QMap<QString, QString> embedded = embeddedFonts(file);
     const QMap<QString, QString> expected{
         {QStringLiteral("Arial"), QStringLiteral("no")},
         {QStringLiteral("Arial,BoldItalic"), QStringLiteral("no")},
@@ -338,7 +319,7 @@ void Tst_pdffiles::unwritableFolderKeepsTheOldFile() {
         before = readFile(file);
         QVERIFY(!before.isEmpty());
     }
-    QVERIFY(makeReadOnly(folder));
+    QVERIFY(SmallDisk::makeReadOnly(folder));
 
     PdfEngine engine;
     setUp(engine, TOutputChannel::chPDF, file);

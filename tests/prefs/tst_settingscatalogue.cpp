@@ -228,7 +228,7 @@ void Tst_settingscatalogue::everyNameHasOneKind() {
         "PPFontStyle PPLeading PaperSize PlaySounds PuzPageSol QuotPath ScraPath "
         "ScreenBoundsAuthorTitle ScreenBoundsGrid "
         "ScreenSquare SlideOn ThesPath ToolsOnTop UseCursors UserDesktop UserHeight UserLeft "
-        "UserTop UserWidth");
+        "UserTop UserWidth WordListPath");
     QCOMPARE(kinds.keys(), expected.split(u' '));
 }
 

@@ -6,6 +6,7 @@
 #include "app/AppContext.h"
 #include "app/History.h"
 #include "app/ui/TIxv7MainForm.h"
+#include "base/WindowFonts.h"
 #include "puzzle/PuzzleFile.h"
 #include "puzzle/ui/EditorSet.h"
 #include "puzzle/ui/GridView.h"
@@ -14,6 +15,7 @@
 #include "puzzle/ui/TIxv7SpecsForm.h"
 #include "puzzle/ui/TIxv7TitleForm.h"
 #include "puzzle/ui/TIxv7ToolForm.h"
+#include "puzzle/ui/WindowLook.h"
 
 #include <QStackedWidget>
 #include <QTabBar>
@@ -37,13 +39,20 @@ protected:
 
     void setUp() {
         TIxvProcs::setWaitScale(0.01);
+        WindowFonts::installSubstitutions(); // as the program does at start-up
         QFile::remove(History(TIxvProcs::SpecialFolderPath(26)).filePath());
         dir = std::make_unique<QTemporaryDir>();
-        procs = freshProcs(&dialogs, &sounds);
-        ctx = std::make_unique<AppContext>(*procs);
+        useScreen({});
         dialogs = ScriptedDialogs();
         sounds.played.clear();
         desktop.opened.clear();
+        desktop.onOpen = nullptr;
+    }
+    // The program on another screen, over an empty settings store; before showForm().
+    void useScreen(const ScreenMetrics& screen) {
+        ctx.reset();
+        procs = freshProcs(&dialogs, &sounds, screen);
+        ctx = std::make_unique<AppContext>(*procs);
     }
     // Unexpected questions fail the test.
     void tearDown() {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <functional>
 
 // Answers the program's dialogs from a script, in order, and records what was shown. A question
 // the script did not expect is a test failure (recorded in unexpected), never a hang.
@@ -25,6 +26,7 @@ public:
     QList<std::optional<FontChoice>> fonts; // for the font dialogs, in order; none: cancelled
     QList<FontChoice> offeredFonts;         // what each font dialog started from
     QList<FileRequest> fileRequests;        // every file dialog's request
+    std::function<void(const Shown&)> onShown; // told of each dialog as it is shown
 
     void attention(QWidget*, const QString& text) override { record("attention", "Attention", text); }
     void information(QWidget*, const QString& h, const QString& t) override { record("information", h, t); }
@@ -67,6 +69,8 @@ public:
 private:
     void record(const char* kind, const QString& heading, const QString& text) {
         shown.append({QString::fromLatin1(kind), heading, text});
+        if (onShown)
+            onShown(shown.last());
     }
     Answer nextAnswer(Answer fallback) {
         if (answers.isEmpty()) {

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 // A tiny file system of its own (tmpfs) that a test can fill up, to see what writing does on a
@@ -35,6 +36,15 @@ public:
     }
     SmallDisk(const SmallDisk&) = delete;
     SmallDisk& operator=(const SmallDisk&) = delete;
+
+    // Makes a folder refuse new files: a read-only remount of a small disk for root (whom
+    // permissions do not stop), the permission bits otherwise.
+    static bool makeReadOnly(const QString& folder) {
+        if (::geteuid() == 0)
+            return ::mount(nullptr, QFile::encodeName(folder).constData(), nullptr,
+                           MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+        return ::chmod(QFile::encodeName(folder).constData(), 0555) == 0;
+    }
 
     bool mounted() const { return m_mounted; }
     QString why() const { return m_why; }

@@ -3,8 +3,10 @@
 #include "app/ui/FontColourDialog.h"
 
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QTreeView>
 
 namespace {
 
@@ -12,15 +14,6 @@ QMessageBox::StandardButton show(QWidget* parent, QMessageBox::Icon icon, const 
                                  const QString& text, QMessageBox::StandardButtons buttons) {
     QMessageBox box(icon, heading, text, buttons, parent);
     return static_cast<QMessageBox::StandardButton>(box.exec());
-}
-
-void setUp(QFileDialog& dialog, const Dialogs::FileRequest& request) {
-    dialog.setWindowTitle(request.title);
-    dialog.setDirectory(request.folder);
-    dialog.setNameFilters(request.filters);
-    dialog.setDefaultSuffix(request.defaultSuffix);
-    if (!request.fileName.isEmpty())
-        dialog.selectFile(request.fileName);
 }
 
 } // namespace
@@ -61,11 +54,37 @@ Dialogs::Answer QtDialogs::askYesNoCancel(QWidget* parent, const QString& headin
     }
 }
 
+void QtDialogs::prepareFileDialog(QFileDialog& dialog, const FileRequest& request,
+                                  QFileDialog::AcceptMode mode) {
+    dialog.setWindowTitle(request.title);
+    dialog.setDirectory(request.folder);
+    dialog.setNameFilters(request.filters);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    dialog.setAcceptMode(mode);
+    if (mode == QFileDialog::AcceptOpen) {
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    } else {
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    }
+    // Qt sizes the size and date columns for short samples that today's sizes and dates
+    // outgrow; they follow what they show, and the names take the rest of a dialog wide
+    // enough for all four columns.
+    if (auto* files = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        QHeaderView* header = files->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+        for (int column = 1; column < header->count(); ++column)
+            header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
+    dialog.resize(dialog.size().expandedTo(QSize(760, 460)));
+}
+
 QString QtDialogs::openFile(QWidget* parent, const FileRequest& request) {
     QFileDialog dialog(parent);
-    setUp(dialog, request);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
+    prepareFileDialog(dialog, request, QFileDialog::AcceptOpen);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
@@ -73,10 +92,7 @@ QString QtDialogs::openFile(QWidget* parent, const FileRequest& request) {
 
 QString QtDialogs::saveFile(QWidget* parent, const FileRequest& request) {
     QFileDialog dialog(parent);
-    setUp(dialog, request);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    prepareFileDialog(dialog, request, QFileDialog::AcceptSave);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();

@@ -2,6 +2,8 @@
 
 #include "app/Dialogs.h"
 
+#include <QFileDialog>
+
 // The program's dialogs shown with Qt's message boxes and file dialogs.
 class QtDialogs : public Dialogs {
 public:
@@ -15,4 +17,8 @@ public:
     QString saveFile(QWidget* parent, const FileRequest& request) override;
     bool chooseFont(QWidget* parent, FontChoice& choice) override;
     bool printerSetup(QWidget* parent, QPrinter& printer) override;
+
+    // Sets up the file dialog a request shows, to open a file or to save one.
+    static void prepareFileDialog(QFileDialog& dialog, const FileRequest& request,
+                                  QFileDialog::AcceptMode mode);
 };

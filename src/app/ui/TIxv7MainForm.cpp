@@ -10,6 +10,7 @@
 #include "base/Errors.h"
 #include "prefs/ColourText.h"
 #include "prefs/SettingsCatalogue.h"
+#include "puzzle/ui/CodepageInput.h"
 #include "puzzle/ui/WindowLook.h"
 
 #include <QCloseEvent>
@@ -37,6 +38,12 @@ QWidget* separator(QWidget* parent) {
     line->setFixedSize(8, 64);
     line->setFrameStyle(QFrame::VLine | QFrame::Sunken);
     return line;
+}
+
+QString leftOutNotice(int count) {
+    return count == 1 ? QStringLiteral("1 character that a puzzle cannot hold was left out.")
+                      : QStringLiteral("%1 characters that a puzzle cannot hold were left out.")
+                            .arg(count);
 }
 
 QIcon buttonIcon(const ToolButtonSpec& spec) {
@@ -107,6 +114,10 @@ void TIxv7MainForm::FormCreate() {
     connect(&m_ctx, &AppContext::editedChanged, this, [this](bool edited) {
         MsgBar->setPanelText(2, edited ? QStringLiteral("EDITED") : QString());
     });
+    // Text pasted or dropped into any field without the characters a puzzle cannot hold says
+    // so for a second.
+    connect(&CodepageInputReports::instance(), &CodepageInputReports::charactersLeftOut, this,
+            [this](int count) { MsgBar->flashPanelText(1, leftOutNotice(count), 1000); });
 
     SaveAction = new QAction(QStringLiteral("Save"), this);
     SaveAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
@@ -174,8 +185,10 @@ void TIxv7MainForm::connectButtons() {
         {QStringLiteral("RevertBtn"), &TIxv7MainForm::RevertBtnClick},
         {QStringLiteral("XMLBtn"), &TIxv7MainForm::XMLBtnClick},
         {QStringLiteral("PrnSetupBtn"), &TIxv7MainForm::PrnSetupBtnClick},
+        {QStringLiteral("ToPDFBtn"), &TIxv7MainForm::ToPDFBtnClick},
         {QStringLiteral("DictBtn"), &TIxv7MainForm::DictBtnClick},
         {QStringLiteral("ThesBtn"), &TIxv7MainForm::ThesBtnClick},
+        {QStringLiteral("SuggestBtn"), &TIxv7MainForm::SuggestBtnClick},
         {QStringLiteral("QuoteBtn"), &TIxv7MainForm::QuoteBtnClick},
         {QStringLiteral("ScratchBtn"), &TIxv7MainForm::ScratchBtnClick},
         {QStringLiteral("MailBtn"), &TIxv7MainForm::MailBtnClick},
@@ -191,6 +204,7 @@ void TIxv7MainForm::connectButtons() {
     };
     for (auto it = handlers.begin(); it != handlers.end(); ++it)
         connect(button(it.key()), &QToolButton::clicked, this, it.value());
+    connectOutputButtons();
 }
 
 // Buttons whose windows and outputs are not part of the program yet stay greyed.
@@ -204,7 +218,10 @@ void TIxv7MainForm::updateEnabledButtons() {
         QStringLiteral("AboutBtn"),      QStringLiteral("SquaresBtn"),
         QStringLiteral("LettersBtn"),    QStringLiteral("SpillBtn"),
         QStringLiteral("AutoclueBtn"),   QStringLiteral("SpecsBtn"),
-        QStringLiteral("PrefsBtn"),
+        QStringLiteral("PrefsBtn"),      QStringLiteral("SuggestBtn"),
+        QStringLiteral("RTFMsBtn"),      QStringLiteral("ClipbdBtn"),
+        QStringLiteral("MetaBtn"),       QStringLiteral("EPSBtn"),
+        QStringLiteral("ToPDFBtn"),
     };
     for (auto it = m_buttons.begin(); it != m_buttons.end(); ++it)
         it.value()->setEnabled(working.contains(it.key()));
@@ -244,6 +261,9 @@ void TIxv7MainForm::FormShow() {
     createEditingWindows();
     MsgBar->setFixedHeight(m_ctx.procs.ScaleToScreenHeight(22));
     MsgBar->FormResize();
+    // The editing area takes its final height now, not at the next turn of the event loop:
+    // the start-up opening places the editing windows in it.
+    layout()->activate();
     StartupOpening();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "output/GridImageFiles.h"
 #include "puzzle/ui/EditorSet.h"
 
 #include <QHash>
@@ -77,6 +78,15 @@ public:
     void setBeforeStartup(std::function<void()> hook) { m_beforeStartup = std::move(hook); }
     EditorSet& editors() { return m_editors; }
 
+    // Output: the RTF manuscript, the clipboard and the grid files
+    void RTFMsBtnClick();
+    // The button copies the item the setting DefClipOption names; an item of ClipMenu copies
+    // itself.
+    void ClipbdBtnClick(QAction* item = nullptr);
+    void MetaBtnClick();
+    void EPSBtnClick();
+    QMenu* ClipMenu = nullptr;
+
     // External tools: each button is enabled exactly when its command line is set.
     void DictBtnClick();
     void ThesBtnClick();
@@ -84,6 +94,11 @@ public:
     void ScratchBtnClick();
     void MailBtnClick();
     void applyToolSettings();
+    // Word suggestions for the selected word, in a window beside the construction tool window.
+    void SuggestBtnClick();
+
+    // Outputs of the open puzzle.
+    void ToPDFBtnClick();
 
     // Preferences: the dialog, then the settings of the windows already shown applied at once.
     void PrefsBtnClick();
@@ -99,6 +114,8 @@ private:
     void buildToolBars();
     void placeWindow();
     void connectButtons();
+    void connectOutputButtons();
+    void writeGridFiles(GridImageFiles::Format format);
     void StartupOpening();
     bool openAtStartup(const QString& file, bool reportFailure);
     QString startFolder() const;

@@ -156,13 +156,7 @@ void TIxv7MainForm::SaveBtnClick() {
     // Saved is what was written now; an edit made while the progress runs stays marked.
     m_ctx.SavePuzzle(m_ctx.CurrentFile);
     TIxv7OutputForm progress(QStringLiteral("Saving current puzzle ..."), this);
-    progress.show();
-    m_ctx.procs.WaitPumping(5);
-    for (int step = 1; step <= 10; ++step) {
-        m_ctx.procs.WaitPumping(25);
-        progress.setProgress(step * 10);
-    }
-    m_ctx.procs.WaitPumping(750);
+    progress.showAndRun(m_ctx.procs);
     progress.hide();
 }
 
@@ -251,6 +245,7 @@ void TIxv7MainForm::refreshOpenedPuzzle() {
     if (m_editors.tool)
         m_editors.tool->FormShow();
     setCluesButton(false);
+    m_editors.followChanges();
 }
 
 // Opens a puzzle at start-up. A failure leaves no puzzle open, so that a later Save can never

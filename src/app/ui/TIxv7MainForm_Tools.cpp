@@ -1,12 +1,14 @@
 // The main window's Tools tab: the dictionary, the thesaurus and the maker's three sibling
-// tools, each started from the command line its setting holds.
+// tools, each started from the command line its setting holds, and the word suggestions.
 #include "app/AppContext.h"
 #include "app/ToolLauncher.h"
 #include "app/ui/TIxv7MainForm.h"
 #include "app/ui/X11WindowFinder.h"
 #include "prefs/SettingsCatalogue.h"
+#include "puzzle/ui/TIxv7SuggestForm.h"
 
 #include <QCoreApplication>
+#include <QMdiArea>
 #include <QToolButton>
 
 namespace {
@@ -68,4 +70,13 @@ void TIxv7MainForm::ScratchBtnClick() {
 
 void TIxv7MainForm::MailBtnClick() {
     launchTool(QStringLiteral("Postrill"));
+}
+
+void TIxv7MainForm::SuggestBtnClick() {
+    if (!m_editors.suggest) {
+        auto* suggest = new TIxv7SuggestForm(m_ctx, m_editors);
+        mdiArea->addSubWindow(suggest);
+        m_editors.suggest = suggest;
+    }
+    m_editors.suggest->FormShow();
 }

@@ -14,6 +14,11 @@ const QString kEdited = QStringLiteral("EDITED");
 TMsgBar::TMsgBar(QWidget* parent) : QStatusBar(parent) {
     setSizeGripEnabled(false);
     FormResize();
+    m_flashTimer.setSingleShot(true);
+    connect(&m_flashTimer, &QTimer::timeout, this, [this] {
+        if (m_text[m_flashPanel] == m_flashText) // unless something else has been shown since
+            setPanelText(m_flashPanel, m_beforeFlash);
+    });
 }
 
 void TMsgBar::setPanelText(int panel, const QString& text) {
@@ -21,6 +26,16 @@ void TMsgBar::setPanelText(int panel, const QString& text) {
         return;
     m_text[panel] = text;
     update();
+}
+
+void TMsgBar::flashPanelText(int panel, const QString& text, int milliseconds) {
+    // A flash over a flash still showing goes back to what was there before both.
+    if (!m_flashTimer.isActive() || panel != m_flashPanel || m_text[panel] != m_flashText)
+        m_beforeFlash = m_text[panel];
+    m_flashPanel = panel;
+    m_flashText = text;
+    setPanelText(panel, text);
+    m_flashTimer.start(milliseconds);
 }
 
 void TMsgBar::FormResize() {

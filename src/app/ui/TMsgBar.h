@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStatusBar>
+#include <QTimer>
 #include <array>
 
 // The main window's status bar: four panels, all drawn by the program. Panel 0 shows hints,
@@ -12,6 +13,8 @@ public:
 
     QString panelText(int panel) const { return m_text[panel]; }
     void setPanelText(int panel, const QString& text);
+    // Shows text in the panel for the given time, then what the panel showed before.
+    void flashPanelText(int panel, const QString& text, int milliseconds);
     int panelWidth(int panel) const { return m_width[panel]; }
     // Panel widths from the bar's width (the main window's FormResize).
     void FormResize();
@@ -30,4 +33,8 @@ private:
 
     std::array<QString, 4> m_text;
     std::array<int, 4> m_width{};
+    QTimer m_flashTimer;
+    int m_flashPanel = 0;
+    QString m_flashText;
+    QString m_beforeFlash;
 };

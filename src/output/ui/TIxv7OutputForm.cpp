@@ -1,5 +1,7 @@
 #include "output/ui/TIxv7OutputForm.h"
 
+#include "app/TIxvProcs.h"
+
 #include <QLabel>
 #include <QProgressBar>
 
@@ -19,6 +21,20 @@ TIxv7OutputForm::TIxv7OutputForm(const QString& label, QWidget* owner)
         const QWidget* top = owner->window();
         move(top->geometry().center() - rect().center());
     }
+}
+
+void TIxv7OutputForm::showAndRun(TIxvProcs& procs) {
+    show();
+    procs.WaitPumping(5);
+    RunProgressBar(procs);
+}
+
+void TIxv7OutputForm::RunProgressBar(TIxvProcs& procs) {
+    for (int step = 1; step <= 10; ++step) {
+        procs.WaitPumping(25);
+        setProgress(step * 10);
+    }
+    procs.WaitPumping(750);
 }
 
 void TIxv7OutputForm::setProgress(int value) {

@@ -36,6 +36,11 @@ void forward(bool& forwarding, QObject* target, QEvent* event) {
     forwarding = false;
 }
 
+void report(int leftOut) {
+    if (leftOut > 0)
+        emit CodepageInputReports::instance().charactersLeftOut(leftOut);
+}
+
 } // namespace
 
 CodepageInput::CodepageInput(QWidget* edit, QLineEdit* line, QPlainTextEdit* memo,
@@ -55,14 +60,28 @@ CodepageInput* CodepageInput::install(QPlainTextEdit* edit, InputLimits limits) 
     return filter;
 }
 
-std::optional<QString> CodepageInput::admit(const QString& text, int room) const {
-    QString clean = text;
-    if (m_limits.oneLine)
-        clean.remove(u'\n').remove(u'\r').remove(u'\t');
-    if (Codepage::firstUnencodable(clean) >= 0)
-        return std::nullopt;
-    clean.truncate(qMax(0, room));
-    return clean;
+CodepageInputReports& CodepageInputReports::instance() {
+    static CodepageInputReports reports;
+    return reports;
+}
+
+CodepageInput::Admitted CodepageInput::admit(const QString& text, int room) const {
+    Admitted out;
+    for (char32_t ch : text.toUcs4()) {
+        if (m_limits.oneLine && (ch == u'\n' || ch == u'\r' || ch == u'\t'))
+            continue;
+        if (ch > 0xFFFF || !Codepage::fromUnicode(QChar(char16_t(ch))))
+            ++out.leftOut; // a character outside the Basic Multilingual Plane counts once
+        else
+            out.text += QChar(char16_t(ch));
+    }
+    out.text.truncate(qMax(0, room));
+    return out;
+}
+
+bool CodepageInput::admitsWhole(const QString& text) const {
+    const Admitted admitted = admit(text, room(true));
+    return admitted.leftOut == 0 && admitted.text == text;
 }
 
 int CodepageInput::room(bool selectionReplaced) const {
@@ -88,9 +107,16 @@ void CodepageInput::refuse() const {
 }
 
 void CodepageInput::paste(QClipboard::Mode mode) {
-    const auto admitted = admit(QApplication::clipboard()->text(mode), room(true));
-    if (admitted)
-        insert(*admitted);
+    const Admitted admitted = admit(QApplication::clipboard()->text(mode), room(true));
+    // Nothing that can be stored leaves the selection as it is.
+    if (!admitted.text.isEmpty() || admitted.leftOut == 0)
+        insert(admitted.text);
+    report(admitted.leftOut);
+}
+
+void CodepageInput::type(const QString& text) {
+    if (admitsWhole(text))
+        insert(text);
     else
         refuse();
 }
@@ -121,7 +147,7 @@ bool CodepageInput::keyPress(QKeyEvent* event) {
         return true;
     }
     const QString typed = event->text();
-    if (!insertsText(typed) || admit(typed, room(true)) == typed)
+    if (!insertsText(typed) || admitsWhole(typed))
         return false;
     refuse();
     return true;
@@ -130,7 +156,7 @@ bool CodepageInput::keyPress(QKeyEvent* event) {
 // Composed text goes in whole or not at all; a refused composition is ended without text.
 bool CodepageInput::inputMethod(QInputMethodEvent* event) {
     const QString commit = event->commitString();
-    if (commit.isEmpty() || admit(commit, room(true)) == commit)
+    if (commit.isEmpty() || admitsWhole(commit))
         return false;
     refuse();
     QInputMethodEvent ended;
@@ -138,26 +164,26 @@ bool CodepageInput::inputMethod(QInputMethodEvent* event) {
     return true;
 }
 
-// The field drops the text at the drop point itself; only text that had to be cut is handed to
-// it anew.
+// The field drops the text at the drop point itself; only text that had to be cut or cleaned is
+// handed to it anew.
 bool CodepageInput::drop(QObject* target, QDropEvent* event) {
     if (!event->mimeData()->hasText()) {
         event->ignore();
         return true;
     }
     const QString text = event->mimeData()->text();
-    const auto admitted = admit(text, room(false));
-    if (!admitted) {
-        refuse();
+    const Admitted admitted = admit(text, room(false));
+    report(admitted.leftOut);
+    if (admitted.text.isEmpty() && admitted.leftOut > 0) {
         QDragLeaveEvent leave; // takes the drop caret away
         forward(m_forwarding, target, &leave);
         event->ignore();
         return true;
     }
-    if (*admitted == text)
+    if (admitted.text == text)
         return false;
     QMimeData cut;
-    cut.setText(*admitted);
+    cut.setText(admitted.text);
     QDropEvent cutDrop(event->position(), event->possibleActions(), &cut, event->buttons(),
                        event->modifiers());
     forward(m_forwarding, target, &cutDrop);

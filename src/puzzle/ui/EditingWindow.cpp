@@ -51,8 +51,10 @@ void EditingWindow::restoreNormal() {
     show();
 }
 
+// The caption and frame, as the window lays them out, whether or not it has been shown yet.
 QSize EditingWindow::frameExtra() const {
-    return widget() ? size() - widget()->size() : QSize(0, 0);
+    const QMargins frame = contentsMargins();
+    return {frame.left() + frame.right(), frame.top() + frame.bottom()};
 }
 
 void EditingWindow::setClientSize(int w, int h) {

@@ -22,6 +22,8 @@ public:
     QSize clientSize() const;
     // The difference between the outer size and the client size.
     QSize frameExtra() const;
+    // The lowest client area that still shows all the window's controls.
+    virtual int smallestClientHeight() const { return 0; }
 
 protected:
     void changeEvent(QEvent* event) override;

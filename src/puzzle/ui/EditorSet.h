@@ -7,6 +7,7 @@ class EditingWindow;
 class TIxv7AutoForm;
 class TIxv7GridForm;
 class TIxv7SpecsForm;
+class TIxv7SuggestForm;
 class TIxv7TitleForm;
 class TIxv7ToolForm;
 
@@ -19,12 +20,17 @@ struct EditorSet {
     QPointer<TIxv7ToolForm> tool;
     QPointer<TIxv7AutoForm> clues;
     QPointer<TIxv7SpecsForm> specs; // only while the specifications window exists
+    // The word suggestions, once they have been opened.
+    QPointer<TIxv7SuggestForm> suggest;
 
+    // Every change of the words, the letters or the selected word repaints one of these
+    // windows; each repaint also lets the word suggestions follow the change.
     void repaintGrid();
     void repaintTitle();
     // Repaints the construction tool window's letter box; only while that window is shown
     // normally unless always is set.
     void repaintLetterBox(bool always = false);
+    void followChanges();
     // While the clue editing window is shown normally the grid and the letter row ignore
     // presses.
     bool clueWindowShown() const;
@@ -33,5 +39,12 @@ struct EditorSet {
 };
 
 // Places the construction tool or clue window at the bottom of the editing area, below the
-// author-title window, sliding it up from out of sight when sliding is on.
+// author-title window, sliding it up from out of sight when sliding is on. The window keeps
+// the height its controls need; where that is more than the room below the author-title
+// window, it overlaps that window rather than run under the status bar.
 void placeAtBottom(AppContext& ctx, EditorSet& editors, EditingWindow* window);
+
+// The largest grid square with which a grid of rows rows whose window starts at top, and whose
+// window is extra pixels higher than its squares, leaves room below it for the author-title
+// window and for the bottom windows at the height their controls need; never below 10.
+int fittingGridSquare(const EditorSet& editors, int top, int rows, int extra);

@@ -42,10 +42,15 @@ TCharMap7Form::TCharMap7Form(int cellSize, QWidget* parent)
     CharGrid->verticalHeader()->setMinimumSectionSize(1);
     CharGrid->horizontalHeader()->setDefaultSectionSize(cellSize);
     CharGrid->verticalHeader()->setDefaultSectionSize(cellSize);
+    // No cell is ever elided: "___" elided would look like the ellipsis beside it. The blank
+    // takes a smaller font where its three underscores would not fit between the grid lines.
+    CharGrid->setTextElideMode(Qt::ElideNone);
     for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 31; ++column) {
-            auto* item = new QTableWidgetItem(cellText(column, row));
+            const QString text = cellText(column, row);
+            auto* item = new QTableWidgetItem(text);
             item->setTextAlignment(Qt::AlignCenter);
+            item->setFont(fittedFont(CharGrid->font(), {text}, cellSize - 2, cellSize));
             CharGrid->setItem(row, column, item);
         }
     }

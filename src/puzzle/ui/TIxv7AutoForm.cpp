@@ -141,6 +141,11 @@ void TIxv7AutoForm::layOut() {
                           qMax(60, m_body->height() - 16));
 }
 
+// The tool bar and the border below it.
+int TIxv7AutoForm::smallestClientHeight() const {
+    return ToolBar1->geometry().bottom() + 1 + 8;
+}
+
 void TIxv7AutoForm::LoadClueFonts() {
     const Settings::StoredFont field = Settings::readFont(m_ctx.procs, Settings::ClueFieldFont);
     DefEdit->setFont(field.font());
@@ -305,7 +310,7 @@ void TIxv7AutoForm::CharsBtnClick() {
     }
     m_charMap = new TCharMap7Form(m_ctx.procs.ScaleToScreenHeight(19), this);
     connect(m_charMap, &TCharMap7Form::characterChosen, this, [this](const QString& text) {
-        DefEdit->insert(text + DefEdit->selectedText());
+        m_clueInput->type(text + DefEdit->selectedText()); // within the field's limit
         activateWindow();
         DefEdit->setFocus();
     });

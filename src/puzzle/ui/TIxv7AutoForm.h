@@ -38,6 +38,7 @@ public:
     void CountBtnClick();
     void CloseCharMap();
     TCharMap7Form* charMap() const;
+    int smallestClientHeight() const override;
 
     QLabel* ClueLbl = nullptr;
     QLabel* NumLbl = nullptr;

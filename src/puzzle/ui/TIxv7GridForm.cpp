@@ -44,13 +44,23 @@ void TIxv7GridForm::LoadKeySet() {
 
 void TIxv7GridForm::PlaceGridWindow() {
     GridSquare = qMax(1, Settings::readInt(m_ctx.procs, Settings::ScreenSquare));
-    fitToGrid();
     // Left, top, width, height; anything that is not four integers leaves the window in place.
     static const QRegularExpression bounds(
         QStringLiteral("^\\s*(-?\\d+)\\s*,\\s*(-?\\d+)\\s*,\\s*(-?\\d+)\\s*,\\s*(-?\\d+)\\s*$"));
     const auto m = bounds.match(Settings::readText(m_ctx.procs, Settings::ScreenBoundsGrid));
     if (m.hasMatch())
         move(m.captured(1).toInt(), m.captured(2).toInt());
+    // On a screen too low for the grid, the author-title window and a bottom window together,
+    // the squares shrink, and their letters with them, rather than push the bottom window
+    // under the status bar.
+    const int fitting = fittingGridSquare(m_editors, y(), m_ctx.puzzle.GridHeight,
+                                          frameExtra().height() + 1);
+    if (fitting < GridSquare) {
+        GridSquare = fitting;
+        look.scaleFont(m_ctx.procs, Settings::readInt(m_ctx.procs, Settings::FontSize),
+                       GridSquare);
+    }
+    fitToGrid();
 }
 
 void TIxv7GridForm::fitToGrid() {

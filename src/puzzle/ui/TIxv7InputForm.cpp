@@ -75,6 +75,7 @@ QToolButton* arrowButton(Qt::ArrowType arrow, QWidget* parent) {
 TIxv7InputForm::TIxv7InputForm(AppContext& ctx, const QString& newFileName, QWidget* parent)
     : QDialog(parent), m_ctx(ctx), m_fileName(newFileName) {
     setWindowTitle(captionFor(newFileName));
+    setFont(pixelFont(QStringLiteral("Tahoma"), 11)); // the main window's
     setSizeGripEnabled(true);
     // The client area inside an 8-pixel border; the design size is also the smallest.
     resize(kClientWidth + 2 * kBorder, kClientHeight + 2 * kBorder);
@@ -101,8 +102,8 @@ TIxv7InputForm::TIxv7InputForm(AppContext& ctx, const QString& newFileName, QWid
     m_modeBevel->setFrameShadow(QFrame::Sunken);
     AutoBtn = new QRadioButton(QStringLiteral("Auto"), m_modeBevel);
     ManualBtn = new QRadioButton(QStringLiteral("Manual"), m_modeBevel);
-    AutoBtn->setGeometry(8, 6, kColumnWidth - 12, 22);
-    ManualBtn->setGeometry(8, 30, kColumnWidth - 12, 22);
+    AutoBtn->setGeometry(6, 6, kColumnWidth - 8, 22);
+    ManualBtn->setGeometry(6, 30, kColumnWidth - 8, 22);
     connect(AutoBtn, &QRadioButton::clicked, this, &TIxv7InputForm::AutoBtnClick);
     connect(ManualBtn, &QRadioButton::clicked, this, &TIxv7InputForm::AutoBtnClick);
 

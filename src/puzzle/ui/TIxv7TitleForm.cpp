@@ -43,8 +43,16 @@ void TIxv7TitleForm::fitToSquares() {
     m_fitting = false;
 }
 
+int TIxv7TitleForm::placedSquare() const {
+    return qMax(1, Settings::readInt(m_ctx.procs, Settings::AuthorTitleSquare));
+}
+
+int TIxv7TitleForm::placedHeight() const {
+    return 2 * placedSquare() + kBevelHeight + 2 + frameExtra().height();
+}
+
 void TIxv7TitleForm::PlaceTitleWindow() {
-    TitleSquare = qMax(1, Settings::readInt(m_ctx.procs, Settings::AuthorTitleSquare));
+    TitleSquare = placedSquare();
     fitToSquares();
     // "left,top," and anything after; a value that does not convert leaves the window where the
     // empty value would put it.
@@ -72,6 +80,17 @@ void TIxv7TitleForm::FormResize() {
     m_canvas->update();
 }
 
+bool TIxv7TitleForm::onWordRow(const QPoint& pos) const {
+    return pos.x() >= 0 && pos.y() >= 0 && pos.y() <= TitleSquare &&
+           pos.x() <= TitleSquare * wordCount + 1 && wordCount > 0;
+}
+
+void TIxv7TitleForm::clicked(const QPoint& pos) {
+    FormMouseUp(pos);
+    if (m_ctx.EditMode != 1 && onWordRow(pos) && m_editors.clueWindowShown())
+        m_editors.clues->DefEdit->setFocus(); // ready to write the chosen word's clue
+}
+
 void TIxv7TitleForm::FormMouseUp(const QPoint& pos) {
     if (m_ctx.EditMode == 1)
         return;
@@ -84,14 +103,13 @@ void TIxv7TitleForm::FormMouseUp(const QPoint& pos) {
             m_ctx.SelectedWord = 0;
             m_editors.repaintGrid();
         }
-    } else if (y <= s && x <= s * wordCount + 1 && wordCount > 0) {
+    } else if (onWordRow(pos)) {
         m_ctx.SelectedWord = qMin(x / s + 1, wordCount);
         m_editors.repaintGrid();
         if (m_editors.clueWindowShown()) {
             m_editors.clues->selectRow(m_ctx.SelectedWord - 1);
             m_editors.clues->ClueListMouseUp(0);
             m_editors.clues->ShowWordLabels();
-            m_editors.clues->DefEdit->setFocus(); // ready to write the chosen word's clue
         }
         m_editors.selectSpecsRow(m_ctx.SelectedWord - 1);
     } else if (y >= s + 6 && y <= 2 * s + 6) {
@@ -161,11 +179,13 @@ void TitleView::paintEvent(QPaintEvent*) {
         const bool filled = sq.column != 0;
         const quint8 ch =
             filled && rec.insideGrid(sq.column, sq.row) ? rec.letter(sq.column, sq.row) : 0;
-        drawSquare(p, QRect((i - 1) * s, top, s + 1, s),
+        // One pixel less high than the word row's squares, so that the bottom outline is the
+        // last line of the window.
+        drawSquare(p, QRect((i - 1) * s, top, s + 1, s - 1),
                    filled ? m_form.look.blank : QColor(0xC0, 0xC0, 0xC0), ch, s + 6 + offset);
     }
 }
 
 void TitleView::mouseReleaseEvent(QMouseEvent* event) {
-    m_form.FormMouseUp(event->position().toPoint());
+    m_form.clicked(event->position().toPoint());
 }

@@ -19,8 +19,14 @@ public:
     void FormShow();
     void LoadTitleAppearance();
     void PlaceTitleWindow();
-    // A release at client point pos (any button); also used to select a word from elsewhere.
+    // The outer height PlaceTitleWindow gives the window.
+    int placedHeight() const;
+    // A release at client point pos (any button); also used to select a word from elsewhere,
+    // which leaves the focus where it is.
     void FormMouseUp(const QPoint& pos);
+    // A release of the mouse over this window: while clues are edited, a word chosen here
+    // takes the keyboard to its clue.
+    void clicked(const QPoint& pos);
 
     int TitleSquare = 0;
     int wordCount = 0;
@@ -31,8 +37,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    bool onWordRow(const QPoint& pos) const;
     void FormResize();
     void fitToSquares();
+    int placedSquare() const;
 
     AppContext& m_ctx;
     EditorSet& m_editors;

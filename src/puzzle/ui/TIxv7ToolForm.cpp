@@ -108,7 +108,7 @@ void TIxv7ToolForm::layOut() {
     const int w = m_body->width();
     const int h = m_body->height();
     const int boxTop = h - kLetterBoxHeight;
-    const int listHeight = qMax(40, boxTop - 27 - 22);
+    const int listHeight = qMax(40, h - 76); // 182 at the design height of 258
     m_byLabel->move(8, 8);
     ByEd->setGeometry(8, 27, 272, 24);
     m_historyLabel->move(286, 8);
@@ -117,9 +117,16 @@ void TIxv7ToolForm::layOut() {
     m_scanLabel->move(492 + right, 8);
     ScanList->setGeometry(492 + right, 27, 200, listHeight);
     ScanBtn->setGeometry(698 + right, 27, 75, 25);
-    ErrPanel->setGeometry(704 + right, 58, 59, 48);
-    m_lettersLabel->move(8, boxTop - 20);
+    // Under the Scan button and as wide: "Repeaters" is wider than the 59 pixels the notice
+    // was drawn for.
+    ErrPanel->setGeometry(698 + right, 58, 75, 48);
+    m_lettersLabel->move(8, h - 53);
     LtrBox->setGeometry(0, boxTop, w, kLetterBoxHeight);
+}
+
+// The notice of no repeaters above the letter box.
+int TIxv7ToolForm::smallestClientHeight() const {
+    return ErrPanel->geometry().bottom() + 1 + kLetterBoxHeight;
 }
 
 void TIxv7ToolForm::FormShow() {
@@ -196,33 +203,48 @@ void TIxv7ToolForm::ScanListClick() {
 
 LetterBox::LetterBox(AppContext& ctx, QWidget* parent) : QWidget(parent), m_ctx(ctx) {}
 
+QList<LetterBox::Box> LetterBox::boxes() const {
+    const auto counters = WordOps::letterCounters(m_ctx.puzzle);
+    const int b = width() / 28;
+    QList<Box> out;
+    int x = 8;
+    for (int k = 1; k <= 27; ++k) {
+        const int count = counters[k - 1];
+        const QString text = (k <= 26 ? QString(QChar(u'@' + k)) : QStringLiteral("#")) + u'-' +
+                             QString::number(count);
+        out.append({QRect(x, 0, b, height() - 8), text, count});
+        x += b + 1;
+    }
+    return out;
+}
+
+// Letters at most half the box's height, smaller when a count's digits would not fit between
+// the sides of its box.
+QFont LetterBox::textFont(const QList<Box>& boxes) const {
+    QStringList texts;
+    for (const Box& box : boxes)
+        texts << box.text;
+    const int room = boxes.isEmpty() ? 0 : boxes.first().outline.width() - 4;
+    QFont font = this->font();
+    font.setPixelSize(qMax(1, height() / 2));
+    return fittedFont(font, texts, room, height() / 2);
+}
+
 // 27 boxes, each a letter with its count of free squares ("A-3"), the last for apostrophes and
 // hyphens ("#-2"); navy when there are some, grey when none are left.
 void LetterBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    const int h = height();
-    const int w = width();
-    // Letters whose line height is half the box's height.
-    QFont font = this->font();
-    int pixels = qMax(1, h / 2);
-    font.setPixelSize(pixels);
-    while (pixels > 1 && QFontMetrics(font).height() > h / 2)
-        font.setPixelSize(--pixels);
+    const QList<Box> all = boxes();
+    const QFont font = textFont(all);
     p.setFont(font);
     const QFontMetrics fm(font);
-    const auto counters = WordOps::letterCounters(m_ctx.puzzle);
-    const int b = w / 28;
-    const int textTop = (h - 8 - fm.height()) / 2;
-    int x = 8;
-    for (int k = 1; k <= 27; ++k) {
+    const int textTop = (height() - 8 - fm.height()) / 2;
+    for (const Box& box : all) {
         p.setPen(kNavy);
         p.setBrush(Qt::NoBrush);
-        p.drawRect(x, 0, b - 1, h - 9);
-        const int count = counters[k - 1];
-        const QString text = (k <= 26 ? QString(QChar(u'@' + k)) : QStringLiteral("#")) + u'-' +
-                             QString::number(count);
-        p.setPen(count > 0 ? kNavy : kMedGray);
-        p.drawText(x + (b - fm.horizontalAdvance(text)) / 2, textTop + fm.ascent(), text);
-        x += b + 1;
+        p.drawRect(box.outline.adjusted(0, 0, -1, -1));
+        p.setPen(box.count > 0 ? kNavy : kMedGray);
+        p.drawText(box.outline.x() + (box.outline.width() - fm.horizontalAdvance(box.text)) / 2,
+                   textTop + fm.ascent(), box.text);
     }
 }

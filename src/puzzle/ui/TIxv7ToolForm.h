@@ -26,6 +26,7 @@ public:
     // Opens the puzzle of a history row through open, or drops the row when its file no
     // longer exists.
     void openHistoryRow(int row, const std::function<void(const QString&)>& open);
+    int smallestClientHeight() const override;
 
 signals:
     // A history row was double-clicked; whoever owns the open puzzle decides whether it may be
@@ -61,6 +62,16 @@ class LetterBox : public QWidget {
     Q_OBJECT
 public:
     LetterBox(AppContext& ctx, QWidget* parent);
+
+    struct Box {
+        QRect outline;
+        QString text; // "A-3", or "#-2" for apostrophes and hyphens
+        int count;
+    };
+    // The 27 boxes as they are drawn now, left to right.
+    QList<Box> boxes() const;
+    // The font the boxes' texts are drawn in.
+    QFont textFont(const QList<Box>& boxes) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

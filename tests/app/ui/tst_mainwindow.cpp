@@ -230,6 +230,9 @@ private slots:
         QTest::newRow("revert, no puzzle") << "RevertBtn" << false << "No Puzzle Currently Opened!";
         QTest::newRow("revert, no changes")
             << "RevertBtn" << true << "No Unsaved Changes to Revert!";
+        for (const char* output : {"RTFMsBtn", "ClipbdBtn", "MetaBtn", "EPSBtn"})
+            QTest::addRow("%s, no puzzle", output)
+                << output << false << "No Puzzle Currently Opened!";
     }
     void notices() {
         QFETCH(QString, button);
@@ -557,10 +560,7 @@ private slots:
         metrics.screenHeight = 1024;
         metrics.captionHeight = 23;
         metrics.frameHeight = 4;
-        procs = std::make_unique<TIxvProcs>(
-            std::make_unique<SettingsStore>(TestEnv::settingsPath()), metrics);
-        procs->setDialogs(&dialogs);
-        ctx = std::make_unique<AppContext>(*procs);
+        useScreen(metrics);
         showForm();
         const QMargins frame = form->windowHandle()->frameMargins().isNull()
                                    ? QMargins(4, 27, 4, 4)

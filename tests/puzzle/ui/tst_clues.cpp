@@ -35,6 +35,16 @@ class Tst_Clues : public MainWindowFixture {
         return QChar(r.letter(sq.column, sq.row));
     }
     QString row(int word) { return clues()->ClueList->item(word - 1)->text(); }
+    // Opens the character map and clicks the cell at (column, row).
+    void chooseFromMap(const QPoint& at) {
+        clickCentre(clues()->CharsBtn);
+        TCharMap7Form* map = clues()->charMap();
+        QVERIFY(map && QTest::qWaitForWindowExposed(map, TestEnv::kEventWaitMs));
+        const QTableWidget* cells = map->CharGrid;
+        const QPoint cell = cells->visualItemRect(cells->item(at.y(), at.x())).center();
+        QTest::mouseClick(map->windowHandle(), Qt::LeftButton, {},
+                          cells->viewport()->mapTo(map, cell));
+    }
     void showsClueOf(int word) {
         QCOMPARE(ctx->SelectedWord, word);
         QCOMPARE(clues()->ClueList->currentRow(), word - 1);
@@ -98,9 +108,19 @@ private slots:
             QTest::newRow(name) << typed << clipboard << action << field;
         };
         const QString s78(78, u'x');
+        const QString s77(77, u'x'), s79(79, u'x'), s80(80, u'x');
         add("count after 78 characters", s78, "", "Count", s78 + " (12)");
         add("Paste button cut at the limit", s78, "1234", "Paste", s78 + "12");
         add("context-menu paste cut at the limit", s78, "1234", "menu", s78 + "12");
+        // From the character map, a cell goes in whole or not at all.
+        add("map's blank up to the limit", s77, "", "map ___", s77 + "___");
+        add("map's blank beyond the limit", s79, "", "map ___", s79);
+        add("map's letter at the last place", s79, "", "map ¼", s79 + "¼");
+        add("map's letter beyond the limit", s80, "", "map ¼", s80);
+        add("map's blank in front of a selection up to the limit", s77, "", "map ___ over 3",
+            s77.left(74) + "___xxx");
+        add("map's blank in front of a selection beyond the limit", s78, "", "map ___ over 3",
+            s78);
     }
     void fieldLimits() {
         QFETCH(QString, typed);
@@ -120,6 +140,11 @@ private slots:
             TextEntry::pasteFromContextMenu(edit, clipboard);
         } else if (action == "Count") {
             clickCentre(clues()->CountBtn);
+        } else if (action.startsWith("map ")) {
+            const QString cell = action.section(u' ', 1, 1);
+            for (int i = 0; action.endsWith("over 3") && i < 3; ++i)
+                QTest::keyClick(edit, Qt::Key_Left, Qt::ShiftModifier);
+            chooseFromMap(cell == "___" ? QPoint(4, 2) : QPoint(0, 0));
         }
         QCOMPARE(edit->text(), field);
         QCOMPARE(rec().clue(1).bytes(), Codepage::fromUnicode(field)->left(80));
@@ -197,9 +222,9 @@ private slots:
                        {4, 2, "___"}, {8, 2, "—"},  {30, 2, "¦"}};
         for (const auto& cell : samples)
             QCOMPARE(cells->item(cell.row, cell.column)->text(), QString::fromUtf8(cell.text));
-        const QPoint cell = cells->visualItemRect(cells->item(2, 8)).center();
-        QTest::mouseClick(map->windowHandle(), Qt::LeftButton, {},
-                          cells->viewport()->mapTo(map, cell));
+        clickCentre(clues()->CharsBtn);
+        IXV_TRY_VERIFY(!clues()->charMap());
+        chooseFromMap(QPoint(8, 2));
         QCOMPARE(edit->text(), QStringLiteral("very \u2014old"));
         QCOMPARE(rec().clue(1).bytes(), QByteArray("very \x97old"));
         IXV_TRY_VERIFY(!clues()->charMap());
@@ -255,10 +280,17 @@ private slots:
         QTest::newRow("quote editing") << "SquaresBtn";
         QTest::newRow("clue window shown") << "AutoclueBtn";
     }
+    // The word is selected everywhere; the focus stays in the specifications window, which
+    // stays on top of the windows it overlaps, its Update button in view.
     void specsRowSelectsTheWord() {
         QFETCH(QString, mode);
         showPuzzle(file);
-        press(mode);
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get(), TestEnv::kEventWaitMs));
+        if (mode == "AutoclueBtn")
+            openClues();
+        else
+            press(mode);
         press(QStringLiteral("SpecsBtn"));
         QListWidget* list = specs()->AcrList;
         click(list->viewport(), list->visualItemRect(list->item(4)).center());
@@ -267,6 +299,10 @@ private slots:
         if (mode == "AutoclueBtn")
             showsClueOf(5);
         QVERIFY(!ctx->Edited());
+        QApplication::processEvents();
+        QCOMPARE(form->mdiArea->activeSubWindow(), specs());
+        QCOMPARE(form->mdiArea->subWindowList(QMdiArea::StackingOrder).constLast(), specs());
+        QVERIFY(specs()->isAncestorOf(QApplication::focusWidget()));
     }
 
     // The caption is "Acrostic..." exactly while the clue window is shown.

@@ -257,7 +257,7 @@ private slots:
         after[letter] = 0;
         QCOMPARE(WordOps::letterCounters(rec()), after);
         // Navy text while the count is above 0, grey at 0; the outline is navy either way. Only
-        // the middle of a box is looked at: wide counts reach into the neighbouring boxes.
+        // the middle of a box is looked at.
         const QImage img = tool()->LtrBox->grab().toImage();
         const int b = img.width() / 28;
         auto navyText = [&](int k) {
@@ -270,6 +270,113 @@ private slots:
         };
         QVERIFY(!navyText(letter));
         QVERIFY(navyText(int(std::max_element(after.begin(), after.begin() + 26) - after.begin())));
+    }
+
+    // The letter row's squares close with their bottom outline on the window's last line.
+    void letterRowBottomOutline_data() {
+        QTest::addColumn<int>("word");
+        QTest::newRow("no word selected: silver squares") << 0;
+        QTest::newRow("a word's letter") << 1;
+    }
+    void letterRowBottomOutline() {
+        QFETCH(int, word);
+        showForm();
+        if (word)
+            selectWord(word);
+        const QImage img = title()->canvas()->grab().toImage();
+        const int s = title()->TitleSquare;
+        QCOMPARE(img.height(), 2 * s + TIxv7TitleForm::kBevelHeight + 2);
+        for (int i = 0; i < 30; ++i) {
+            const int x = i * s + s / 2;
+            QCOMPARE(img.pixelColor(x, img.height() - 1), title()->look.filled);
+            QVERIFY(img.pixelColor(x, img.height() - 2) != title()->look.filled);
+        }
+    }
+
+    // At the design size and grown: the letter box's label 53 pixels above the bottom, the
+    // lists from under their labels down to 49 pixels above it, the letter box along it.
+    void toolWindowLayout_data() {
+        QTest::addColumn<QSize>("client");
+        QTest::newRow("design size") << QSize(781, 258);
+        QTest::newRow("taller and wider") << QSize(900, 400);
+    }
+    void toolWindowLayout() {
+        QFETCH(QSize, client);
+        showForm();
+        tool()->setClientSize(client.width(), client.height());
+        IXV_TRY_COMPARE(tool()->clientSize(), client);
+        const int h = client.height();
+        QLabel* lettersLabel = nullptr;
+        for (QLabel* label : tool()->findChildren<QLabel*>())
+            if (label->text() == QStringLiteral("Letters Distribution:"))
+                lettersLabel = label;
+        QVERIFY(lettersLabel);
+        QCOMPARE(lettersLabel->pos(), QPoint(8, h - 53));
+        QCOMPARE(tool()->HistoryList->geometry(), QRect(286, 27, client.width() - 581, h - 76));
+        QCOMPARE(tool()->ScanList->geometry(), QRect(client.width() - 289, 27, 200, h - 76));
+        QCOMPARE(tool()->LtrBox->geometry(), QRect(0, h - 41, client.width(), 41));
+    }
+
+    // On every screen from 1024 x 768 up the bottom windows lie wholly between the author-title
+    // window and the status bar, all their controls in view, whether the puzzle opened at
+    // start-up or later and however many rows its grid has.
+    void bottomWindowsFitTheirArea_data() {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<bool>("atStartup");
+        for (const QSize screen : {QSize(1024, 768), QSize(1280, 800), QSize(1280, 1024),
+                                   QSize(1920, 1080), QSize(2560, 1440)}) {
+            for (int rows : {8, 12, 20}) {
+                for (bool atStartup : {true, false})
+                    QTest::addRow("%dx%d, %d rows, %s", screen.width(), screen.height(), rows,
+                                  atStartup ? "opened at start-up" : "opened later")
+                        << screen << rows << atStartup;
+            }
+        }
+    }
+    void bottomWindowsFitTheirArea() {
+        QFETCH(QSize, screen);
+        QFETCH(int, rows);
+        QFETCH(bool, atStartup);
+        ScreenMetrics metrics;
+        metrics.screenWidth = screen.width();
+        metrics.screenHeight = screen.height();
+        metrics.fullScreenClientHeight = screen.height() - 40 - metrics.captionHeight; // a panel
+        useScreen(metrics);
+        PuzzleRecord r = emersonPuzzle();
+        if (rows != r.GridHeight)
+            r.ClearPuzzle(16, qint16(rows), "");
+        file = savePuzzle(QStringLiteral("Rows.ixv"), r);
+        if (atStartup) {
+            showForm();
+        } else {
+            MainWindowFixture::showForm();
+            dialogs.files << file;
+            press(QStringLiteral("OpenPuzzleBtn"));
+            waitForEditingWindows();
+        }
+        const int statusTop = form->MsgBar->mapTo(form.get(), QPoint()).y();
+        const auto fits = [&](EditingWindow* w) {
+            const int top = w->mapTo(form.get(), QPoint()).y();
+            const int titleBottom = title()->mapTo(form.get(), QPoint(0, title()->height())).y();
+            QVERIFY2(top >= titleBottom, qPrintable(QStringLiteral("%1 starts at %2, above %3")
+                                                        .arg(w->objectName())
+                                                        .arg(top)
+                                                        .arg(titleBottom)));
+            QVERIFY2(top + w->height() <= statusTop,
+                     qPrintable(QStringLiteral("%1 ends at %2, below %3")
+                                    .arg(w->objectName())
+                                    .arg(top + w->height())
+                                    .arg(statusTop)));
+            for (QWidget* control : w->widget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                QVERIFY2(w->widget()->rect().contains(control->geometry()),
+                         qPrintable(control->metaObject()->className()));
+        };
+        QVERIFY(grid()->y() >= 0);
+        fits(tool());
+        QVERIFY(tool()->ErrPanel->geometry().bottom() < tool()->LtrBox->y());
+        openClues();
+        fits(clues());
     }
 
     void repeaterScan() {

@@ -1,10 +1,14 @@
 // Every text field of the program holds the same text after the same input, whichever way the
 // input comes: typed, pasted with Ctrl+V or from the context menu, dropped, or composed by an
-// input method. Only the clue field has a length limit of its own.
+// input method. Only the clue field has a length limit of its own. Pasted and dropped text goes
+// in without the characters a puzzle cannot hold, and the status bar says how many were left
+// out.
 #include "MainWindowFixture.h"
 #include "TextEntry.h"
+#include "app/ui/TMsgBar.h"
 #include "puzzle/ui/TIxv7InputForm.h"
 
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -23,7 +27,16 @@ struct Input {
     QString text;
     Outcome held;
     std::optional<Outcome> clueHeld; // where the clue field's limit makes a difference
+    int leftOut = 0;                 // characters a paste or a drop leaves out
 };
+
+QString leftOutNotice(int count) {
+    if (count == 0)
+        return {};
+    return count == 1 ? QStringLiteral("1 character that a puzzle cannot hold was left out.")
+                      : QStringLiteral("%1 characters that a puzzle cannot hold were left out.")
+                            .arg(count);
+}
 
 Outcome whole(const QString& text) {
     return {text, text, text};
@@ -37,9 +50,12 @@ QList<Input> inputs() {
         {"accented letter", "Caf\u00E9", whole("Caf\u00E9"), {}},
         {"euro sign", "5 \u20AC", whole("5 \u20AC"), {}},
         {"em dash", "a \u2014 b", whole("a \u2014 b"), {}},
-        {"snowman", "snow \u2603 man", {"snow  man", "", ""}, {}},
-        {"character outside the BMP", "clef \U0001D11E sign", {"clef  sign", "", ""}, {}},
+        {"snowman", "snow \u2603 man", {"snow  man", "snow  man", ""}, {}, 1},
+        {"character outside the BMP", "clef \U0001D11E", {"clef ", "clef ", ""}, {}, 1},
+        {"two characters a puzzle cannot hold", "\u2603 and \u2602", {" and ", " and ", ""}, {}, 2},
+        {"nothing a puzzle can hold", "\u2603\u2602", {"", "", ""}, {}, 2},
         {"81 characters", y81, whole(y81), Outcome{y80, y80, ""}},
+        {"81 characters and a snowman", y81 + "\u2603", {y81, y81, ""}, Outcome{y80, y80, ""}, 1},
     };
 }
 
@@ -95,6 +111,7 @@ private slots:
         QTest::addColumn<QString>("way");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("held");
+        QTest::addColumn<QString>("notice"); // in the status bar's message panel
         for (const char* field : kFields) {
             const bool clue = QLatin1String(field) == QLatin1String("clue");
             QStringList ways = {"typed", "Ctrl+V", "context menu", "dropped", "composed"};
@@ -106,8 +123,10 @@ private slots:
                     const QString& held = way == "typed"      ? o.typed
                                           : way == "composed" ? o.composed
                                                               : o.pasted;
+                    const bool pasted = way != "typed" && way != "composed";
                     QTest::addRow("%s, %s, %s", field, qPrintable(way), input.name)
-                        << QString::fromLatin1(field) << way << input.text << held;
+                        << QString::fromLatin1(field) << way << input.text << held
+                        << leftOutNotice(pasted ? input.leftOut : 0);
                 }
             }
         }
@@ -117,10 +136,12 @@ private slots:
         QFETCH(QString, way);
         QFETCH(QString, text);
         QFETCH(QString, held);
+        QFETCH(QString, notice);
         showWindowOf(field);
         QWidget* edit = fieldNamed(field);
         QMetaObject::invokeMethod(edit, "clear");
         QCOMPARE(textOf(edit), QString());
+        form->MsgBar->setPanelText(1, QString());
         if (way == "typed") {
             TextEntry::type(edit, text);
         } else if (way == "Ctrl+V") {
@@ -136,6 +157,23 @@ private slots:
             clickCentre(clues()->InsertBtn);
         }
         QCOMPARE(textOf(edit), held);
+        QCOMPARE(form->MsgBar->panelText(1), notice);
+    }
+
+    // The notice shows for a second, then what the panel showed before comes back; a second
+    // paste meanwhile shows its own count and goes back to the same.
+    void leftOutNoticeLastsASecond() {
+        const QString statistics = QStringLiteral("99 letters  /  12 acrostic words");
+        form->MsgBar->setPanelText(1, statistics);
+        showWindowOf(QStringLiteral("By:"));
+        QElapsedTimer clock;
+        clock.start();
+        TextEntry::pasteWithCtrlV(tool()->ByEd, QStringLiteral("\u2603"));
+        QCOMPARE(form->MsgBar->panelText(1), leftOutNotice(1));
+        TextEntry::pasteWithCtrlV(tool()->ByEd, QStringLiteral("\u2603\u2602"));
+        QCOMPARE(form->MsgBar->panelText(1), leftOutNotice(2));
+        IXV_TRY_COMPARE(form->MsgBar->panelText(1), statistics);
+        QVERIFY(clock.elapsed() >= 950); // a coarse timer may end 5 % early
     }
 };
 

@@ -1,6 +1,6 @@
 #pragma once
 
-// What the PDF engine's tests share: a fixed clock, documents taken apart, failures caught,
+// What the tests of PDF files share: a fixed clock, documents taken apart, failures caught,
 // readers run, and a German locale.
 #include "pdf/PdfEngine.h"
 #include "pdf/PdfError.h"
@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QLocale>
+#include <QMap>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -95,8 +96,11 @@ struct ToolRun {
     QByteArray err;
 };
 
-inline ToolRun run(const QString& program, const QStringList& arguments) {
+inline ToolRun
+run(const QString& program, const QStringList& arguments,
+    const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(program, arguments);
     ToolRun result;
     if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit)
@@ -105,6 +109,23 @@ inline ToolRun run(const QString& program, const QStringList& arguments) {
     result.out = process.readAllStandardOutput();
     result.err = process.readAllStandardError();
     return result;
+}
+
+// What pdffonts lists: each TrueType font with WinAnsi encoding, by name, and "yes" or "no"
+// for whether the file carries it. Empty when pdffonts fails.
+inline QMap<QString, QString> embeddedFonts(const QString& pdf) {
+    const ToolRun fonts = run(QStringLiteral("pdffonts"), {pdf});
+    QMap<QString, QString> embedded;
+    if (fonts.exitCode != 0)
+        return embedded;
+    static const QRegularExpression row(
+        QStringLiteral("^(\\S.*?)\\s+TrueType\\s+WinAnsi\\s+(yes|no)\\s+no\\s+no\\s+\\d+\\s+0$"),
+        QRegularExpression::MultilineOption);
+    for (auto it = row.globalMatch(QString::fromUtf8(fonts.out)); it.hasNext();) {
+        const auto match = it.next();
+        embedded.insert(match.captured(1), match.captured(2));
+    }
+    return embedded;
 }
 
 inline QByteArray readFile(const QString& path) {

@@ -1,0 +1,540 @@
+// "Print to PDF...": the PDF preview window driven as a user drives it, with its real page
+// display (QtPdf), its real engine and files, and scripted dialogs; and the main window's
+// button that opens it.
+#include "CaptionFit.h"
+#include "MainWindowFixture.h"
+#include "PdfTestSupport.h"
+#include "TextEntry.h"
+#include "app/ui/TMsgBar.h"
+#include "base/WindowFonts.h"
+#include "output/ui/PreviewPanel.h"
+#include "output/ui/TIxv7PDFPreviewForm.h"
+#include "output/ui/TIxv7PrintAnsForm.h"
+#include "pdf/ui/PdfPageDisplay.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPdfPageNavigator>
+#include <QPdfView>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QToolButton>
+
+using namespace PdfTest;
+
+namespace {
+
+using Choose = std::function<void(PreviewPanel&)>;
+
+// Dark pixels in a picture of the widget: the page has been rendered once there are many.
+int darkPixels(QWidget* widget) {
+    const QImage image = widget->grab().toImage();
+    int dark = 0;
+    for (int y = 0; y < image.height(); y += 2)
+        for (int x = 0; x < image.width(); x += 2)
+            dark += qGray(image.pixel(x, y)) < 64;
+    return dark;
+}
+
+} // namespace
+
+class Tst_PdfPreviewForm : public MainWindowFixture {
+    Q_OBJECT
+
+    std::unique_ptr<TIxv7PDFPreviewForm> pdf;
+    PdfPageDisplay* display = nullptr;
+
+    PreviewPanel& panel() { return *pdf->Panel2; }
+
+    // The window over the puzzle saved under the name, as "Print to PDF..." opens it.
+    void open(const QString& fileName = QStringLiteral("Acrostic.ixv"),
+              const PuzzleRecord& record = completedEmersonPuzzle()) {
+        ctx->puzzle = record;
+        ctx->CurrentFile = savePuzzle(fileName, record);
+        pdf = std::make_unique<TIxv7PDFPreviewForm>(*ctx, [this](QWidget* host) {
+            display = new PdfPageDisplay(host);
+            return PdfPageDisplayParts{display, display};
+        });
+        pdf->show();
+        QVERIFY(QTest::qWaitForWindowExposed(pdf.get(), TestEnv::kEventWaitMs));
+        IXV_TRY_COMPARE(display->document().status(), QPdfDocument::Status::Ready);
+    }
+    // On its box for a check box, which may be wider than its text.
+    void click(QAbstractButton* button) {
+        if (QTabWidget* tabs = panel().PageControl1; tabs->isAncestorOf(button))
+            tabs->setCurrentWidget(panel().SetupPage->isAncestorOf(button) ? panel().SetupPage
+                                                                           : panel().CustomPage);
+        QVERIFY(button->isVisible());
+        const bool box = qobject_cast<QCheckBox*>(button);
+        QTest::mouseClick(button, Qt::LeftButton, {},
+                          box ? QPoint(6, button->height() / 2) : button->rect().center());
+    }
+    void right() { QTest::mouseClick(panel().UpDown1->rightButton(), Qt::LeftButton); }
+    void left() { QTest::mouseClick(panel().UpDown1->leftButton(), Qt::LeftButton); }
+    int shown() { return pdf->engine().ShownPage(); }
+    int pages() const { return display->document().pageCount(); }
+
+private slots:
+    void initTestCase() { WindowFonts::installSubstitutions(); }
+    void init() { setUp(); }
+    void cleanup() {
+        pdf.reset();
+        tearDown();
+    }
+
+    void opensWithItsDefaults_data() {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QByteArray>("constructor");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("author");
+        QTest::newRow("Acrostic.ixv, no constructor")
+            << "Acrostic.ixv" << QByteArray() << "Acrostic (PDF Preview)"
+            << "Acrostic"
+            << "an Ixenvar puzzle";
+        QTest::newRow("a name with a dot and a constructor")
+            << "May 5.draft.ixv" << QByteArray("Ann Example") << "May 5.draft (PDF Preview)"
+            << "May 5.draft"
+            << "Ann Example";
+        QTest::newRow("constructor \"--\": no author")
+            << "Trail.ixv" << QByteArray("--") << "Trail (PDF Preview)"
+            << "Trail" << QString();
+    }
+    void opensWithItsDefaults() {
+        QFETCH(QString, fileName);
+        QFETCH(QByteArray, constructor);
+        PuzzleRecord record = completedEmersonPuzzle();
+        record.ConstructorName.assign(constructor);
+        open(fileName, record);
+        QTEST(pdf->windowTitle(), "caption");
+        QTEST(panel().TitleEd->text(), "title");
+        QVERIFY(panel().MSChk->isChecked());
+        for (QCheckBox* box : {panel().MSGChk, panel().NGChk, panel().SGChk, panel().PPChk})
+            QVERIFY(!box->isChecked());
+        QVERIFY(panel().SolOkChk->isChecked());
+        QVERIFY(panel().ByChk->isChecked());
+        QCOMPARE(panel().MarginEd->value(), 1);
+        QCOMPARE(panel().PageControl1->currentWidget(), panel().SetupPage);
+        QCOMPARE(panel().PageControl1->tabBar()->tabRect(0).size(), QSize(87, 28));
+        QVERIFY(!panel().PrintBar->isVisible());
+        QCOMPARE(panel().ActionBtn->objectName(), QStringLiteral("MakePDFBtn"));
+        QCOMPARE(panel().ActionBtn->text(), QStringLiteral("Make PDF..."));
+        QVERIFY(!panel().PrinterLbl && !panel().CopyEd && !panel().GrayChk);
+        QCOMPARE(panel().width(), PreviewPanel::kWidth);
+        // A Letter page as tall as the 1024-pixel screen, 791 pixels wide, and the panel;
+        // the screen's height less the caption, frame and caption.
+        QCOMPARE(pdf->size(), QSize(791 + 2 * 14 + 182, 1024 - 23 - 23 - 2 * 4));
+        QCOMPARE(pdf->PrevPanel->width(), pdf->width() - PreviewPanel::kWidth);
+        // The manuscript: two pages of clues, its grid and its solution.
+        QCOMPARE(pages(), 4);
+        QCOMPARE(shown(), 1);
+        QTEST(pdf->engine().Author(), "author");
+        QCOMPARE(pdf->engine().Subject(), fileName);
+        QCOMPARE(pdf->engine().Channel(), TOutputChannel::chDisplay);
+    }
+
+    // What is shown is the document the engine wrote: a picture of the page in the window
+    // has the page's black squares and rules.
+    void displayShowsThePageOnWhite() {
+        open();
+        click(panel().MSChk);
+        click(panel().NGChk);
+        click(panel().RedrawBtn);
+        IXV_TRY_COMPARE(display->document().status(), QPdfDocument::Status::Ready);
+        IXV_TRY_VERIFY(darkPixels(display->view()->viewport()) > 200);
+        // One whole page, fitted: nothing to scroll.
+        QVERIFY(!display->view()->verticalScrollBar()->isVisible());
+        QVERIFY(!display->view()->horizontalScrollBar()->isVisible());
+        const QImage image = display->view()->viewport()->grab().toImage();
+        // The middle of the page above the grid is white paper.
+        QCOMPARE(image.pixelColor(image.width() / 2, image.height() / 4), QColor(Qt::white));
+    }
+
+    void nothingToRedrawLeavesTheDisplay_data() {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("Redraw Preview") << "RedrawBtn";
+        QTest::newRow("Make PDF...") << "MakePDFBtn";
+    }
+    void nothingToRedrawLeavesTheDisplay() {
+        QFETCH(QString, button);
+        open();
+        right();
+        const int documents = display->documentsShown();
+        click(panel().MSChk);
+        click(panel().findChild<QPushButton*>(button));
+        QCOMPARE(dialogs.shown.size(), 1);
+        QCOMPARE(dialogs.shown[0].kind, QStringLiteral("warning"));
+        QCOMPARE(dialogs.shown[0].heading, QStringLiteral("Nothing to Redraw"));
+        QCOMPARE(dialogs.shown[0].text,
+                 QStringLiteral("Please select one or more output choices from the Pages list "
+                                "and click on Redraw Preview again."));
+        QCOMPARE(display->documentsShown(), documents);
+        QCOMPARE(shown(), 2);
+        QCOMPARE(pages(), 4);
+    }
+
+    // Puzzle page: the page and, with "Sol with Puzzle Page", a solution page.
+    void redrawComposesTheChosenPages_data() {
+        QTest::addColumn<Choose>("choose");
+        QTest::addColumn<int>("pageCount");
+        QTest::newRow("puzzle page and its solution") << Choose([](PreviewPanel& p) {
+            p.MSChk->setChecked(false);
+            p.PPChk->setChecked(true);
+        }) << 2;
+        QTest::newRow("puzzle page alone") << Choose([](PreviewPanel& p) {
+            p.MSChk->setChecked(false);
+            p.PPChk->setChecked(true);
+            p.SolOkChk->setChecked(false);
+        }) << 1;
+        QTest::newRow("numbered and solution grids") << Choose([](PreviewPanel& p) {
+            p.MSChk->setChecked(false);
+            p.NGChk->setChecked(true);
+            p.SGChk->setChecked(true);
+        }) << 2;
+        QTest::newRow("every kind") << Choose([](PreviewPanel& p) {
+            for (QCheckBox* box : {p.MSGChk, p.NGChk, p.SGChk, p.PPChk})
+                box->setChecked(true);
+        }) << 9;
+    }
+    void redrawComposesTheChosenPages() {
+        QFETCH(Choose, choose);
+        open();
+        right();
+        const int documents = display->documentsShown();
+        choose(panel());
+        click(panel().RedrawBtn);
+        QCOMPARE(display->documentsShown(), documents + 1);
+        IXV_TRY_COMPARE(display->document().status(), QPdfDocument::Status::Ready);
+        QTEST(pages(), "pageCount");
+        QCOMPARE(shown(), 1);
+        QCOMPARE(display->document().pageCount(),
+                 pdf->engine().lastDocument().count("/Type/Page\n"));
+    }
+
+    // The font dialog starts from the stored font; a confirmed choice is stored name, style,
+    // size, colour, in that order, and the pages are composed with it.
+    void fontButtonsStoreTheFontAndRecompose_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("prefix");
+        QTest::addColumn<QString>("offered");
+        QTest::addColumn<int>("offeredSize");
+        QTest::addColumn<bool>("confirmed");
+        QTest::newRow("Manuscript") << "MsFontBtn"
+                                    << "MS"
+                                    << "Courier New" << 12 << true;
+        QTest::newRow("Puzzle Page") << "PuzzPgFontBtn"
+                                     << "PP"
+                                     << "Times New Roman" << 9 << true;
+        QTest::newRow("Manuscript, cancelled") << "MsFontBtn"
+                                               << "MS"
+                                               << "Courier New" << 12 << false;
+    }
+    void fontButtonsStoreTheFontAndRecompose() {
+        QFETCH(QString, button);
+        QFETCH(QString, prefix);
+        QFETCH(bool, confirmed);
+        open();
+        panel().PPChk->setChecked(true);
+        click(panel().RedrawBtn);
+        const int documents = display->documentsShown();
+        QFont chosen(QStringLiteral("DejaVu Serif"));
+        chosen.setPointSize(14);
+        chosen.setBold(true);
+        dialogs.fonts << (confirmed ? std::optional(Dialogs::FontChoice{chosen, 0x0000FF})
+                                    : std::nullopt);
+        const int before = procs->store().list().size();
+        click(panel().findChild<QPushButton*>(button));
+
+        QCOMPARE(dialogs.offeredFonts.size(), 1);
+        QTEST(dialogs.offeredFonts[0].font.family(), "offered");
+        QTEST(dialogs.offeredFonts[0].font.pointSize(), "offeredSize");
+        QCOMPARE(dialogs.offeredFonts[0].colour, quint32(0));
+        const QList<StoredSetting> stored = procs->store().list().mid(before);
+        if (!confirmed) {
+            QCOMPARE(stored.size(), 0);
+            QCOMPARE(display->documentsShown(), documents);
+            return;
+        }
+        QStringList names;
+        for (const StoredSetting& s : stored)
+            names << s.name;
+        QCOMPARE(names, QStringList({prefix + "FontName", prefix + "FontStyle", prefix + "FontSize",
+                                     prefix + "FontColor"}));
+        QCOMPARE(stored[0].text, QStringLiteral("DejaVu Serif"));
+        QCOMPARE(stored[1].integer, 1);
+        QCOMPARE(stored[2].integer, 14);
+        QCOMPARE(stored[3].text, QStringLiteral("clRed"));
+        QCOMPARE(display->documentsShown(), documents + 1);
+        QVERIFY(pdf->engine().lastDocument().contains("/BaseFont/DejaVu#20Serif,Bold\n"));
+    }
+
+    // The manuscript shows four pages.
+    void arrowsStepThroughThePages_data() {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<QString>("arrow");
+        QTest::addColumn<int>("to");
+        QTest::newRow("right from page 1") << 1 << "right" << 2;
+        QTest::newRow("right from page 3") << 3 << "right" << 4;
+        QTest::newRow("right stays on the last page") << 4 << "right" << 4;
+        QTest::newRow("left from page 4") << 4 << "left" << 3;
+        QTest::newRow("left from page 2") << 2 << "left" << 1;
+        QTest::newRow("left does nothing on page 1") << 1 << "left" << 1;
+    }
+    void arrowsStepThroughThePages() {
+        QFETCH(int, from);
+        QFETCH(QString, arrow);
+        open();
+        for (int page = 1; page < from; ++page)
+            right();
+        QCOMPARE(shown(), from);
+        if (arrow == QStringLiteral("right"))
+            right();
+        else
+            left();
+        QTEST(shown(), "to");
+        QCOMPARE(display->view()->pageNavigator()->currentPage() + 1, shown());
+    }
+
+    // The file "Make PDF..." writes is the file the command line writes for the same choices,
+    // and afterwards the window shows the pages again from page 1.
+    void makePdfWritesWhatTheCommandLineWrites_data() {
+        QTest::addColumn<Choose>("choose");
+        QTest::addColumn<QStringList>("options");
+        QTest::newRow("the manuscript, as it opens")
+            << Choose([](PreviewPanel&) {}) << QStringList();
+        QTest::newRow("puzzle page, no By, no solution, title typed")
+            << Choose([](PreviewPanel& p) {
+                   p.MSChk->setChecked(false);
+                   p.PPChk->setChecked(true);
+                   p.ByChk->setChecked(false);
+                   p.SolOkChk->setChecked(false);
+                   p.TitleEd->clear();
+                   QTest::keyClicks(p.TitleEd, QStringLiteral("Paths (7)"));
+               })
+            << QStringList{"--pages", "pp", "--no-by", "--no-sol", "--title", "Paths (7)"};
+        QTest::newRow("every kind, bottom margin 9") << Choose([](PreviewPanel& p) {
+            for (QCheckBox* box : {p.MSGChk, p.NGChk, p.SGChk, p.PPChk})
+                box->setChecked(true);
+            p.MarginEd->setValue(9);
+        }) << QStringList{"--pages", "ms,msg,ng,sg,pp", "--margin", "9"};
+    }
+    void makePdfWritesWhatTheCommandLineWrites() {
+        QFETCH(Choose, choose);
+        QFETCH(QStringList, options);
+        QVERIFY(QProcess::execute(QStringLiteral(IXV_CLI_PATH),
+                                  {"config", "set", "PPFontName", "DejaVu Serif"}) == 0);
+        open();
+        choose(panel());
+        click(panel().RedrawBtn);
+        right();
+        const int documents = display->documentsShown();
+        const QString file = path(QStringLiteral("Made.pdf"));
+        dialogs.files << file;
+        click(panel().ActionBtn);
+
+        QCOMPARE(dialogs.fileRequests.size(), 1);
+        const Dialogs::FileRequest& request = dialogs.fileRequests[0];
+        QCOMPARE(request.title, QStringLiteral("Print to PDF"));
+        QCOMPARE(request.fileName, QStringLiteral("Acrostic.PDF"));
+        QCOMPARE(request.folder, dir->path());
+        QCOMPARE(request.filters, QStringList{"Adobe Acrobat Document (*.pdf)"});
+        QCOMPARE(request.defaultSuffix, QStringLiteral("pdf"));
+        QVERIFY(request.confirmOverwrite);
+
+        QVERIFY(QFileInfo::exists(file));
+        IXV_TRY_COMPARE(display->documentsShown(), documents + 1);
+        QCOMPARE(shown(), 1);
+        QCOMPARE(pdf->engine().Channel(), TOutputChannel::chDisplay);
+        IXV_TRY_VERIFY(!panel().PrintBar->isVisible());
+        QCOMPARE(panel().PrintBar->value(), 100);
+
+        const QString cliFile = path(QStringLiteral("cli.pdf"));
+        const ToolRun exported =
+            run(QStringLiteral(IXV_CLI_PATH),
+                QStringList{"export", ctx->CurrentFile, "--pdf", cliFile} + options);
+        QVERIFY2(exported.exitCode == 0, exported.err);
+        QCOMPARE(withoutDateAndId(readFile(file)), withoutDateAndId(readFile(cliFile)));
+        QCOMPARE(withoutDateAndId(pdf->engine().lastDocument()), withoutDateAndId(readFile(file)));
+    }
+
+    void cancelledSaveChangesNothing() {
+        open();
+        const int documents = display->documentsShown();
+        dialogs.files << QString();
+        click(panel().ActionBtn);
+        QCOMPARE(pdf->engine().Channel(), TOutputChannel::chDisplay);
+        QCoreApplication::processEvents();
+        QCOMPARE(display->documentsShown(), documents);
+        QCOMPARE(QDir(dir->path()).entryList({"*.pdf", "*.PDF"}), QStringList());
+    }
+
+    // A file that cannot be written is reported in an error box naming it; the window stays
+    // on the display and composes as before.
+    void failedExportIsReported() {
+        open();
+        const QString file = path(QStringLiteral("gone/Acrostic.PDF"));
+        dialogs.files << file;
+        click(panel().ActionBtn);
+        QCOMPARE(dialogs.shown.last().kind, QStringLiteral("error"));
+        QVERIFY2(dialogs.shown.last().text.contains(file), qPrintable(dialogs.shown.last().text));
+        QCOMPARE(pdf->engine().Channel(), TOutputChannel::chDisplay);
+        QVERIFY(!pdf->engine().isOpen());
+        const int documents = display->documentsShown();
+        click(panel().RedrawBtn);
+        QCOMPARE(display->documentsShown(), documents + 1);
+    }
+
+    void busyCursorWhileComposing() {
+        open();
+        QList<int> shapes;
+        pdf->engine().OnNewPage = [&](PdfEngine&) {
+            shapes << (QGuiApplication::overrideCursor()
+                           ? QGuiApplication::overrideCursor()->shape()
+                           : -1);
+        };
+        click(panel().RedrawBtn);
+        QVERIFY(!shapes.isEmpty());
+        QCOMPARE(shapes.count(int(Qt::WaitCursor)), shapes.size());
+        QVERIFY(!QGuiApplication::overrideCursor());
+    }
+
+    // The solution page prints the Solution window's text as corrected, as the box wraps it.
+    void solutionPagePrintsTheBoxLines() {
+        open();
+        TIxv7PrintAnsForm* solution = pdf->solutionWindow();
+        solution->QuoteMemo->setPlainText(QStringLiteral("Corrected (text)\n\nEMERSON"));
+        click(panel().RedrawBtn);
+        const QByteArray document = pdf->engine().lastDocument();
+        QVERIFY(document.contains("(Corrected \\(text\\)) Tj"));
+        QVERIFY(document.contains("(EMERSON) Tj"));
+        QVERIFY(!document.contains("(THE ONLY WAY"));
+    }
+
+    void solButtonShowsTheSolutionWindow() {
+        open();
+        QPointer<TIxv7PrintAnsForm> solution = pdf->solutionWindow();
+        QTimer::singleShot(0, this, [&] {
+            IXV_TRY_VERIFY(solution->isVisible());
+            QCOMPARE(QApplication::activeModalWidget(), solution.data());
+            QTest::mouseClick(solution->CloseBtn, Qt::LeftButton);
+        });
+        click(panel().SolBtn);
+        QVERIFY(!solution->isVisible());
+        click(panel().CloseBtn);
+        QVERIFY(!pdf->isVisible());
+        QVERIFY(solution.isNull());
+    }
+
+    // Every caption fits its control in the window fonts, on both tabs.
+    void captionsFit() {
+        open();
+        for (QWidget* tab : {panel().SetupPage, panel().CustomPage}) {
+            panel().PageControl1->setCurrentWidget(tab);
+            const QStringList misfits = captionsThatDoNotFit(pdf.get());
+            QVERIFY2(misfits.isEmpty(), qPrintable(misfits.join(" | ")));
+        }
+        TIxv7PrintAnsForm* solution = pdf->solutionWindow();
+        solution->show();
+        QVERIFY(QTest::qWaitForWindowExposed(solution, TestEnv::kEventWaitMs));
+        const QStringList misfits = captionsThatDoNotFit(solution);
+        QVERIFY2(misfits.isEmpty(), qPrintable(misfits.join(" | ")));
+        solution->hide();
+    }
+
+    // The margin box holds a whole number from 1 to 9: other keys are refused as typed.
+    void marginTakesOnlyOneToNine_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("value");
+        QTest::newRow("5") << "5" << 5;
+        QTest::newRow("9") << "9" << 9;
+        QTest::newRow("0 refused") << "0" << 1;
+        QTest::newRow("a letter refused") << "x" << 1;
+        QTest::newRow("10: the 0 refused") << "10" << 1;
+        QTest::newRow("a minus refused") << "-3" << 3;
+    }
+    void marginTakesOnlyOneToNine() {
+        QFETCH(QString, typed);
+        open();
+        panel().PageControl1->setCurrentWidget(panel().CustomPage);
+        QSpinBox* margin = panel().MarginEd;
+        margin->setFocus();
+        margin->selectAll();
+        QTest::keyClicks(margin, typed);
+        QTest::keyClick(margin, Qt::Key_Tab);
+        QTEST(margin->value(), "value");
+    }
+
+    // With IXV_SCREENSHOTS set to a folder: the window as a user opens it over a puzzle with
+    // words and clues, showing the puzzle page.
+    void screenshot() {
+        const QString folder = qEnvironmentVariable("IXV_SCREENSHOTS");
+        if (folder.isEmpty())
+            QSKIP("IXV_SCREENSHOTS names no folder");
+        showPuzzle(savePuzzle(QStringLiteral("Acrostic.ixv"), completedEmersonPuzzle()));
+        QTimer::singleShot(0, this, [&] {
+            TIxv7PDFPreviewForm* window = nullptr;
+            IXV_TRY_VERIFY(
+                (window = qobject_cast<TIxv7PDFPreviewForm*>(QApplication::activeModalWidget())));
+            PreviewPanel& p = *window->Panel2;
+            QTest::mouseClick(p.MSChk, Qt::LeftButton, {}, QPoint(6, p.MSChk->height() / 2));
+            QTest::mouseClick(p.PPChk, Qt::LeftButton, {}, QPoint(6, p.PPChk->height() / 2));
+            QTest::mouseClick(p.RedrawBtn, Qt::LeftButton);
+            auto* view = window->PrevPanel->findChild<QPdfView*>();
+            IXV_TRY_VERIFY(darkPixels(view->viewport()) > 500);
+            QVERIFY(window->grab().save(folder + QStringLiteral("/pdf-preview-puzzle-page.png")));
+            p.PageControl1->setCurrentWidget(p.CustomPage);
+            QVERIFY(window->grab().save(folder + QStringLiteral("/pdf-preview-customize.png")));
+            window->solutionWindow()->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window->solutionWindow(), TestEnv::kEventWaitMs));
+            QVERIFY(
+                window->solutionWindow()->grab().save(folder + QStringLiteral("/solution.png")));
+            window->solutionWindow()->hide();
+            QTest::mouseClick(p.CloseBtn, Qt::LeftButton);
+        });
+        press(QStringLiteral("ToPDFBtn"));
+    }
+
+    // The main window's button: the notice without a puzzle; the window with one, its title
+    // and solution taking text through the code-page filter.
+    void printToPdfButton() {
+        showForm();
+        QVERIFY(form->button(QStringLiteral("ToPDFBtn"))->isEnabled());
+        QTimer::singleShot(0, this, [&] {
+            QCOMPARE(form->MsgBar->panelText(1), QStringLiteral("No Puzzle Currently Opened!"));
+        });
+        press(QStringLiteral("ToPDFBtn"));
+        QCOMPARE(form->MsgBar->panelText(1), QString());
+        QVERIFY(!QApplication::activeModalWidget());
+
+        form.reset();
+        showPuzzle(savePuzzle(QStringLiteral("Acrostic.ixv"), completedEmersonPuzzle()));
+        QStringList seen;
+        QTimer::singleShot(0, this, [&] {
+            TIxv7PDFPreviewForm* window = nullptr;
+            IXV_TRY_VERIFY(
+                (window = qobject_cast<TIxv7PDFPreviewForm*>(QApplication::activeModalWidget())));
+            seen << window->windowTitle();
+            QLineEdit* title = window->Panel2->TitleEd;
+            window->Panel2->PageControl1->setCurrentWidget(window->Panel2->CustomPage);
+            title->setFocus();
+            title->end(false);
+            TextEntry::type(title, QString::fromUtf8("\xE2\x86\x92\xC3\xA9"));
+            seen << title->text();
+            QPlainTextEdit* memo = window->solutionWindow()->QuoteMemo;
+            memo->moveCursor(QTextCursor::Start);
+            TextEntry::type(memo, QString::fromUtf8("\xE2\x86\x92\xC3\xA9"));
+            seen << memo->toPlainText().left(3);
+            QTest::mouseClick(window->Panel2->CloseBtn, Qt::LeftButton);
+        });
+        press(QStringLiteral("ToPDFBtn"));
+        QCOMPARE(seen, QStringList({"Acrostic (PDF Preview)", QString::fromUtf8("Acrostic\xC3\xA9"),
+                                    QString::fromUtf8("\xC3\xA9TH")}));
+    }
+};
+
+QTEST_MAIN(Tst_PdfPreviewForm)
+#include "tst_pdfpreviewform.moc"

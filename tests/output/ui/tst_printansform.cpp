@@ -1,0 +1,151 @@
+// The Solution window: the text it starts with, "Case", the lines its box shows (which the
+// solution page prints) and its shadow.
+#include "../OutputFixtures.h"
+#include "TestEnv.h"
+#include "base/WindowFonts.h"
+#include "output/ui/TIxv7PrintAnsForm.h"
+#include "prefs/ColourText.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QtTest>
+
+namespace {
+
+// The lines of the box as it lays its text out on screen.
+QList<QByteArray> shownLines(QPlainTextEdit* memo) {
+    QList<QByteArray> lines;
+    for (QTextBlock block = memo->document()->begin(); block.isValid(); block = block.next()) {
+        const QByteArray text = block.text().toLatin1();
+        const QTextLayout* layout = block.layout();
+        for (int i = 0; i < layout->lineCount(); ++i)
+            lines << text.mid(layout->lineAt(i).textStart(), layout->lineAt(i).textLength());
+        if (layout->lineCount() == 0)
+            lines << QByteArray();
+    }
+    return lines;
+}
+
+} // namespace
+
+class Tst_PrintAnsForm : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QWidget> owner;
+    std::unique_ptr<TIxv7PrintAnsForm> open(const PuzzleRecord& record) {
+        auto form = std::make_unique<TIxv7PrintAnsForm>(record, owner.get());
+        form->show();
+        if (!QTest::qWaitForWindowExposed(form.get(), TestEnv::kEventWaitMs))
+            return nullptr;
+        return form;
+    }
+
+private slots:
+    void initTestCase() {
+        WindowFonts::installSubstitutions();
+        owner = std::make_unique<QWidget>();
+    }
+
+    // The quotation in reading order with black squares as spaces, rows running together,
+    // trimmed; an empty line; the initials at their word numbers' places, trimmed.
+    void startsWithTheThreeParagraphs_data() {
+        QTest::addColumn<QList<QByteArray>>("rows");
+        QTest::addColumn<QList<Square>>("initials"); // of words 1, 2, ...
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("leading and trailing black squares")
+            << QList<QByteArray>{"##NO#WAY", "OUT#####"} << QList<Square>{{3, 1}, {6, 1}, {2, 2}}
+            << QByteArray("NO WAYOUT\n\nNWU");
+        QTest::newRow("a word without its initial leaves a space")
+            << QList<QByteArray>{"#AB#CD#", "EF#GH##"} << QList<Square>{{2, 1}, {0, 0}, {5, 1}}
+            << QByteArray("AB CD EF GH\n\nA C");
+        QTest::newRow("no words") << QList<QByteArray>{"A#B", "#C#"} << QList<Square>{}
+                                  << QByteArray("A B C\n\n");
+    }
+    void startsWithTheThreeParagraphs() {
+        QFETCH(QList<QByteArray>, rows);
+        QFETCH(QList<Square>, initials);
+        TestPuzzle puzzle(rows);
+        for (int w = 1; w <= initials.size(); ++w)
+            if (initials[w - 1].column)
+                puzzle.letter(w, 1, initials[w - 1].column, initials[w - 1].row);
+        const auto form = open(puzzle.record);
+        QVERIFY(form);
+        QTEST(form->text(), "text");
+        QCOMPARE(form->windowTitle(), QStringLiteral("Solution"));
+        QCOMPARE(form->size(), QSize(486, 306));
+    }
+
+    // The first press keeps the first character and lowers the next 400, dropping the rest;
+    // the second raises everything.
+    void caseTwiceOnALongText() {
+        const auto form = open(TestPuzzle::lettered(10, 8).record);
+        QVERIFY(form);
+        QByteArray text;
+        for (int i = 0; text.size() < 450; ++i)
+            text += "WORD" + QByteArray::number(i) + (i % 9 == 8 ? "\n" : " ");
+        form->QuoteMemo->setPlainText(QString::fromLatin1(text));
+
+        QTest::mouseClick(form->CaseBtn, Qt::LeftButton);
+        QCOMPARE(form->text(), text.left(1) + text.mid(1, 400).toLower());
+        QTest::mouseClick(form->CaseBtn, Qt::LeftButton);
+        QCOMPARE(form->text(), text.left(401).toUpper());
+        QTest::mouseClick(form->CaseBtn, Qt::LeftButton);
+        QCOMPARE(form->text(), text.left(1) + text.mid(1, 400).toLower());
+    }
+
+    // What the box shows is what the solution page prints.
+    void boxLinesAreThePrintedLines_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("the longest quotation") << QByteArray(
+            "THE ONLY WAY TO HAVE A FRIEND IS TO BE ONE DO NOT GO WHERE THE PATH MAY "
+            "LEAD GO INSTEAD WHERE THERE IS NO PATH AND LEAVE A TRAIL ALWAYS DO WHAT YOU "
+            "ARE AFRAID TO DO WHAT LIES BEHIND US AND WHAT LIES BEFORE US ARE TINY "
+            "MATTERS COMPARED TO WHAT LIES WITHIN US TO BE YOURSELF IN A WORLD THAT IS "
+            "CONSTANTLY TRYING TO MAKE YOU SOMETHING ELSE IS THE GREATEST "
+            "ACCOMPLISHMENT\n\nEMERSONTRAIL");
+        QTest::newRow("lower case") << QByteArray("the only way to have a friend is to be one "
+                                                  "do not go where the path may lead go instead "
+                                                  "where there is no path and leave a trail");
+        QTest::newRow("a word longer than a line") << QByteArray(70, 'W') + " END";
+        QTest::newRow("Windows-1252 letters") << QByteArray("CAF\xC9 \xC0 LA CR\xC8ME BR\xDBL\xC9"
+                                                            "E "
+                                                            "DU PR\xC9 AU BORD DE L'\xCE LE, "
+                                                            "GAR\xC7ON, S'IL VOUS PLA\xCET");
+    }
+    void boxLinesAreThePrintedLines() {
+        QFETCH(QByteArray, text);
+        const auto form = open(TestPuzzle::lettered(10, 8).record);
+        QVERIFY(form);
+        form->QuoteMemo->setPlainText(QString::fromLatin1(text));
+        QCoreApplication::processEvents();
+        QVERIFY(form->SolutionText().size() > 1);
+        QCOMPARE(shownLines(form->QuoteMemo), form->SolutionText());
+        QCOMPARE(form->SolutionText(), SolutionText::wrap(text));
+    }
+
+    // A 4-pixel strip to the right of and below the box, in the inactive caption's gradient
+    // colour.
+    void shadowBehindTheBox() {
+        const auto form = open(TestPuzzle::lettered(10, 8).record);
+        QVERIFY(form);
+        const QImage image = form->grab().toImage();
+        const QColor shadow = ColourText::toQColor(ColourText::kGradientInactiveCaption);
+        QCOMPARE(image.pixelColor(476, 120), shadow);
+        QCOMPARE(image.pixelColor(200, 255), shadow);
+        QVERIFY(image.pixelColor(479, 120) != shadow);
+        QVERIFY(image.pixelColor(200, 258) != shadow);
+        QVERIFY(image.pixelColor(472, 120) != shadow);
+    }
+
+    void closeCancels() {
+        const auto form = open(TestPuzzle::lettered(10, 8).record);
+        QVERIFY(form);
+        QTest::mouseClick(form->CloseBtn, Qt::LeftButton);
+        QVERIFY(!form->isVisible());
+        QCOMPARE(form->result(), int(QDialog::Rejected));
+    }
+};
+
+QTEST_MAIN(Tst_PrintAnsForm)
+#include "tst_printansform.moc"

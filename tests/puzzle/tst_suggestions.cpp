@@ -1,0 +1,298 @@
+// Word suggestions: reading a word list, drawing the candidates of an acrostic word from the
+// free letters, and choosing the squares each candidate would take.
+#include "GridText.h"
+#include "TestEnv.h"
+#include "base/Codepage.h"
+#include "base/Errors.h"
+#include "puzzle/WordOperations.h"
+#include "puzzle/WordSuggestions.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+QStringList wordsOf(const WordList& list) {
+    QStringList out;
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        const std::string_view w = list.at(i);
+        out << Codepage::toUnicode(QByteArray(w.data(), qsizetype(w.size())));
+    }
+    return out;
+}
+
+// Candidates as "WORD", with "*" after those that make a repeater.
+QStringList shown(const Suggestions::Result& result) {
+    QStringList out;
+    for (const Suggestions::Candidate& c : result.shown)
+        out << Codepage::toUnicode(c.word) + (c.repeater ? QStringLiteral("*") : QString());
+    return out;
+}
+
+QString squaresText(const QList<Square>& squares) {
+    QStringList parts;
+    for (const Square& sq : squares)
+        parts << QStringLiteral("%1,%2").arg(sq.column).arg(sq.row);
+    return parts.join(u' ');
+}
+
+CharSet lettersOf(int language) {
+    LetterState state;
+    state.loadLanguage(language);
+    return state.seedLetters();
+}
+
+} // namespace
+
+class Tst_Suggestions : public QObject {
+    Q_OBJECT
+
+private slots:
+    void readingTheList_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QStringList>("kept");
+
+        QTest::newRow("upper-cased, sorted, each once")
+            << QByteArray("tree\nApple\nTREE\nbee\n") << QStringList{"APPLE", "BEE", "TREE"};
+        QTest::newRow("apostrophes dropped, straight and curly")
+            << QByteArray("it's\ndon\xE2\x80\x99t\nits\n") << QStringList{"DONT", "ITS"};
+        QTest::newRow("fewer than two letters or more than thirty left out")
+            << QByteArray("a\nI'\nab\n" + QByteArray(30, 'x') + "\n" + QByteArray(31, 'y') + "\n")
+            << QStringList{"AB", QString(30, u'X')};
+        QTest::newRow("anything but letters leaves the word out")
+            << QByteArray("x-ray\nice cream\nr2d2\nok.\nfine\n") << QStringList{"FINE"};
+        QTest::newRow("blanks and carriage returns around a word are not part of it")
+            << QByteArray("  tree\r\n\tbee \r\n\r\n") << QStringList{"BEE", "TREE"};
+        QTest::newRow("UTF-8 letters become the code page's capitals")
+            << QByteArray("caf\xC3\xA9\n\xC3\x85ngstr\xC3\xB6m\nstra\xC3\x9F"
+                          "e\n\xC5\x93uvre\n")
+            << QStringList{"CAFÉ", "STRAßE", "ŒUVRE", "ÅNGSTRÖM"}; // byte order: Œ is 0x8C, Å 0xC5
+        QTest::newRow("a line that is not UTF-8 is read in the code page")
+            << QByteArray("na\xEFve\n") << QStringList{"NAÏVE"};
+        QTest::newRow("letters outside the code page leave the word out")
+            << QByteArray("\xCE\xB1\xCE\xB2\n\xC4\x8D"
+                          "ek\nok\n")
+            << QStringList{"OK"};
+        QTest::newRow("a byte-order mark is not a letter of the first word")
+            << QByteArray("\xEF\xBB\xBFzoo\n") << QStringList{"ZOO"};
+    }
+    void readingTheList() {
+        QFETCH(QByteArray, text);
+        QFETCH(QStringList, kept);
+        QCOMPARE(wordsOf(WordList::fromText(text)), kept);
+    }
+
+    void aListThatCannotBeReadNamesItsFile() {
+        QTemporaryDir dir;
+        const QString missing = dir.filePath("no-such-list");
+        try {
+            (void)WordList::load(missing);
+            QFAIL("a missing list was read");
+        } catch (const IoError& e) {
+            QCOMPARE(e.fileName(), missing);
+        }
+        QCOMPARE(WordList::pathFor(QString()), QStringLiteral("/usr/share/dict/words"));
+        QCOMPARE(WordList::pathFor(QStringLiteral(" /lists/mine ")), QStringLiteral("/lists/mine"));
+    }
+
+    void theCacheReadsAgainOnlyWhenTheFileChanged() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("words");
+        auto write = [&](const QByteArray& text) {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(text);
+        };
+        auto setModified = [&](const QDateTime& when) {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.setFileTime(when, QFileDevice::FileModificationTime));
+        };
+        const QDateTime noon(QDate(2024, 5, 1), QTime(12, 0));
+        write("one\ntwo\n");
+        setModified(noon);
+        WordListCache cache;
+        QCOMPARE(wordsOf(cache.listFor(file)), (QStringList{"ONE", "TWO"}));
+        // Same size, same time: the list in memory serves.
+        write("six\nten\n");
+        setModified(noon);
+        QCOMPARE(wordsOf(cache.listFor(file)), (QStringList{"ONE", "TWO"}));
+        setModified(noon.addSecs(60));
+        QCOMPARE(wordsOf(cache.listFor(file)), (QStringList{"SIX", "TEN"}));
+        write("three\nfour\nfive\n");
+        QCOMPARE(wordsOf(cache.listFor(file)), (QStringList{"FIVE", "FOUR", "THREE"}));
+        QFile::remove(file);
+        QVERIFY_THROWS_EXCEPTION(IoError, cache.listFor(file));
+    }
+
+    void candidates_data() {
+        QTest::addColumn<QList<QByteArray>>("rows");
+        QTest::addColumn<QList<QByteArray>>("words");
+        QTest::addColumn<QList<int>>("takenOut"); // positions of word A taken out
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QByteArray>("list");
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QStringList>("expected");
+
+        const QByteArray list = "t\nta\nto\ntee\ntoe\ntet\ntare\ntree\nteen\nteeth\nrat\n";
+        QTest::newRow("the initial is the prefix; longest first, then alphabetically")
+            << QList<QByteArray>{"TAR#EEL#ONE"} << QList<QByteArray>{"A.........."} << QList<int>{}
+            << 0 << list << QString()
+            << QStringList{"TARE", "TEEN", "TREE", "TEE", "TOE", "TA", "TO"};
+        QTest::newRow("a letter free twice serves a word using it twice, not three times")
+            << QList<QByteArray>{"TEN#EAR"} << QList<QByteArray>{"A......"} << QList<int>{} << 0
+            << QByteArray("tee\nteee\nteen\ntern\n") << QString()
+            << QStringList{"TEEN", "TERN", "TEE"};
+        QTest::newRow("the prefix ends at the first gap")
+            << QList<QByteArray>{"TRY#ACE#EON"} << QList<QByteArray>{"AAA........"} << QList<int>{3}
+            << 0 << QByteArray("try\ntrace\ntrance\ntree\nto\ntoe\n") << QString()
+            << QStringList{"TRANCE", "TRACE", "TREE", "TRY"};
+        QTest::newRow("letters after the gap stay at their positions")
+            << QList<QByteArray>{"TRAIN#AEO#LNE"} << QList<QByteArray>{"AAAA........."}
+            << QList<int>{3} << 0
+            << QByteArray("train\ntrail\ntrains\ntree\ntrio\ntri\ntrain\ntrainee\n") << QString()
+            << QStringList{"TRAINEE", "TRAIL", "TRAIN"};
+        QTest::newRow("with the initial taken out every word is a candidate")
+            << QList<QByteArray>{"SAT#ON"} << QList<QByteArray>{"A....."} << QList<int>{1} << 0
+            << QByteArray("sat\nno\nnot\nox\n") << QString() << QStringList{"NOT", "SAT", "NO"};
+        QTest::newRow("apostrophes of the list are dropped")
+            << QList<QByteArray>{"ITS#ATE"} << QList<QByteArray>{"A......"} << QList<int>{} << 0
+            << QByteArray("it's\nit'd\n'tis\n") << QString() << QStringList{"ITS"};
+        const QByteArray accented = "caf\xC3\xA9\ncab\nc\xC3\xBC"
+                                    "b\n";
+        QTest::newRow("accented letters of the grid language count")
+            << QList<QByteArray>{"CAF\xC9#\xDC"
+                                 "BER"}
+            << QList<QByteArray>{"A........"} << QList<int>{} << 1 << accented << QString()
+            << QStringList{"CAFÉ", "CAB"};
+        QTest::newRow("another language's accented letters do not")
+            << QList<QByteArray>{"CAF\xC9#\xDC"
+                                 "BER"}
+            << QList<QByteArray>{"A........"} << QList<int>{} << 4 << accented << QString()
+            << QStringList{"CAB", "CÜB"};
+        QTest::newRow("in English only A to Z") << QList<QByteArray>{"CAF\xC9#\xDC"
+                                                                     "BER"}
+                                                << QList<QByteArray>{"A........"} << QList<int>{}
+                                                << 0 << accented << QString() << QStringList{"CAB"};
+        QTest::newRow("the filter keeps words holding its letters, as often as typed")
+            << QList<QByteArray>{"TAR#EEL#ONE"} << QList<QByteArray>{"A.........."} << QList<int>{}
+            << 0 << list << QStringLiteral("ee") << QStringList{"TEEN", "TREE", "TEE"};
+        QTest::newRow("the filter looks at the whole word, prefix included")
+            << QList<QByteArray>{"TAR#EEL#ONE"} << QList<QByteArray>{"A.........."} << QList<int>{}
+            << 0 << list << QStringLiteral("t o") << QStringList{"TOE", "TO"};
+        QTest::newRow("a word of thirty letters has no candidates")
+            << QList<QByteArray>{QByteArray(30, 'E'), "EEE" + QByteArray(27, '#')}
+            << QList<QByteArray>{QByteArray(30, 'A'), QByteArray(30, '.')} << QList<int>{} << 0
+            << QByteArray(QByteArray(30, 'e') + "\n" + QByteArray(31, 'e') + "\n") << QString()
+            << QStringList{};
+    }
+    void candidates() {
+        QFETCH(QList<QByteArray>, rows);
+        QFETCH(QList<QByteArray>, words);
+        QFETCH(QList<int>, takenOut);
+        QFETCH(int, language);
+        QFETCH(QByteArray, list);
+        QFETCH(QString, filter);
+        QFETCH(QStringList, expected);
+        PuzzleRecord rec = gridOf(rows, words);
+        for (int p : takenOut)
+            QVERIFY(WordOps::takeLetterOut(rec, 1, p).column != 0);
+        const Suggestions::Result result =
+            Suggestions::suggest(rec, 1, WordList::fromText(list), lettersOf(language),
+                                 Suggestions::filterLetters(filter));
+        QStringList got = shown(result);
+        got.replaceInStrings(QStringLiteral("*"), QString());
+        QCOMPARE(got, expected);
+        QCOMPARE(result.total, expected.size());
+    }
+
+    void atMostTheLimitIsShown() {
+        const PuzzleRecord rec = gridOf({"S#A#B#C#D#E#F#G#H"}, {"A................"});
+        QByteArray list;
+        for (char a = 'a'; a <= 'h'; ++a)
+            for (char b = 'a'; b <= 'h'; ++b)
+                list += QByteArray("s") + a + b + "\n";
+        const auto result =
+            Suggestions::suggest(rec, 1, WordList::fromText(list), lettersOf(0), {}, 5);
+        QCOMPARE(result.total, 56); // two different letters of eight
+        QCOMPARE(shown(result), (QStringList{"SAB", "SAC", "SAD", "SAE", "SAF"}));
+    }
+
+    void squareChoice_data() {
+        QTest::addColumn<QList<QByteArray>>("rows");
+        QTest::addColumn<QList<QByteArray>>("words");
+        QTest::addColumn<QByteArray>("candidate");
+        QTest::addColumn<QString>("squares");
+        QTest::addColumn<bool>("repeater");
+
+        QTest::newRow("the earliest squares when they avoid a repeater")
+            << QList<QByteArray>{"TAR#EEL#ONE"} << QList<QByteArray>{"A.........."}
+            << QByteArray("TOE") << "9,1 5,1" << false;
+        QTest::newRow("the earliest A and R share a word: R comes from a later one")
+            << QList<QByteArray>{"SEA#ARE#RAT#OAR"} << QList<QByteArray>{"A.............."}
+            << QByteArray("STAR") << "11,1 5,1 15,1" << false;
+        QTest::newRow("an earlier letter gives way to a later one that has no other word")
+            << QList<QByteArray>{"S#AB#A"} << QList<QByteArray>{"A....."} << QByteArray("SAB")
+            << "6,1 4,1" << false;
+        QTest::newRow("no choice avoids it: the earliest squares, marked")
+            << QList<QByteArray>{"SEA#TEE"} << QList<QByteArray>{"A......"} << QByteArray("SEE")
+            << "2,1 6,1" << true;
+        QTest::newRow("a quotation word runs on into the next row")
+            << QList<QByteArray>{"S#A", "E#E"} << QList<QByteArray>{"A..", "..."}
+            << QByteArray("SAE") << "3,1 3,2" << false;
+        QTest::newRow("so two letters from its two rows make a repeater")
+            << QList<QByteArray>{"S#A", "E#O"} << QList<QByteArray>{"A..", "..."}
+            << QByteArray("SAE") << "3,1 1,2" << true;
+        QTest::newRow("letters held that repeat already mark every candidate")
+            << QList<QByteArray>{"THE#ON#E"} << QList<QByteArray>{"AA......"} << QByteArray("THEN")
+            << "8,1 6,1" << true;
+    }
+    void squareChoice() {
+        QFETCH(QList<QByteArray>, rows);
+        QFETCH(QList<QByteArray>, words);
+        QFETCH(QByteArray, candidate);
+        QFETCH(QString, squares);
+        QFETCH(bool, repeater);
+        const Suggestions::Candidate c = Suggestions::place(gridOf(rows, words), 1, candidate);
+        QCOMPARE(squaresText(c.squares), squares);
+        QCOMPARE(c.repeater, repeater);
+    }
+
+    // Whatever the squares, picking them in order spells the candidate and, unless it is
+    // marked, the repeater scan does not list the word.
+    void pickingTheSquaresSpellsTheCandidate_data() {
+        QTest::addColumn<QByteArray>("candidate");
+        QTest::newRow("STAR") << QByteArray("STAR");
+        QTest::newRow("STARE") << QByteArray("STARE");
+        QTest::newRow("SORT") << QByteArray("SORT");
+        QTest::newRow("SEER") << QByteArray("SEER");
+        QTest::newRow("SEEE, a repeater") << QByteArray("SEEE");
+    }
+    void pickingTheSquaresSpellsTheCandidate() {
+        QFETCH(QByteArray, candidate);
+        PuzzleRecord rec = gridOf({"SEA#ARE#RAT#OAR#TEE"}, {"A.................."});
+        const Suggestions::Candidate c = Suggestions::place(rec, 1, candidate);
+        for (const Square& sq : c.squares)
+            QCOMPARE(WordOps::pickSquare(rec, sq.column, sq.row, 1), WordOps::Pick::Picked);
+        QCOMPARE(WordOps::wordLetters(rec, 1), candidate);
+        QCOMPARE(WordOps::scanRepeaters(rec).isEmpty(), !c.repeater);
+    }
+
+    // A grid of one letter repeated in many quotation words and a candidate of thirty letters
+    // is the most the search can meet; it still ends, with squares for every letter.
+    void aLargeSearchEnds() {
+        QByteArray row;
+        for (int i = 0; i < 15; ++i)
+            row += "EEEE#";
+        QList<QByteArray> rows(8, row.left(31));
+        QList<QByteArray> words(8, QByteArray(31, '.'));
+        words[0][0] = 'A';
+        const PuzzleRecord rec = gridOf(rows, words);
+        const Suggestions::Candidate c = Suggestions::place(rec, 1, QByteArray(30, 'E'));
+        QCOMPARE(c.squares.size(), 29);
+        QCOMPARE(c.repeater, false);
+    }
+};
+
+QTEST_GUILESS_MAIN(Tst_Suggestions)
+#include "tst_suggestions.moc"
