@@ -85,14 +85,6 @@ PuzzleRecord gridPuzzle() {
         .word(1, TestPuzzle::rowSquares(1, 1, 3))
         .record;
 }
-int blackSquares(const PuzzleRecord& rec) {
-    int n = 0;
-    for (int r = 1; r <= rec.GridHeight; ++r)
-        for (int c = 1; c <= rec.GridWidth; ++c)
-            n += rec.letter(c, r) == BlackSquare;
-    return n;
-}
-
 // A document set up as the print preview sets it up, on the fake printer.
 struct PrintRun {
     FakePrinterFacts printer;
@@ -203,31 +195,6 @@ private slots:
                      qPrintable(QString::number(cellHeight(*letter))));
     }
 
-    void blackSquareColour_data() {
-        QTest::addColumn<bool>("gray");
-        QTest::addColumn<QColor>("colour");
-        QTest::newRow("black") << false << QColor(Qt::black);
-        QTest::newRow("gray squares are silver") << true << QColor(0xC0, 0xC0, 0xC0);
-    }
-    void blackSquareColour() {
-        QFETCH(bool, gray);
-        QFETCH(QColor, colour);
-        PrintRun run;
-        run.options.blackSquareColour = ComposerOptions::blackSquareColourFor(gray);
-        run.options.numberedGrid = true;
-        run.options.puzzlePage = true;
-        const PuzzleRecord rec = gridPuzzle();
-        run.compose(rec);
-        for (int n : {1, 2}) {
-            int filled = 0;
-            for (const TGmRectangleShape* r : rectangles(run.document.GetPage(n))) {
-                QVERIFY(r->Brush.Color == colour || r->Brush.Color == QColor(Qt::white));
-                filled += r->Brush.Color == colour;
-            }
-            QCOMPARE(filled, blackSquares(rec));
-        }
-    }
-
     void puzzlePageTitleLine() {
         PrintRun run;
         run.options.puzzlePage = true;
@@ -273,9 +240,6 @@ private slots:
         QTest::addColumn<int>("zoom");
         QTest::newRow("no stored paper: Letter")
             << QVariant() << true << 990 << TGmPaperSize::Letter << 90;
-        QTest::newRow("paper 0: Letter")
-            << QVariant(0) << true << 990 << TGmPaperSize::Letter << 90;
-        QTest::newRow("paper 1: A4") << QVariant(1) << true << 990 << TGmPaperSize::A4 << 90;
         QTest::newRow("any other paper: A4")
             << QVariant(7) << true << 500 << TGmPaperSize::A4 << 45;
         QTest::newRow("a pane taller than the largest zoom")
@@ -351,13 +315,10 @@ private slots:
         QTest::addColumn<QString>("list");
         QTest::addColumn<bool>("valid");
         QTest::addColumn<QString>("chosen"); // ms msg ng sg pp as 1 or 0
-        QTest::newRow("manuscript") << "ms" << true << "10000";
         QTest::newRow("every page, any order") << "pp,sg,ng,msg,ms" << true << "11111";
         QTest::newRow("blanks around names") << "msg, ng" << true << "01100";
         QTest::newRow("empty") << "" << false << "10000";
-        QTest::newRow("an empty name") << "ms,,pp" << false << "10000";
         QTest::newRow("an unknown name") << "ms,grid" << false << "10000";
-        QTest::newRow("upper case") << "PP" << false << "10000";
     }
     void choosePages() {
         QFETCH(QString, list);
