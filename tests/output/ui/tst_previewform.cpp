@@ -22,6 +22,7 @@
 #include <QPrinterInfo>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QToolButton>
@@ -393,24 +394,43 @@ private slots:
         QVERIFY(window.isNull());
     }
 
-    // With IXV_SCREENSHOTS set to a folder: the window as a user opens it over a puzzle with
-    // words and clues, each page in turn, on the printer with a border when there is one.
+    // With IXV_SCREENSHOTS set to a folder: "Printer..." as a user opens it over a puzzle with
+    // words and clues, every page kind chosen, each page in turn (Page Down), on the printer
+    // with a border when there is one; the whole screen under X, the window elsewhere.
     void screenshots() {
         const QString folder = qEnvironmentVariable("IXV_SCREENSHOTS");
         if (folder.isEmpty())
             QSKIP("IXV_SCREENSHOTS names no folder");
-        open(QStringLiteral("Acrostic.ixv"), queues.marginQueue);
-        redrawWith([](PreviewPanel& p) {
+        showPuzzle(savePuzzle(QStringLiteral("Acrostic.ixv"), completedEmersonPuzzle()));
+        if (!queues.marginQueue.isEmpty())
+            form->printer().setPrinterName(queues.marginQueue);
+        int saved = 0;
+        QTimer::singleShot(0, this, [&] {
+            auto* window = qobject_cast<TIxv7PreviewForm*>(QApplication::activeModalWidget());
+            QVERIFY(window);
+            PreviewPanel& p = *window->Panel1;
+            const auto shoot = [&](const QString& name) {
+                QCoreApplication::processEvents();
+                const QPixmap shot = QGuiApplication::platformName() == QLatin1String("xcb")
+                                         ? window->screen()->grabWindow(0)
+                                         : window->grab();
+                QVERIFY(shot.save(QStringLiteral("%1/print-preview-%2.png").arg(folder, name)));
+                ++saved;
+            };
             for (QCheckBox* box : {p.MSGChk, p.NGChk, p.SGChk, p.PPChk})
-                box->setChecked(true);
+                QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+            QTest::mouseClick(p.RedrawBtn, Qt::LeftButton);
+            const int pages = window->document().NumPages();
+            for (int page = 1; page <= pages; ++page) {
+                shoot(QString::number(page));
+                QTest::keyClick(window, Qt::Key_PageDown);
+            }
+            p.PageControl1->setCurrentWidget(p.CustomPage);
+            shoot(QStringLiteral("customize"));
+            QTest::mouseClick(p.CloseBtn, Qt::LeftButton);
         });
-        for (int page = 1; page <= doc().NumPages(); ++page) {
-            QVERIFY(preview->grab().save(
-                QStringLiteral("%1/print-preview-%2.png").arg(folder).arg(page)));
-            UpDown1Right();
-        }
-        panel().PageControl1->setCurrentWidget(panel().CustomPage);
-        QVERIFY(preview->grab().save(folder + QStringLiteral("/print-preview-customize.png")));
+        press(QStringLiteral("PrintBtn"));
+        QVERIFY(saved > 9);
     }
 
 private:
