@@ -98,6 +98,7 @@ public:
     void SuggestBtnClick();
 
     // Outputs of the open puzzle.
+    void PrintBtnClick();
     void ToPDFBtnClick();
 
     // Preferences: the dialog, then the settings of the windows already shown applied at once.

@@ -6,29 +6,16 @@
 #include "base/Codepage.h"
 #include "base/Errors.h"
 #include "output/PdfPageTarget.h"
+#include "output/ui/BusyCursor.h"
 #include "output/ui/PreviewPanel.h"
 #include "output/ui/TIxv7PrintAnsForm.h"
 #include "puzzle/PuzzleFile.h"
 
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
-
-namespace {
-
-// The busy cursor for as long as a composition runs.
-class BusyCursor {
-public:
-    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
-
-} // namespace
 
 TIxv7PDFPreviewForm::TIxv7PDFPreviewForm(AppContext& ctx, const PdfPageDisplayFactory& makeDisplay,
                                          QWidget* parent)

@@ -3,11 +3,14 @@
 // control cut off by the edge of its window hides part of its text. The table names each window
 // and how a user brings it up; a new window joins the walk with one more row.
 #include "MainWindowFixture.h"
+#include "app/ui/GmPreviewPane.h"
 #include "app/ui/HelpWindow.h"
 #include "app/ui/MainToolBars.h"
 #include "app/ui/QtDialogs.h"
 #include "app/ui/TIxv7AboutForm.h"
+#include "output/ui/PreviewPanel.h"
 #include "output/ui/TIxv7OutputForm.h"
+#include "output/ui/TIxv7PreviewForm.h"
 #include "puzzle/ui/TCharMap7Form.h"
 #include "puzzle/ui/TIxv7InputForm.h"
 
@@ -251,6 +254,15 @@ class Tst_TextFits : public MainWindowFixture {
         shown = {dialog};
     }
 
+    // "Printer..." with one of its tabs in front.
+    void printPreview(bool customize) {
+        auto* window = keep(new TIxv7PreviewForm(
+            *ctx, std::make_unique<GmPreviewPane>(form->printer().printerName()), form.get()));
+        PreviewPanel& panel = *window->Panel1;
+        panel.PageControl1->setCurrentWidget(customize ? panel.CustomPage : panel.SetupPage);
+        shown = {window};
+    }
+
     // The windows a row brought up.
     QList<QWidget*> shown;
 
@@ -305,6 +317,8 @@ class Tst_TextFits : public MainWindowFixture {
                           shown = {keep(new TIxv7OutputForm(
                               QStringLiteral("Saving current puzzle ..."), form.get()))};
                       }}
+            << Window{"print preview, Setup tab", [this] { printPreview(false); }}
+            << Window{"print preview, Customize tab", [this] { printPreview(true); }}
             << Window{"help window",
                       [this] {
                           press(QStringLiteral("HelpContents"));
