@@ -72,15 +72,9 @@ void TIxv7PDFPreviewForm::showEvent(QShowEvent* event) {
     }
 }
 
-// About as wide as a Letter page as tall as the screen, plus the panel; as tall as the screen
-// below one caption.
+// The window as wide as a Letter page as tall as the screen, plus the panel, and on the screen.
 void TIxv7PDFPreviewForm::FormShow() {
-    const ScreenMetrics& screen = m_ctx.procs.metrics();
-    const QRect tabs = Panel2->PageControl1->geometry();
-    const int width = int(screen.screenHeight * 8.5 / 11) + 2 * tabs.left() + tabs.width();
-    const int height = screen.screenHeight - screen.captionHeight;
-    resize(width, height - screen.captionHeight - 2 * screen.frameHeight);
-    move(x(), screen.captionHeight);
+    Panel2->placeWindow(m_ctx.procs.metrics());
 
     const QString file = m_ctx.CurrentFile;
     setWindowTitle(PuzzleFile::puzzleName(file) + QStringLiteral(" (PDF Preview)"));

@@ -78,16 +78,11 @@ void TIxv7PreviewForm::showEvent(QShowEvent* event) {
     }
 }
 
-// About as wide as a Letter page as tall as the screen, plus the panel; as tall as the screen
-// below one caption. Without a printer the pages still show, on the paper the settings
-// choose, but cannot be printed.
+// The window as wide as a Letter page as tall as the screen, plus the panel, and on the
+// screen. Without a printer the pages still show, on the paper the settings choose, but
+// cannot be printed.
 void TIxv7PreviewForm::FormShow() {
-    const ScreenMetrics& screen = m_ctx.procs.metrics();
-    const QRect tabs = Panel1->PageControl1->geometry();
-    const int width = int(screen.screenHeight * 8.5 / 11) + 2 * tabs.left() + tabs.width();
-    const int height = screen.screenHeight - screen.captionHeight;
-    resize(width - 2 * screen.frameHeight, height - screen.captionHeight - 2 * screen.frameHeight);
-    move(x(), screen.captionHeight);
+    Panel1->placeWindow(m_ctx.procs.metrics());
     layout()->activate();
     document().SetZoom(PaneHeight() / kPaneHeightPerZoom);
 

@@ -125,9 +125,12 @@ private slots:
         QCOMPARE(panel().ActionBtn->text(), QStringLiteral("Make PDF..."));
         QVERIFY(!panel().PrinterLbl && !panel().CopyEd && !panel().GrayChk);
         QCOMPARE(panel().width(), PreviewPanel::kWidth);
-        // A Letter page as tall as the 1024-pixel screen, 791 pixels wide, and the panel;
-        // the screen's height less the caption, frame and caption.
-        QCOMPARE(pdf->size(), QSize(791 + 2 * 14 + 182, 1024 - 23 - 23 - 2 * 4));
+        // A Letter page as tall as the 1024-pixel screen, 791 pixels wide, and the panel, with
+        // the window's frame; the screen's height less two captions and the frame; all of
+        // it on the 1280-pixel screen, below the top caption.
+        QCOMPARE(pdf->size(), QSize(791 + 2 * 14 + 182 - 2 * 4, 1024 - 2 * 23 - 2 * 4));
+        QVERIFY(pdf->x() >= 0 && pdf->x() + pdf->width() + 2 * 4 <= 1280);
+        QCOMPARE(pdf->y(), 23);
         QCOMPARE(pdf->PrevPanel->width(), pdf->width() - PreviewPanel::kWidth);
         // The manuscript: two pages of clues, its grid and its solution.
         QCOMPARE(pages(), 4);

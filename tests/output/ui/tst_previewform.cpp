@@ -138,8 +138,11 @@ private slots:
                  printerless() ? QStringLiteral(" No printer installed") : ' ' + printer);
         QCOMPARE(panel().ActionBtn->isEnabled(), !printerless());
         // A Letter page as tall as the 1024-pixel screen, 791 pixels wide, and the panel, with
-        // the window's frame; the screen's height less two captions and the frame.
+        // the window's frame; the screen's height less two captions and the frame; all of
+        // it on the 1280-pixel screen, below the top caption.
         QCOMPARE(preview->size(), QSize(791 + 2 * 14 + 182 - 2 * 4, 1024 - 2 * 23 - 2 * 4));
+        QVERIFY(preview->x() >= 0 && preview->x() + preview->width() + 2 * 4 <= 1280);
+        QCOMPARE(preview->y(), 23);
         QCOMPARE(preview->GmPreview->width(), preview->width() - PreviewPanel::kWidth);
         // The manuscript: its pages of clues, its grid and its solution, from page 1, on
         // Letter paper, at the pane's zoom.
