@@ -109,6 +109,9 @@ TIxv7SuggestForm::TIxv7SuggestForm(AppContext& ctx, EditorSet& editors, QWidget*
     column->addLayout(filterRow);
     column->addWidget(SuggestList, 1);
     column->addLayout(bottomRow);
+    // Beside a short tool window the list gives up its room before the word's line does.
+    SuggestList->setMinimumHeight(3 * QFontMetrics(fieldFont).height());
+    WordLbl->setMinimumHeight(WordLbl->fontMetrics().height());
 
     connect(FilterEd, &QLineEdit::textChanged, this, [this] { refresh(false); });
     connect(SuggestList, &QTreeWidget::itemDoubleClicked, this,

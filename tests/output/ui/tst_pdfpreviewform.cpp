@@ -1,7 +1,6 @@
 // "Print to PDF...": the PDF preview window driven as a user drives it, with its real page
 // display (QtPdf), its real engine and files, and scripted dialogs; and the main window's
 // button that opens it.
-#include "CaptionFit.h"
 #include "MainWindowFixture.h"
 #include "PdfTestSupport.h"
 #include "TextEntry.h"
@@ -430,22 +429,6 @@ private slots:
         click(panel().CloseBtn);
         QVERIFY(!pdf->isVisible());
         QVERIFY(solution.isNull());
-    }
-
-    // Every caption fits its control in the window fonts, on both tabs.
-    void captionsFit() {
-        open();
-        for (QWidget* tab : {panel().SetupPage, panel().CustomPage}) {
-            panel().PageControl1->setCurrentWidget(tab);
-            const QStringList misfits = captionsThatDoNotFit(pdf.get());
-            QVERIFY2(misfits.isEmpty(), qPrintable(misfits.join(" | ")));
-        }
-        TIxv7PrintAnsForm* solution = pdf->solutionWindow();
-        solution->show();
-        QVERIFY(QTest::qWaitForWindowExposed(solution, TestEnv::kEventWaitMs));
-        const QStringList misfits = captionsThatDoNotFit(solution);
-        QVERIFY2(misfits.isEmpty(), qPrintable(misfits.join(" | ")));
-        solution->hide();
     }
 
     // The margin box holds a whole number from 1 to 9: other keys are refused as typed.
