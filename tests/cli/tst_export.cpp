@@ -96,9 +96,6 @@ private slots:
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<int>("pages");
         QTest::newRow("manuscript by default") << QStringList() << 4;
-        QTest::newRow("manuscript grid only") << QStringList{"--pages", "msg"} << 1;
-        QTest::newRow("numbered grid") << QStringList{"--pages", "ng"} << 1;
-        QTest::newRow("solution grid") << QStringList{"--pages", "sg"} << 1;
         QTest::newRow("puzzle page and its solution") << QStringList{"--pages", "pp"} << 2;
         QTest::newRow("puzzle page alone, no By")
             << QStringList{"--pages", "pp", "--no-sol", "--no-by"} << 1;
@@ -318,7 +315,7 @@ private slots:
         QCOMPARE(qGray(page.pixel(left - 20, top + q / 2)), 255);
     }
 
-    void fontNamesAndTextStrings_data() {
+    void fontNamesFromTheSettings_data() {
         QTest::addColumn<QString>("fontName");
         QTest::addColumn<int>("fontStyle");
         QTest::addColumn<QByteArray>("expected");
@@ -326,13 +323,8 @@ private slots:
             << "Times New Roman" << 1 << QByteArray("/BaseFont/Times#20New#20Roman,Bold\n");
         QTest::newRow("an embedded family's name")
             << "DejaVu Serif" << 2 << QByteArray("/BaseFont/DejaVu#20Serif,Italic\n");
-        QTest::newRow("parentheses in a clue")
-            << "Times New Roman" << 0 << QByteArray("(Not yet fixed in place \\(8\\)) Tj\n");
-        QTest::newRow("curly quotes in a clue") << "Times New Roman" << 0
-                                                << QByteArray("(Opposite of \x93"
-                                                              "closed\x94) Tj\n");
     }
-    void fontNamesAndTextStrings() {
+    void fontNamesFromTheSettings() {
         QFETCH(QString, fontName);
         QFETCH(int, fontStyle);
         setting(QStringLiteral("PPFontName"), fontName);
