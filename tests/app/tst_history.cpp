@@ -46,6 +46,8 @@ private slots:
     void fileBytesAreCrLfLinesMostRecentFirst() {
         const History history(root() + QStringLiteral("/data"));
         QVERIFY(!QFileInfo::exists(history.folder()));
+        QVERIFY(!history.exists());
+        QVERIFY(history.read().isEmpty());
         history.AddToHistory(QStringLiteral("/p/a.ixv"), 20);
         history.AddToHistory(QString::fromUtf8("/p/café puzzle.ixv"), 20);
         QCOMPARE(history.filePath(), root() + QStringLiteral("/data/Tamberlin/IxvHistory.LISZT"));
@@ -84,12 +86,6 @@ private slots:
         if (kind == "huge")
             QCOMPARE(fileBytes(history), huge);
         QVERIFY(!info.isFile() || kind == "huge");
-    }
-
-    void readOfAMissingFileIsEmpty() {
-        const History history(root());
-        QVERIFY(!history.exists());
-        QVERIFY(history.read().isEmpty());
     }
 
     // '@' stands for the test's folder. Files listed in existing are made before the addition;
