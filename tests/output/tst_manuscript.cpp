@@ -65,8 +65,7 @@ private slots:
         QFETCH(QList<int>, firstAt);
         QFETCH(QByteArray, rest);
         QFETCH(QList<int>, restAt);
-        auto settings = emptySettings();
-        Composition run(TestPuzzle({"AB"}).clue(1, clue).record, *settings, target);
+        Composed run(TestPuzzle({"AB"}).clue(1, clue).record, target);
         run.composer->DrawManuscript();
         const auto line = run.canvas.textOut(first);
         QVERIFY(line);
@@ -78,12 +77,11 @@ private slots:
 
     // Words 27 to 30 take "aa. " as a prefix: four characters like "A.  ".
     void doubleLetterPrefix() {
-        auto settings = emptySettings();
         TestPuzzle puzzle({"AB"});
         for (int w = 1; w <= 26; ++w)
             puzzle.clue(w, "C");
         puzzle.clue(27, xs(80));
-        Composition run(puzzle.record, *settings, Target::Pdf);
+        Composed run(puzzle.record, Target::Pdf);
         run.composer->DrawManuscript();
         const auto first = run.canvas.textOut("aa. ");
         QVERIFY(first);
@@ -107,10 +105,9 @@ private slots:
         QFETCH(int, letters);
         QFETCH(QList<int>, last);
         QFETCH(int, nextClue);
-        auto settings = emptySettings();
         TestPuzzle puzzle = TestPuzzle::withWord(letters);
         puzzle.clue(1, "FIRST").clue(2, "SECOND");
-        Composition run(puzzle.record, *settings, Target::Pdf);
+        Composed run(puzzle.record, Target::Pdf);
         run.composer->DrawManuscript();
         const auto row = underlined(run.canvas);
         QCOMPARE(row.size(), letters);
@@ -130,10 +127,9 @@ private slots:
 
     // Letters 1, 2 and 4: the answer row stops at the gap.
     void gapEndsAnswerRow() {
-        auto settings = emptySettings();
         TestPuzzle puzzle = TestPuzzle::lettered(31, 12);
         puzzle.letter(1, 1, 1, 1).letter(1, 2, 2, 1).letter(1, 4, 4, 1).clue(1, "GAP");
-        Composition run(puzzle.record, *settings, Target::Pdf);
+        Composed run(puzzle.record, Target::Pdf);
         run.composer->DrawManuscript();
         QCOMPARE(underlined(run.canvas).size(), 2);
     }
@@ -153,11 +149,10 @@ private slots:
         QFETCH(int, bottomMargin);
         QFETCH(int, clues);
         QFETCH(QList<int>, firstOnPage);
-        auto settings = emptySettings();
         TestPuzzle puzzle({"AB"});
         for (int w = 1; w <= clues; ++w)
             puzzle.clue(w, "CLUE");
-        Composition run(puzzle.record, *settings, Target::Pdf);
+        Composed run(puzzle.record, Target::Pdf);
         run.options.bottomMargin = bottomMargin;
         run.composer->DrawManuscript();
 
@@ -177,10 +172,9 @@ private slots:
     }
 
     void listStopsAtFirstEmptyClue() {
-        auto settings = emptySettings();
         TestPuzzle puzzle({"AB"});
         puzzle.clue(1, "ONE").clue(2, "TWO").clue(4, "FOUR");
-        Composition run(puzzle.record, *settings, Target::Pdf);
+        Composed run(puzzle.record, Target::Pdf);
         run.composer->DrawManuscript();
         QVERIFY(run.canvas.textOut("B.  TWO"));
         QVERIFY(!run.canvas.textOut("D.  FOUR"));
@@ -220,7 +214,6 @@ private slots:
         QFETCH(bool, gap);
         QFETCH(QList<QByteArray>, rows);
         QFETCH(int, firstRowY);
-        auto settings = emptySettings();
         TestPuzzle puzzle = TestPuzzle::lettered(31, 12);
         for (int w = 1; w <= words; ++w)
             puzzle.letter(w, 1, w, 1);
@@ -228,7 +221,7 @@ private slots:
             puzzle.letter(1, 2, 2, 1).letter(1, 4, 4, 1);
         if (words > 0)
             puzzle.letter(words + 2, 1, 1, 5); // a word after a missing one is not listed
-        Composition run(puzzle.record, *settings, target);
+        Composed run(puzzle.record, target);
         run.options.solutionLines = {"THE QUOTE", "", "TQ"};
         run.composer->DrawSolutionPage();
 

@@ -79,9 +79,8 @@ private slots:
         QFETCH(int, lineHeight);
         QFETCH(int, margin);
         QFETCH(int, linesPerPage);
-        auto settings = emptySettings();
-        Settings::writeInt(*settings, Settings::MSFontSize, fontSize);
-        Composition run(TestPuzzle({"AB"}).record, *settings, target);
+        Composed run(TestPuzzle({"AB"}).record, target);
+        Settings::writeInt(*run.settings, Settings::MSFontSize, fontSize);
         run.options.bottomMargin = bottomMargin;
         run.composer->SetUpPageMetrics();
         const PageMetrics& m = run.composer->pageMetrics();
@@ -103,9 +102,8 @@ private slots:
     void manuscriptColour() {
         QFETCH(Target, target);
         QFETCH(bool, applied);
-        auto settings = emptySettings();
-        Settings::writeColour(*settings, Settings::MSFontColor, 0x0000FF);
-        Composition run(TestPuzzle({"AB"}).record, *settings, target);
+        Composed run(TestPuzzle({"AB"}).record, target);
+        Settings::writeColour(*run.settings, Settings::MSFontColor, 0x0000FF);
         run.options.puzzlePage = run.options.numberedGrid = true;
         run.composer->ComposeDocument();
         const auto colours = run.canvas.ops(QStringLiteral("SetFontColour"));
@@ -146,9 +144,8 @@ private slots:
         QFETCH(int, L);
         QFETCH(int, xPage);
         QFETCH(int, body);
-        auto settings = emptySettings();
-        Settings::writeText(*settings, Settings::Add4, QString::fromLatin1(add4));
-        Composition run(TestPuzzle({"AB"}).record, *settings, target);
+        Composed run(TestPuzzle({"AB"}).record, target);
+        Settings::writeText(*run.settings, Settings::Add4, QString::fromLatin1(add4));
         run.composer->SetUpPageMetrics();
         QCOMPARE(run.composer->DrawPageHeader(HeaderKind::First), body);
 

@@ -80,8 +80,7 @@ private slots:
         QFETCH(QList<int>, rule);
         QFETCH(QList<int>, frame);
         QFETCH(QList<int>, firstSquare);
-        auto settings = emptySettings();
-        Composition run(TestPuzzle::lettered(width, 12).record, *settings, target);
+        Composed run(TestPuzzle::lettered(width, 12).record, target);
         run.options.solutionWithPuzzlePage = false;
         run.composer->DrawPuzzlePage();
 
@@ -99,24 +98,6 @@ private slots:
         QCOMPARE(rects[0].penWidth, 4);
         QCOMPARE(rects[1].args, firstSquare);
         QCOMPARE(rects[1].penWidth, 1);
-    }
-
-    void printSteps_data() {
-        QTest::addColumn<Target>("target");
-        QTest::addColumn<QStringList>("steps");
-        QTest::newRow("print: margins, batch and the job's title")
-            << Target::Print
-            << QStringList{"UsePrinterMargins", "BeginBatch", "SetDocumentTitle:Acrostic",
-                           "EndBatch", "PreparePrintPage"};
-        QTest::newRow("pdf: none") << Target::Pdf << QStringList{};
-    }
-    void printSteps() {
-        QFETCH(Target, target);
-        QFETCH(QStringList, steps);
-        auto settings = emptySettings();
-        Composition run(TestPuzzle({"AB"}).record, *settings, target);
-        run.composer->DrawPuzzlePage();
-        QCOMPARE(run.canvas.printSteps(), steps);
     }
 
     void squares_data() {
@@ -140,11 +121,10 @@ private slots:
         QFETCH(QList<int>, label);
         QFETCH(QList<int>, apostrophe);
         QFETCH(int, secondNumberX);
-        auto settings = emptySettings();
         TestPuzzle puzzle = TestPuzzle::withWord(1);
         puzzle.clue(1, "CLUE");
         puzzle.record.letter(2, 1) = '\'';
-        Composition run(puzzle.record, *settings, target);
+        Composed run(puzzle.record, target);
         run.options.solutionWithPuzzlePage = false;
         run.composer->DrawPuzzlePage();
 
@@ -189,8 +169,7 @@ private slots:
         QFETCH(QByteArray, name);
         QFETCH(QByteArray, credit);
         QFETCH(int, x);
-        auto settings = emptySettings();
-        Composition run(TestPuzzle({"AB"}, name).record, *settings, target);
+        Composed run(TestPuzzle({"AB"}, name).record, target);
         run.options.by = by;
         run.options.solutionWithPuzzlePage = false;
         run.composer->DrawPuzzlePage();
@@ -237,8 +216,7 @@ private slots:
         QFETCH(QList<int>, firstAt);
         QFETCH(QByteArray, rest);
         QFETCH(int, blanksY);
-        auto settings = emptySettings();
-        Composition run(TestPuzzle::withWord(3).clue(1, clue).record, *settings, target);
+        Composed run(TestPuzzle::withWord(3).clue(1, clue).record, target);
         run.options.solutionWithPuzzlePage = false;
         run.composer->DrawPuzzlePage();
 
@@ -266,11 +244,10 @@ private slots:
         QFETCH(int, letters);
         QFETCH(QList<int>, last);
         QFETCH(int, nextLabelY);
-        auto settings = emptySettings();
         TestPuzzle puzzle = TestPuzzle::withWord(letters);
         puzzle.clue(1, "CLUE");
         puzzle.letter(2, 1, 1, 5);
-        Composition run(puzzle.record, *settings, Target::Pdf);
+        Composed run(puzzle.record, Target::Pdf);
         run.options.solutionWithPuzzlePage = false;
         run.composer->DrawPuzzlePage();
         const auto blanks = run.canvas.textOuts("___").mid(0, letters);
@@ -285,10 +262,9 @@ private slots:
 
     // Letters 1, 2 and 4: blanks only before the gap.
     void gapEndsBlanks() {
-        auto settings = emptySettings();
         TestPuzzle puzzle = TestPuzzle::lettered(31, 12);
         puzzle.letter(1, 1, 1, 1).letter(1, 2, 2, 1).letter(1, 4, 4, 1).clue(1, "GAP");
-        Composition run(puzzle.record, *settings, Target::Pdf);
+        Composed run(puzzle.record, Target::Pdf);
         run.composer->DrawPuzzlePage();
         QCOMPARE(run.canvas.textOuts("___").size(), 2);
     }
@@ -313,16 +289,15 @@ private slots:
         QFETCH(int, words);
         QFETCH(bool, longLastClue);
         QFETCH(QList<QByteArray>, opening);
-        auto settings = emptySettings();
-        Settings::writeInt(*settings, Settings::PPLeading, 200);
         TestPuzzle puzzle = TestPuzzle::lettered(31, 12);
         for (int w = 1; w <= words; ++w)
             puzzle.letter(w, 1, w, 1).clue(w, "CLUE");
         if (longLastClue)
             puzzle.clue(words, xs(45) + " LASTWD");
-        Composition run(puzzle.record, *settings, target);
+        Composed run(puzzle.record, target);
+        Settings::writeInt(*run.settings, Settings::PPLeading, 200);
         run.options.solutionWithPuzzlePage = false;
-        Settings::writeBool(*settings, Settings::PuzPageSol, false);
+        Settings::writeBool(*run.settings, Settings::PuzPageSol, false);
         run.composer->DrawPuzzlePage();
 
         const bool pdf = target == Target::Pdf;
@@ -367,11 +342,10 @@ private slots:
         QFETCH(bool, solOk);
         QFETCH(int, puzPageSol);
         QFETCH(bool, follows);
-        auto settings = emptySettings();
+        Composed run(TestPuzzle::lettered(31, 12).record, target);
         if (puzPageSol != 2)
-            settings->WriteSetting(QString::fromLatin1(Settings::PuzPageSol.name),
-                                   SettingValue::integer(puzPageSol));
-        Composition run(TestPuzzle::lettered(31, 12).record, *settings, target);
+            run.settings->WriteSetting(QString::fromLatin1(Settings::PuzPageSol.name),
+                                       SettingValue::integer(puzPageSol));
         run.options.solutionWithPuzzlePage = solOk;
         run.composer->DrawPuzzlePage();
         QVERIFY(!run.canvas.textOut("A."));
@@ -403,8 +377,7 @@ private slots:
         QFETCH(Target, target);
         QFETCH(QString, choices);
         QFETCH(QStringList, kinds);
-        auto settings = emptySettings();
-        Composition run(TestPuzzle::lettered(5, 4).record, *settings, target);
+        Composed run(TestPuzzle::lettered(5, 4).record, target);
         const QStringList chosen = choices.split(u' ', Qt::SkipEmptyParts);
         run.options.manuscript = chosen.contains("ms");
         run.options.manuscriptGrid = chosen.contains("msg");

@@ -3,7 +3,6 @@
 #include "OutputFixtures.h"
 #include "output/SolutionText.h"
 
-#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QtTest>
 
@@ -95,12 +94,6 @@ private slots:
         for (int i = 0; i < presses; ++i)
             solution.switchCase();
         QCOMPARE(solution.text(), expected);
-    }
-
-    void boxFont() {
-        const QFont font = SolutionText::boxFont();
-        QCOMPARE(QFontInfo(font).family(), QStringLiteral("DejaVu Sans"));
-        QCOMPARE(QFontInfo(font).pixelSize(), 13);
     }
 
     void paragraphs() {
