@@ -1,4 +1,5 @@
 #include "TestEnv.h"
+#include "TestFiles.h"
 #include "app/History.h"
 
 #include <QtTest>
@@ -27,18 +28,12 @@ class Tst_History : public QObject {
             line = at(line);
         return lines;
     }
-    void touch(const QString& path) const {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-    }
+    void touch(const QString& path) const { QVERIFY(writeBytes(path, "")); }
     void seed(const History& history, const QStringList& lines) const {
         QVERIFY(QDir().mkpath(history.folder()));
         history.write(lines);
     }
-    QByteArray fileBytes(const History& history) const {
-        QFile file(history.filePath());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray fileBytes(const History& history) const { return readBytes(history.filePath()); }
 
 private slots:
     void init() { dir = std::make_unique<QTemporaryDir>(); }
@@ -75,8 +70,7 @@ private slots:
             QVERIFY(::mkfifo(path.constData(), 0600) == 0);
         } else {
             huge = QByteArray(5 * 1024 * 1024, 'x');
-            QFile file(history.filePath());
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(huge) == huge.size());
+            QVERIFY(writeBytes(history.filePath(), huge));
         }
         history.PruneHistory();
         QCOMPARE(history.AddToHistory(at("@/new.ixv"), 20), QStringList());

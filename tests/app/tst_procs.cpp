@@ -1,5 +1,6 @@
 #include "ScriptedDialogs.h"
 #include "TestEnv.h"
+#include "TestFiles.h"
 #include "app/TIxvProcs.h"
 
 #include <QtTest>
@@ -55,13 +56,12 @@ private slots:
     void startupMetrics() {
         QFETCH(int, clientHeight);
         QFETCH(int, frameHeight);
-        QFETCH(int, squareSize);
         ScreenMetrics m;
         m.fullScreenClientHeight = clientHeight;
         m.frameHeight = frameHeight;
         m.captionHeight = 99; // the frame is not the caption
         const auto procs = makeProcs(m);
-        QCOMPARE(procs->DefaultSquareSize(), squareSize);
+        QTEST(procs->DefaultSquareSize(), "squareSize");
         QCOMPARE(procs->FrameSize(), frameHeight);
     }
 
@@ -76,8 +76,7 @@ private slots:
     }
     void specialFolderPath() {
         QFETCH(int, folderId);
-        QFETCH(QString, expected);
-        QCOMPARE(TIxvProcs::SpecialFolderPath(folderId), expected);
+        QTEST(TIxvProcs::SpecialFolderPath(folderId), "expected");
     }
 
     void waitPumpingKeepsHandlingEvents_data() {
@@ -169,10 +168,8 @@ private slots:
         QFETCH(int, soundSwitch);
         QFETCH(bool, audible);
         const auto procs = makeProcs();
-        QFile store(procs->store().filePath());
-        QVERIFY(store.open(QIODevice::WriteOnly));
-        store.write("[Software\\Tamberlin32\\Ixenvar7Demo]\n" + playSounds);
-        store.close();
+        QVERIFY(writeBytes(procs->store().filePath(),
+                           "[Software\\Tamberlin32\\Ixenvar7Demo]\n" + playSounds));
         ScriptedDialogs dialogs;
         RecordingSounds sounds;
         QStringList soundsBeforeTheBox;

@@ -25,10 +25,6 @@ PuzzleRecord puzzleNamed(const QByteArray& name) {
     return rec;
 }
 
-QStringList ourTemporaryFiles(const QString& folder) {
-    return QDir(folder).entryList({QStringLiteral("*.ixvtmp-*")}, QDir::Files | QDir::Hidden);
-}
-
 // A process id that ran and has ended.
 qint64 endedProcessId() {
     QProcess p;
@@ -86,7 +82,7 @@ private slots:
         QVERIFY2(!error.isNull(), "a write on a full disk reported success");
         QVERIFY2(error.contains(file), qPrintable(error));
         QCOMPARE(readBytes(file), good);
-        QCOMPARE(ourTemporaryFiles(QFileInfo(file).path()), QStringList());
+        QCOMPARE(temporaryFilesIn(QFileInfo(file).path()), QStringList());
     }
 
     // The command line on a full disk: a failure with the file's name, and the old file intact.

@@ -216,16 +216,14 @@ private slots:
     void failures() {
         QFETCH(bool, open);
         QFETCH(Action, action);
-        QFETCH(QString, reason);
-        QFETCH(QString, subject);
         PdfEngine engine;
         setUp(engine, TOutputChannel::chDisplay);
         if (open)
             engine.BeginDoc();
         const Failure failure = failureOf([&] { action(engine); });
         QVERIFY2(failure.raised, "no failure was raised");
-        QCOMPARE(failure.reason, reason);
-        QCOMPARE(failure.subject, subject);
+        QTEST(failure.reason, "reason");
+        QTEST(failure.subject, "subject");
         QCOMPARE(engine.isOpen(), open);
     }
 
@@ -360,8 +358,7 @@ private slots:
     }
     void content() {
         QFETCH(Action, action);
-        QFETCH(QList<QByteArray>, expected);
-        QCOMPARE(contentOf(action), expected);
+        QTEST(contentOf(action), "expected");
     }
 
     void fontObjects_data() {
@@ -549,7 +546,6 @@ private slots:
         QTest::newRow("height 16 px: cell of 12 pt") << true << 16 << -12 << 16;
         QTest::newRow("height 13 px: 9.75 rounds to 10") << true << 13 << -10 << 13;
         QTest::newRow("height 6 px: 4.5 rounds away from zero") << true << 6 << -5 << 6;
-        QTest::newRow("height 2 px: 1.5 rounds away from zero") << true << 2 << -2 << 2;
         QTest::newRow("negative height: character height") << true << -16 << 12 << -16;
         QTest::newRow("size 9 pt") << false << 9 << 9 << -12;
         QTest::newRow("size 10 pt: 13.33 px") << false << 10 << 10 << -13;

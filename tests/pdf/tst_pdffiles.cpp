@@ -2,6 +2,7 @@
 // engine chooses, and files that cannot be written: an existing file stays as it was.
 #include "PdfTestSupport.h"
 #include "SmallDisk.h"
+#include "TestFiles.h"
 #include "pdf/PdfFontFacts.h"
 
 #include <QImage>
@@ -64,10 +65,6 @@ QByteArray collectionOf(const QByteArray& font) {
         qToBigEndian<quint32>(qFromBigEndian<quint32>(field) + kHeader, field);
     }
     return out + moved;
-}
-
-QStringList ourTemporaryFiles(const QString& folder) {
-    return QDir(folder).entryList({QStringLiteral("*.ixvtmp-*")}, QDir::Files | QDir::Hidden);
 }
 
 } // namespace
@@ -270,11 +267,8 @@ private slots:
     }
     void fileKinds() {
         QFETCH(QString, file);
-        if (file.endsWith(QStringLiteral(".ttc"))) {
-            QFile out(file);
-            QVERIFY(out.open(QIODevice::WriteOnly));
-            out.write(collectionOf(readFile(kDejaVuSerif)));
-        }
+        if (file.endsWith(QStringLiteral(".ttc")))
+            QVERIFY(writeBytes(file, collectionOf(readFile(kDejaVuSerif))));
         QTEST(PdfFonts::fileKind(file), "kind");
     }
 
@@ -286,7 +280,6 @@ private slots:
     }
     void unwritableFolderKeepsTheOldFile() {
         QFETCH(bool, existing);
-        QFETCH(QString, reason);
         SmallDisk disk(256);
         QTemporaryDir plain;
         const QString folder = disk.mounted() ? disk.path() : plain.path();
@@ -305,12 +298,12 @@ private slots:
         if (::geteuid() != 0)
             ::chmod(QFile::encodeName(folder).constData(), 0755);
         QVERIFY(failure.raised);
-        QCOMPARE(failure.reason, reason);
+        QTEST(failure.reason, "reason");
         QCOMPARE(failure.subject, file);
         QVERIFY(!engine.isOpen());
         QCOMPARE(readFile(file), before);
         QCOMPARE(QFileInfo::exists(file), existing);
-        QCOMPARE(ourTemporaryFiles(folder), QStringList());
+        QCOMPARE(temporaryFilesIn(folder), QStringList());
     }
 
     void fullDiskKeepsTheOldFile() {
@@ -340,7 +333,7 @@ private slots:
         QCOMPARE(ends, 0);
         QVERIFY(!engine.isOpen());
         QCOMPARE(readFile(file), before);
-        QCOMPARE(ourTemporaryFiles(disk.path()), QStringList());
+        QCOMPARE(temporaryFilesIn(disk.path()), QStringList());
     }
 
     void folderGoneBeforeTheEnd() {

@@ -42,13 +42,11 @@ private slots:
         const auto integer = [](qint32 i) { return SettingValue::integer(i); };
         text("text", "Times New Roman");
         text("empty text", "");
-        text("quoted program path", R"("C:\tools\dict.exe" /x)");
         text("newline tab CR", "a\nb\tc\r\nd");
         text("escape look-alikes", R"(\n \t \\ \0 \)");
         text("NUL inside", QString("a") + QChar(0) + "b");
         text("non-ASCII", QString::fromUtf8("Zoë Ærø – ☃ 𝄞"));
         text("leading byte order mark", QStringLiteral(u"\uFEFFx"));
-        row("integer 0", integer(0), integer(5), integer(0));
         row("INT32_MIN", integer(INT32_MIN), integer(0), integer(INT32_MIN));
         row("INT32_MAX", integer(INT32_MAX), integer(0), integer(INT32_MAX));
         row("true reads as -1", SettingValue::boolean(true), SettingValue::boolean(false),
@@ -62,13 +60,12 @@ private slots:
     void valuesKeepTheirKind() {
         QFETCH(SettingValue, written);
         QFETCH(SettingValue, defaultValue);
-        QFETCH(SettingValue, expected);
 
         SettingsStore(storePath()).write(QStringLiteral("Value"), written);
         SettingsStore(storePath()).write(QStringLiteral("After"), SettingValue::integer(7));
 
         const SettingsStore reader(storePath());
-        QCOMPARE(reader.read(QStringLiteral("Value"), defaultValue), expected);
+        QTEST(reader.read(QStringLiteral("Value"), defaultValue), "expected");
         QCOMPARE(reader.read(QStringLiteral("After"), SettingValue::integer(0)),
                  SettingValue::integer(7));
         const auto stored = reader.find(QStringLiteral("Value"));

@@ -186,7 +186,6 @@ private slots:
         QTest::addColumn<int>("value");
         QTest::addColumn<bool>("loads");
         QTest::newRow("width 0") << 0 << 0 << false;
-        QTest::newRow("width -1") << 0 << -1 << false;
         QTest::newRow("width 32") << 0 << 32 << false;
         QTest::newRow("width 31") << 0 << 31 << true;
         QTest::newRow("height 0") << 2 << 0 << false;
@@ -194,7 +193,6 @@ private slots:
         QTest::newRow("height 21") << 2 << 21 << true;
         QTest::newRow("negative code") << codeAt(4, 4) << -101 << false;
         QTest::newRow("code 2") << codeAt(4, 4) << 2 << false;
-        QTest::newRow("code 50") << codeAt(4, 4) << 50 << false;
         QTest::newRow("code 100") << codeAt(4, 4) << 100 << false;
         QTest::newRow("code 131, word 31") << codeAt(4, 4) << 131 << false;
         QTest::newRow("code 3101, letter 31") << codeAt(4, 4) << 3101 << false;
@@ -208,7 +206,6 @@ private slots:
         QTest::newRow("SquareOf negative") << squareOfAt(3200) << -101 << false;
         QTest::newRow("SquareOf last square") << squareOfAt(3030) << 1008 << true;
         QTest::newRow("clue 1 length 81") << clueAt(1) << 81 << false;
-        QTest::newRow("clue 30 length 255") << clueAt(30) << 255 << false;
         QTest::newRow("clue 30 length 80") << clueAt(30) << 80 << true;
         QTest::newRow("name length 81") << kNameAt << 81 << false;
         QTest::newRow("name length 80") << kNameAt << 80 << true;

@@ -144,11 +144,10 @@ private slots:
     }
     void wordLettersStopAtTheFirstGap() {
         QFETCH(QList<int>, positions);
-        QFETCH(QByteArray, letters);
         PuzzleRecord rec = grid("ABCDE");
         for (int p : positions)
             rec.setCode(p, 1, qint16(p * 100 + 7));
-        QCOMPARE(WordOps::wordLetters(rec, 7), letters);
+        QTEST(WordOps::wordLetters(rec, 7), "letters");
     }
 
     void scanRepeaters_data() {

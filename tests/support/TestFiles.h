@@ -4,6 +4,7 @@
 #include "base/Errors.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QString>
 #include <optional>
@@ -18,6 +19,11 @@ inline QByteArray readBytes(const QString& path) {
 inline bool writeBytes(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+// What safe writing's temporary files left in the folder.
+inline QStringList temporaryFilesIn(const QString& folder) {
+    return QDir(folder).entryList({QStringLiteral("*.ixvtmp-*")}, QDir::Files | QDir::Hidden);
 }
 
 // The error of type E the action raised, if it raised one.
