@@ -62,17 +62,15 @@ private slots:
         QFETCH(Target, target);
         QFETCH(QByteArray, clue);
         QFETCH(QByteArray, first);
-        QFETCH(QList<int>, firstAt);
         QFETCH(QByteArray, rest);
-        QFETCH(QList<int>, restAt);
         Composed run(TestPuzzle({"AB"}).clue(1, clue).record, target);
         run.composer->DrawManuscript();
         const auto line = run.canvas.textOut(first);
         QVERIFY(line);
-        QCOMPARE(line->args, firstAt);
+        QTEST(line->args, "firstAt");
         QCOMPARE(line->font.style, 0); // the header leaves the style regular
         if (!rest.isEmpty())
-            QCOMPARE(run.canvas.textOut(rest)->args, restAt);
+            QTEST(run.canvas.textOut(rest)->args, "restAt");
     }
 
     // Words 27 to 30 take "aa. " as a prefix: four characters like "A.  ".
@@ -103,7 +101,6 @@ private slots:
     }
     void answerRows() {
         QFETCH(int, letters);
-        QFETCH(QList<int>, last);
         QFETCH(int, nextClue);
         TestPuzzle puzzle = TestPuzzle::withWord(letters);
         puzzle.clue(1, "FIRST").clue(2, "SECOND");
@@ -115,7 +112,7 @@ private slots:
             QCOMPARE(row.first().args, (QList<int>{227, 521}));
             QCOMPARE(row.first().text, QByteArray(" A "));
             QCOMPARE(run.canvas.sizeOf(row.first().font), 10);
-            QCOMPARE((QList<int>{row.last().args[0], row.last().args[1]}), last);
+            QTEST((QList<int>{row.last().args[0], row.last().args[1]}), "last");
             // Square (c, 1) is numbered c: "1" centred under the first letter, one line lower.
             QCOMPARE(run.canvas.textOut("1")->args, (QList<int>{227 + 20, 517 + 47}));
         }
@@ -212,7 +209,6 @@ private slots:
         QFETCH(Target, target);
         QFETCH(int, words);
         QFETCH(bool, gap);
-        QFETCH(QList<QByteArray>, rows);
         QFETCH(int, firstRowY);
         TestPuzzle puzzle = TestPuzzle::lettered(31, 12);
         for (int w = 1; w <= words; ++w)
@@ -241,7 +237,7 @@ private slots:
             QCOMPARE(c.font.style, 0);
             texts << c.text;
         }
-        QCOMPARE(texts, rows);
+        QTEST(texts, "rows");
     }
 };
 

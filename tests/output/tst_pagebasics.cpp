@@ -22,7 +22,6 @@ private slots:
     }
     void numberSquares() {
         QFETCH(QList<QByteArray>, rows);
-        QFETCH(QString, numbers);
         const TestPuzzle puzzle(rows);
         SquareNumbers table;
         table.fill(puzzle.record);
@@ -33,7 +32,7 @@ private slots:
                 row << QString::number(table.at(c, r));
             got << row.join(u' ');
         }
-        QCOMPARE(got.join(u'/'), numbers);
+        QTEST(got.join(u'/'), "numbers");
     }
 
     void smartQuotes_data() {
@@ -52,8 +51,7 @@ private slots:
     }
     void smartQuotes() {
         QFETCH(QByteArray, text);
-        QFETCH(QByteArray, expected);
-        QCOMPARE(SmartQuotes(text), expected);
+        QTEST(SmartQuotes(text), "expected");
     }
 
     // PDF: 12-point manuscript font, TH("I") = 48, L = 47; (2794 - 2 x 127) div 47 = 54.
@@ -76,18 +74,16 @@ private slots:
         QFETCH(Target, target);
         QFETCH(int, fontSize);
         QFETCH(int, bottomMargin);
-        QFETCH(int, lineHeight);
         QFETCH(int, margin);
-        QFETCH(int, linesPerPage);
         Composed run(TestPuzzle({"AB"}).record, target);
         Settings::writeInt(*run.settings, Settings::MSFontSize, fontSize);
         run.options.bottomMargin = bottomMargin;
         run.composer->SetUpPageMetrics();
         const PageMetrics& m = run.composer->pageMetrics();
-        QCOMPARE(m.LineHeight, lineHeight);
+        QTEST(m.LineHeight, "lineHeight");
         QCOMPARE(m.SideMargin, margin);
         QCOMPARE(m.TopMargin, margin);
-        QCOMPARE(m.LinesPerPage, linesPerPage);
+        QTEST(m.LinesPerPage, "linesPerPage");
         QCOMPARE(run.canvas.font().name, QStringLiteral("Courier New"));
     }
 
@@ -143,11 +139,10 @@ private slots:
         QFETCH(int, s);
         QFETCH(int, L);
         QFETCH(int, xPage);
-        QFETCH(int, body);
         Composed run(TestPuzzle({"AB"}).record, target);
         Settings::writeText(*run.settings, Settings::Add4, QString::fromLatin1(add4));
         run.composer->SetUpPageMetrics();
-        QCOMPARE(run.composer->DrawPageHeader(HeaderKind::First), body);
+        QTEST(run.composer->DrawPageHeader(HeaderKind::First), "body");
 
         const auto title = run.canvas.textOut("Acrostic");
         QVERIFY(title);

@@ -2,6 +2,7 @@
 // written under the chosen name, the escaping of RTF's own characters, and LibreOffice reading
 // the result.
 #include "ExportPuzzles.h"
+#include "TestFiles.h"
 #include "output/CluesText.h"
 #include "output/RtfManuscript.h"
 
@@ -117,9 +118,7 @@ private slots:
         const PuzzleRecord record = manuscriptPuzzle();
         RtfManuscript::WriteRtfManuscript(record, *settings, dir.filePath(chosen));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{chosen});
-        QFile written(dir.filePath(chosen));
-        QVERIFY(written.open(QIODevice::ReadOnly));
-        QCOMPARE(written.readAll(), RtfManuscript::text(record, *settings, title));
+        QCOMPARE(readBytes(dir.filePath(chosen)), RtfManuscript::text(record, *settings, title));
     }
 
     // Settings and file names are Unicode: what Windows-1252 holds goes out as its bytes, the
@@ -139,8 +138,7 @@ private slots:
     }
     void unicodeTextAsRtf() {
         QFETCH(QString, text);
-        QFETCH(QByteArray, rtf);
-        QCOMPARE(RtfManuscript::escaped(text), rtf);
+        QTEST(RtfManuscript::escaped(text), "rtf");
     }
 
     // A word processor reads the whole document, the hostile clue included: every listed clue
