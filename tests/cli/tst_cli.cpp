@@ -1,4 +1,5 @@
-// ixenvar-cli run as a real process: building, showing and the settings commands.
+// ixenvar-cli run as a real process: building, showing and the settings commands, and every
+// command's wrong arguments and failures.
 #include "CliRun.h"
 #include "TestEnv.h"
 #include "TestFiles.h"
@@ -41,11 +42,8 @@ class Tst_cli : public QObject {
     QString path(const QString& name) const { return m_dir.filePath(name); }
 
     QString quotationFile(const QByteArray& utf8) const {
-        const QString file = path("quotation.txt");
-        QFile f(file);
-        if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            f.write(utf8);
-        return file;
+        writeBytes(path("quotation.txt"), utf8);
+        return path("quotation.txt");
     }
     Run newPuzzle(const QString& out, const QByteArray& quotation, const QString& authorTitle,
                   const QStringList& extra = {}) const {
@@ -103,11 +101,10 @@ private slots:
     }
     void constructorNameFromTheSettings() {
         QFETCH(QString, stored);
-        QFETCH(QByteArray, name);
         if (!stored.isNull())
             QCOMPARE(cli({"config", "set", "Name", stored}).exitCode, 0);
         QCOMPARE(newPuzzle(path("out.ixv"), "The cat sat.", "Cat").exitCode, 0);
-        QCOMPARE(PuzzleFile::LoadPuzzle(path("out.ixv")).ConstructorName.bytes(), name);
+        QTEST(PuzzleFile::LoadPuzzle(path("out.ixv")).ConstructorName.bytes(), "name");
     }
 
     void sameSeedSameFile() {
@@ -199,31 +196,110 @@ private slots:
         QVERIFY(!QFile::exists(path("out.ixv")));
     }
 
+    // Wrong arguments of every command: exit code 2, the usage that --help prints on standard
+    // error, nothing on standard output, and no file made.
     void wrongArgumentsShowUsage_data() {
         QTest::addColumn<QStringList>("args");
-        const QString q = quotationFile("Cat");
-        QTest::newRow("nothing") << QStringList();
-        QTest::newRow("unknown command") << QStringList{"make"};
-        QTest::newRow("new without a file") << QStringList{"new"};
-        QTest::newRow("new without author-title")
-            << QStringList{"new", path("x.ixv"), "--quotation-file", q};
-        QTest::newRow("seed not a number") << QStringList{
-            "new", path("x.ixv"), "--quotation-file", q, "--author-title", "C", "--seed", "x"};
-        QTest::newRow("allow-hyph 2") << QStringList{
-            "new", path("x.ixv"), "--quotation-file", q, "--author-title", "C", "--allow-hyph",
-            "2"};
-        QTest::newRow("manual without height") << QStringList{
-            "new", path("x.ixv"), "--quotation-file", q, "--author-title", "C", "--manual", "10"};
-        QTest::newRow("show two files") << QStringList{"show", "a.ixv", "b.ixv"};
-        QTest::newRow("config alone") << QStringList{"config"};
+        const QString q = quotationFile("Cat"), p = path("p.ixv"), o = path("o.pdf");
+        const QStringList make{"new", path("x.ixv"), "--quotation-file", q, "--author-title", "C"};
+        const auto row = [](const char* name, const QStringList& args) {
+            QTest::newRow(name) << args;
+        };
+        row("nothing", {});
+        row("unknown command", {"make"});
+        row("new without a file", {"new"});
+        row("new without author-title", {"new", path("x.ixv"), "--quotation-file", q});
+        row("new: seed not a number", make + QStringList{"--seed", "x"});
+        row("new: allow-hyph 2", make + QStringList{"--allow-hyph", "2"});
+        row("new: manual without height", make + QStringList{"--manual", "10"});
+        row("show two files", {"show", p, p});
+        row("config alone", {"config"});
+        row("export: an option instead of the puzzle", {"export", "--rtf", path("x.rtf")});
+        row("export: nothing to make", {"export", p});
+        row("export: unknown option", {"export", p, "--doc", path("x.doc")});
+        row("export: rtf without a file", {"export", p, "--rtf"});
+        row("export: grid image without a file", {"export", p, "--grid-image", "1"});
+        row("export: grid image kind 4", {"export", p, "--grid-image", "4", path("x.svg")});
+        row("export: grid image kind not a number",
+            {"export", p, "--grid-image", "one", path("x.svg")});
+        row("export: grid image of an unknown format",
+            {"export", p, "--grid-image", "1", path("x.pdf")});
+        row("export: a good option, then a wrong one",
+            {"export", p, "--rtf", path("x.rtf"), "--grid-image", "1", path("x")});
+        row("pdf: no puzzle", {"export", "--pdf", o});
+        row("pdf: no file", {"export", p, "--pdf"});
+        row("pdf: unknown page kind", {"export", p, "--pdf", o, "--pages", "ms,xx"});
+        row("pdf: empty page list", {"export", p, "--pdf", o, "--pages", ""});
+        row("pdf: margin 0", {"export", p, "--pdf", o, "--margin", "0"});
+        row("pdf: margin 10", {"export", p, "--pdf", o, "--margin", "10"});
+        row("pdf: margin not a number", {"export", p, "--pdf", o, "--margin", "2.5"});
+        row("pdf: option given twice", {"export", p, "--pdf", o, "--no-by", "--no-by"});
+        row("pdf: unknown option", {"export", p, "--pdf", o, "--x"});
+        row("suggest: no puzzle", {"suggest"});
+        row("suggest: no word", {"suggest", p});
+        row("suggest: no such label", {"suggest", p, "--word", "ee"});
+        row("suggest: a label in the wrong case", {"suggest", p, "--word", "a"});
+        row("suggest: limit 0", {"suggest", p, "--word", "A", "--limit", "0"});
+        row("suggest: unknown option", {"suggest", p, "--word", "A", "--all", "1"});
     }
     void wrongArgumentsShowUsage() {
         QFETCH(QStringList, args);
+        PuzzleFile::SavePuzzle(path("p.ixv"), rowPuzzle("SEA", {1}));
+        const QStringList before = QDir(m_dir.path()).entryList(QDir::Files);
         const Run run = cli(args);
         QCOMPARE(run.exitCode, 2);
-        QVERIFY2(run.err.contains("usage:"), qPrintable(run.err));
+        QCOMPARE(run.err, cli({"--help"}).out);
         QCOMPARE(run.out, QString());
-        QVERIFY(!QFile::exists(path("x.ixv")));
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), before);
+    }
+
+    // A command that cannot do its work exits with 1 and names the file and what is wrong with
+    // it on standard error; it prints nothing else and leaves no file.
+    void failuresNameTheFile_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("message");
+        const QString p = path("p.ixv"), plain = path("plain"), none = path("none.ixv");
+        const QString o = path("o.pdf"), words = path("words");
+        const QString missing = " cannot be opened: No such file or directory";
+        const auto row = [](const char* name, const QStringList& args, const QString& message) {
+            QTest::newRow(name) << args << message;
+        };
+        row("show: no puzzle", {"show", plain}, plain + ": " + kCorrupt);
+        row("show: no file", {"show", none}, none + missing);
+        row("suggest: no file", {"suggest", none, "--word", "A", "--words", words}, none + missing);
+        row("suggest: no puzzle", {"suggest", plain, "--word", "A", "--words", words},
+            plain + ": " + kCorrupt);
+        row("suggest: no word list", {"suggest", p, "--word", "A", "--words", path("no-list")},
+            path("no-list"));
+        row("suggest: a folder for a word list",
+            {"suggest", p, "--word", "A", "--words", m_dir.path()}, m_dir.path());
+        row("suggest: a word the puzzle does not have",
+            {"suggest", p, "--word", "Z", "--words", words}, p);
+        row("export: no puzzle", {"export", plain, "--rtf", path("x.rtf")}, plain);
+        row("export: a manuscript where no folder can be",
+            {"export", p, "--rtf", path("plain/x.rtf")}, path("plain/x.rtf"));
+        row("export: a picture where no folder can be",
+            {"export", p, "--grid-image", "2", path("plain/x.eps")}, path("plain/x.eps"));
+        row("pdf: no file", {"export", none, "--pdf", o}, none + missing);
+        row("pdf: no puzzle", {"export", plain, "--pdf", o}, kCorrupt.trimmed());
+        row("pdf: a title outside the code page",
+            {"export", p, "--pdf", o, "--title", QString::fromUtf8("Trail \xE2\x86\x92")},
+            "The title contains the character");
+    }
+    void failuresNameTheFile() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, message);
+        PuzzleFile::SavePuzzle(path("p.ixv"), rowPuzzle("SEA", {1}));
+        QVERIFY(writeBytes(path("plain"), rowPuzzle("CAT", {1}).toBytes().first(100)));
+        QVERIFY(writeBytes(path("words"), "sea\n"));
+        const QStringList before = QDir(m_dir.path()).entryList(QDir::Files);
+        const Run run = cli(args);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+        QCOMPARE(run.err.count(u'\n'), 1);
+        QVERIFY(run.err.endsWith(u'\n'));
+        QCOMPARE(run.out, QString());
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), before);
     }
 
     // Asking for help or the version is no error: the answer goes to standard output.
@@ -295,32 +371,6 @@ private slots:
         QVERIFY(lines.at(9).contains("Wanderer"));
         QVERIFY2(lines.at(9).contains(QRegularExpression("^A\tT.?R\t")), qPrintable(lines.at(9)));
         QVERIFY2(lines.at(10).startsWith("B\tAP"), qPrintable(lines.at(10)));
-    }
-
-    void showRefusesWhatIsNoPuzzle_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("message");
-        // The file is named, with what is wrong with it.
-        const QString corrupt = path("bad.ixv") + ": " + kCorrupt;
-        QTest::newRow("100 bytes") << rowPuzzle("CAT", {1}).toBytes().first(100) << corrupt;
-        // A file that cannot be opened is named with the system's reason, not called corrupt.
-        QTest::newRow("missing") << QByteArray("-")
-                                 << path("bad.ixv") +
-                                        " cannot be opened: No such file or directory\n";
-    }
-    void showRefusesWhatIsNoPuzzle() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, message);
-        const QString file = path("bad.ixv");
-        QFile::remove(file);
-        QFile f(file);
-        if (bytes != "-")
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
-        f.close();
-        const Run run = cli({"show", file});
-        QCOMPARE(run.exitCode, 1);
-        QCOMPARE(run.err, message);
-        QCOMPARE(run.out, QString());
     }
 
     void configCommands() {

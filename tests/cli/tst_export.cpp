@@ -1,5 +1,5 @@
 // "ixenvar-cli export --pdf" run as a real process, its files read by real readers: qpdf,
-// pdfinfo, pdffonts, pdftotext and pdftoppm.
+// pdfinfo, pdffonts, pdftotext and pdftoppm. Its wrong arguments are in tst_cli.
 #include "PdfTestSupport.h"
 #include "SmallDisk.h"
 #include "TestEnv.h"
@@ -122,8 +122,6 @@ private slots:
         QTest::addColumn<QString>("firstOnPage2");
         QTest::newRow("margin 1: 54 lines, clue 11 ends at 55") << "1"
                                                                 << "L.";
-        QTest::newRow("margin 5: 50 lines, clue 10 ends at 51") << "5"
-                                                                << "K.";
         QTest::newRow("margin 9: 46 lines, clue 9 ends at 47") << "9"
                                                                << "J.";
     }
@@ -140,57 +138,6 @@ private slots:
             }
         }
         QTEST(first, "firstOnPage2");
-    }
-
-    void wrongArgumentsPrintTheUsage_data() {
-        QTest::addColumn<QStringList>("args");
-        QTest::newRow("no output") << QStringList{"export", "A.ixv"};
-        QTest::newRow("no puzzle") << QStringList{"export", "--pdf", "out.pdf"};
-        QTest::newRow("--pdf without a file") << QStringList{"export", "A.ixv", "--pdf"};
-        QTest::newRow("unknown page kind")
-            << QStringList{"export", "A.ixv", "--pdf", "o.pdf", "--pages", "ms,xx"};
-        QTest::newRow("empty page list")
-            << QStringList{"export", "A.ixv", "--pdf", "o.pdf", "--pages", ""};
-        QTest::newRow("margin 0") << QStringList{"export", "A.ixv",    "--pdf",
-                                                 "o.pdf",  "--margin", "0"};
-        QTest::newRow("margin 10")
-            << QStringList{"export", "A.ixv", "--pdf", "o.pdf", "--margin", "10"};
-        QTest::newRow("margin not a number")
-            << QStringList{"export", "A.ixv", "--pdf", "o.pdf", "--margin", "2.5"};
-        QTest::newRow("option given twice")
-            << QStringList{"export", "A.ixv", "--pdf", "o.pdf", "--no-by", "--no-by"};
-        QTest::newRow("unknown option") << QStringList{"export", "A.ixv", "--pdf", "o.pdf", "--x"};
-    }
-    void wrongArgumentsPrintTheUsage() {
-        QFETCH(QStringList, args);
-        const ToolRun done = cli(args);
-        QCOMPARE(done.exitCode, 2);
-        QVERIFY2(done.err.startsWith("usage:"), done.err);
-        QVERIFY(!QFileInfo::exists(QStringLiteral("o.pdf")));
-    }
-
-    void refusalsNameTheirCause_data() {
-        QTest::addColumn<QString>("puzzle");
-        QTest::addColumn<QStringList>("options");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("no such puzzle")
-            << path("none.ixv") << QStringList() << path("none.ixv") + " cannot be opened";
-        QTest::newRow("not a puzzle")
-            << QStringLiteral(IXV_TEST_DATA "/pdf/tiny.pdf") << QStringList()
-            << "Puzzle not in Ixenvar format or is corrupt.";
-        QTest::newRow("title outside the code page")
-            << m_puzzle << QStringList{"--title", QString::fromUtf8("Trail \xE2\x86\x92")}
-            << "The title contains the character";
-    }
-    void refusalsNameTheirCause() {
-        QFETCH(QString, puzzle);
-        QFETCH(QStringList, options);
-        QFETCH(QString, message);
-        const QString out = path(QStringLiteral("refused.pdf"));
-        const ToolRun done = cli(QStringList{"export", puzzle, "--pdf", out} + options);
-        QCOMPARE(done.exitCode, 1);
-        QVERIFY2(QString::fromUtf8(done.err).contains(message), done.err);
-        QVERIFY(!QFileInfo::exists(out));
     }
 
     // The header's title, the information dictionary's author and subject.
