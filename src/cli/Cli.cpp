@@ -6,6 +6,7 @@
 #include "base/Errors.h"
 #include "base/SafeFile.h"
 #include "cli/CliExport.h"
+#include "cli/CliPrint.h"
 #include "cli/CliSuggest.h"
 #include "cli/CliSupport.h"
 #include "prefs/SettingsBackup.h"
@@ -46,7 +47,7 @@ const char* const kUsage =
     "  ixenvar-cli suggest FILE.ixv --word LABEL [--words FILE] [--limit N]\n";
 
 QString usageText() {
-    return QLatin1String(kUsage) + exportUsage();
+    return QLatin1String(kUsage) + exportUsage() + printUsage();
 }
 
 // --help and --version answer on standard output and succeed; a wrong command is a usage
@@ -90,6 +91,15 @@ std::variant<PuzzleRecord, int> readPuzzle(const QString& file) {
     } catch (const IoError& e) {
         return refuse(QStringLiteral("%1 cannot be opened: %2").arg(e.fileName(), e.reason()));
     }
+}
+
+QByteArray pageTitleText(const QString& title) {
+    const qsizetype bad = Codepage::firstUnencodable(title);
+    if (bad >= 0)
+        throw IxvError(
+            QStringLiteral("The title contains the character %1, which a page cannot hold.")
+                .arg(Codepage::describeCharacter(title, bad)));
+    return Codepage::fromUnicodeLossy(title);
 }
 
 namespace {
@@ -224,7 +234,6 @@ QString printable(quint8 byte) {
     return ch.isPrint() ? QString(ch) : QStringLiteral("?");
 }
 
-
 int runShow(const QStringList& args) {
     if (args.size() != 1)
         return usage();
@@ -336,6 +345,8 @@ int run(const QStringList& args) {
             code = suggest(rest);
         else if (args[0] == QStringLiteral("export"))
             code = runExport(rest);
+        else if (args[0] == QStringLiteral("print"))
+            code = runPrint(rest);
         else
             code = usage();
     } catch (const IxvError& e) {

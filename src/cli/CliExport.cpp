@@ -1,9 +1,7 @@
 #include "cli/CliExport.h"
 
-#include "base/Errors.h"
 #include "base/SafeFile.h"
 #include "cli/CliSupport.h"
-#include "base/Codepage.h"
 #include "output/CluesText.h"
 #include "output/ComposerOptions.h"
 #include "output/GridImageFiles.h"
@@ -14,7 +12,6 @@
 #include "puzzle/PuzzleFile.h"
 
 #include <QFileInfo>
-#include <algorithm>
 #include <functional>
 #include <optional>
 #include <variant>
@@ -100,14 +97,8 @@ bool takeGridImage(ExportRequest& request, const QStringList& values) {
 void writePdf(const ExportInput& in, const QString& file) {
     ComposerOptions options = in.request.pdf.options;
     options.pageTitle = ComposerOptions::titleFromFileName(in.puzzleFile);
-    if (const auto& title = in.request.pdf.title) {
-        const qsizetype bad = Codepage::firstUnencodable(*title);
-        if (bad >= 0)
-            throw IxvError(
-                QStringLiteral("The title contains the character %1, which a page cannot hold.")
-                    .arg(Codepage::describeCharacter(*title, bad)));
-        options.pageTitle = Codepage::fromUnicodeLossy(*title);
-    }
+    if (const auto& title = in.request.pdf.title)
+        options.pageTitle = pageTitleText(*title);
     options.solutionLines = SolutionText(in.record).lines();
     PdfEngine engine;
     PdfDocument::setUp(engine, in.record, in.puzzleFile);
@@ -127,23 +118,7 @@ bool takePdf(ExportRequest& request, const QStringList& values) {
 
 // "--pages": the page kinds of the list, in place of the default manuscript.
 bool takePages(ExportRequest& request, const QStringList& values) {
-    const QList<std::pair<const char*, bool ComposerOptions::*>> kinds = {
-        {"ms", &ComposerOptions::manuscript},   {"msg", &ComposerOptions::manuscriptGrid},
-        {"ng", &ComposerOptions::numberedGrid}, {"sg", &ComposerOptions::solutionGrid},
-        {"pp", &ComposerOptions::puzzlePage},
-    };
-    if (!request.pdf.give("--pages"))
-        return false;
-    ComposerOptions& options = request.pdf.options;
-    options.manuscript = false;
-    for (const QString& name : values[0].split(u',')) {
-        const auto kind = std::find_if(kinds.begin(), kinds.end(),
-                                       [&](const auto& k) { return name == QLatin1String(k.first); });
-        if (kind == kinds.end())
-            return false;
-        options.*(kind->second) = true;
-    }
-    return true;
+    return request.pdf.give("--pages") && request.pdf.options.choosePages(values[0]);
 }
 
 bool takeTitle(ExportRequest& request, const QStringList& values) {
@@ -188,7 +163,10 @@ const QList<ExportOption>& options() {
          "KIND 1 solving grid, 2 solution grid, 3 manuscript solution grid;\n"
          "                        OUT ends in .svg, .png or .eps",
          takeGridImage},
-        {"--pdf", {"OUT.pdf"}, "the pages \"Print to PDF...\" writes, with these choices:", takePdf},
+        {"--pdf",
+         {"OUT.pdf"},
+         "the pages \"Print to PDF...\" writes, with these choices:",
+         takePdf},
         {"--pages",
          {"LIST"},
          "comma-separated ms,msg,ng,sg,pp (manuscript, manuscript grid only,\n"

@@ -4,6 +4,7 @@
 #include "base/Errors.h"
 #include "prefs/SettingsCatalogue.h"
 #include "puzzle/PuzzleFile.h"
+#include "puzzle/WordOperations.h"
 #include "puzzle/WordSuggestions.h"
 
 #include <QTextStream>
@@ -58,14 +59,6 @@ std::optional<Arguments> parse(const QStringList& args) {
     return a;
 }
 
-bool holdsAnyLetter(const PuzzleRecord& rec, int word) {
-    for (int p = 1; p <= kMaxWordLetters; ++p) {
-        if (rec.squareOf(p * 100 + word) != 0)
-            return true;
-    }
-    return false;
-}
-
 } // namespace
 
 int runSuggest(const QStringList& args, const SettingsAccess& settings, QTextStream& out,
@@ -87,7 +80,7 @@ int runSuggest(const QStringList& args, const SettingsAccess& settings, QTextStr
     } catch (const IoError& e) {
         return refuse(QStringLiteral("%1 cannot be opened: %2").arg(e.fileName(), e.reason()));
     }
-    if (!holdsAnyLetter(rec, a->word))
+    if (!WordOps::holdsAnyLetter(rec, a->word))
         return refuse(
             QStringLiteral("%1 has no acrostic word %2.").arg(a->puzzle, WordLabel(a->word)));
 

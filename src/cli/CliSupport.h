@@ -22,5 +22,8 @@ std::unique_ptr<TIxvProcs> openProcs();
 // The puzzle in the file, or the exit code of its refusal (printed): a file that cannot be
 // opened is named with the system's reason, one that opens but is no puzzle is called so.
 std::variant<PuzzleRecord, int> readPuzzle(const QString& file);
+// A page title given on the command line, in Windows-1252; a character the code page cannot
+// hold throws IxvError naming it.
+QByteArray pageTitleText(const QString& title);
 
 } // namespace Cli

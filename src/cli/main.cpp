@@ -5,10 +5,13 @@
 #include <memory>
 
 int main(int argc, char** argv) {
-    // Exports draw grid pictures with the fonts of the GUI library, on the screenless platform:
-    // the command line never shows a window and needs no display. Other commands need neither.
+    // Exports and printing measure and draw text with the fonts of the GUI library, on the
+    // screenless platform: the command line never shows a window and needs no display. Other
+    // commands need neither.
+    const bool drawing =
+        argc > 1 && (std::strcmp(argv[1], "export") == 0 || std::strcmp(argv[1], "print") == 0);
     std::unique_ptr<QCoreApplication> app;
-    if (argc > 1 && std::strcmp(argv[1], "export") == 0) {
+    if (drawing) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
     } else {

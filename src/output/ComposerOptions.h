@@ -37,6 +37,10 @@ struct ComposerOptions {
     bool anyPageChosen() const {
         return manuscript || manuscriptGrid || numberedGrid || solutionGrid || puzzlePage;
     }
+    // Chooses the pages named in a comma-separated list of "ms" (manuscript), "msg"
+    // (manuscript grid), "ng" (numbered grid), "sg" (solution grid) and "pp" (puzzle page), in
+    // any order. False, and the choice unchanged, when the list names nothing or anything else.
+    bool choosePages(const QString& list);
     // The title a preview starts with: the puzzle file's name without folder and extension.
     static QByteArray titleFromFileName(const QString& puzzleFile);
     // Black, or silver when "Gray squares" is checked.

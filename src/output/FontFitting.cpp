@@ -6,15 +6,29 @@ namespace FontFitting {
 
 namespace {
 
+// Stepping one unit at a time from value towards limit, the first value after value at which
+// done() holds, or limit; the font is left at the result. Text measures grow with the font, so
+// along the way done() turns true once and stays true: the first such value is found by
+// halving the range, with a handful of measures where stepping takes hundreds.
 int stepUntil(int value, int step, int limit, const std::function<void(int)>& apply,
               const Condition& done) {
-    do {
-        if (step < 0 ? value <= limit : value >= limit)
-            break;
-        value += step;
-        apply(value);
-    } while (!done());
-    return value;
+    if (step < 0 ? value <= limit : value >= limit)
+        return value;
+    // The answer is a number of steps in (low, high]: done() is false after low steps (or
+    // none were taken) and true after high steps, or high reaches the limit.
+    const int steps = (limit - value) / step;
+    int low = 0;
+    int high = steps;
+    while (high - low > 1) {
+        const int middle = low + (high - low) / 2;
+        apply(value + middle * step);
+        if (done())
+            high = middle;
+        else
+            low = middle;
+    }
+    apply(value + high * step);
+    return value + high * step;
 }
 
 } // namespace

@@ -5,8 +5,10 @@
 class PageCanvas;
 
 // The font-fitting loops: the font's height (or size) changes by one unit, at least once, and
-// the condition is tested after each step. A target whose measures do not follow the font
-// could keep a loop going for ever, so lowering stops at 1 and raising at the given limit.
+// the condition is tested after each step; the result is the first value at which it holds.
+// Since text measures grow with the font, that value is found by halving, with the result of
+// stepping. A target whose measures do not follow the font could keep a loop going for ever,
+// so lowering stops at 1 and raising at the given limit.
 namespace FontFitting {
 
 using Condition = std::function<bool()>;

@@ -40,12 +40,24 @@ void PageComposer::DrawManuscript() {
 
 // The clue as stored, after a prefix four characters wide ("A.  ", "aa. "), so that clues line
 // up in a fixed-pitch font. A line too wide for the page is split before its last word and
-// the rest indented; a clue without a space splits after its prefix.
+// the rest indented; when the first part is still too wide, the split moves a word further
+// forward until it fits, so that no clue runs past the margin into the printer's unprintable
+// edge. A clue without a space splits after its prefix.
 int PageComposer::drawManuscriptClue(int w, int y) {
     const int s = m_metrics.SideMargin;
-    const QByteArray line = labelWithStop(w) + (w <= 26 ? "  " : " ") + m_record.clue(w).bytes();
-    if (m_canvas.TextWidth(line) > m_canvas.PageWidth() - s - m_canvas.TextWidth("MMMMM")) {
-        if (const auto split = splitBeforeLastWord(line)) {
+    const QByteArray prefix = labelWithStop(w) + (w <= 26 ? "  " : " ");
+    const QByteArray line = prefix + m_record.clue(w).bytes();
+    const int limit = m_canvas.PageWidth() - s - m_canvas.TextWidth("MMMMM");
+    if (m_canvas.TextWidth(line) > limit) {
+        auto split = splitBeforeLastWord(line);
+        while (split && split->line.size() > prefix.size() &&
+               m_canvas.TextWidth(split->line) > limit) {
+            const auto earlier = splitBeforeLastWord(split->line);
+            if (!earlier || earlier->line.size() < prefix.size())
+                break;
+            split = ClueSplit{earlier->line, earlier->remainder + split->remainder};
+        }
+        if (split) {
             m_canvas.TextOut(s, y, split->line);
             y += m_metrics.LineHeight;
             m_canvas.TextOut(s + m_canvas.TextWidth("MMMM"), y, split->remainder);

@@ -60,6 +60,14 @@ int wordCount(const PuzzleRecord& rec) {
     return n;
 }
 
+bool holdsAnyLetter(const PuzzleRecord& rec, int word) {
+    for (int p = 1; p <= kMaxWordLetters; ++p) {
+        if (rec.squareOf(code(p, word)) != 0)
+            return true;
+    }
+    return false;
+}
+
 QByteArray wordLetters(const PuzzleRecord& rec, int word) {
     QByteArray letters;
     for (int p = 1; p <= kMaxWordLetters; ++p) {

@@ -30,6 +30,9 @@ QList<Square> spill(PuzzleRecord& rec, int word);
 // Words 1..30 that have an initial letter.
 int wordCount(const PuzzleRecord& rec);
 
+// Whether any letter position of the word is filled.
+bool holdsAnyLetter(const PuzzleRecord& rec, int word);
+
 // The word's letters in position order, stopping before the first empty position after
 // position 1 (an empty position 1 gives no letter but the run goes on).
 QByteArray wordLetters(const PuzzleRecord& rec, int word);

@@ -45,11 +45,17 @@ private slots:
             << QByteArray("LASTW") << QList<int>{223, 517};
         QTest::newRow("pdf, 80-character clue of many words")
             << Target::Pdf << QByteArray("WORDS ").repeated(13) + "XY"
-            << "A.  " + QByteArray("WORDS ").repeated(13) << QList<int>{127, 470}
-            << QByteArray("XY") << QList<int>{223, 517};
+            << "A.  " + QByteArray("WORDS ").repeated(12) << QList<int>{127, 470}
+            << QByteArray("WORDS XY") << QList<int>{223, 517};
         QTest::newRow("pdf, no space: the whole clue moves after its prefix")
             << Target::Pdf << xs(80) << QByteArray("A.  ") << QList<int>{127, 470} << xs(80)
             << QList<int>{223, 517};
+        QTest::newRow("pdf, still too wide without the last word: two words move")
+            << Target::Pdf << xs(72) + " AB CD" << "A.  " + xs(72) + " " << QList<int>{127, 470}
+            << QByteArray("AB CD") << QList<int>{223, 517};
+        QTest::newRow("print, still too wide without the last word: two words move")
+            << Target::Print << xs(48) + " AB CD" << "A.  " + xs(48) + " "
+            << QList<int>{720, 3890} << QByteArray("AB CD") << QList<int>{1488, 4279};
         QTest::newRow("print, 55 characters fit")
             << Target::Print << xs(44) + " LASTWD"
             << "A.  " + xs(44) + " LASTWD" << QList<int>{720, 3890} << QByteArray() << QList<int>{};

@@ -1,6 +1,7 @@
 // What every page shares: square numbers, smart quotes, the page title, the page metrics and
 // the first page's header, on both targets.
 #include "OutputFixtures.h"
+#include "output/FontFitting.h"
 #include "output/SmartQuotes.h"
 #include "prefs/SettingsCatalogue.h"
 
@@ -10,6 +11,44 @@ class Tst_PageBasics : public QObject {
     Q_OBJECT
 
 private slots:
+    // The loops' result is the first height, one unit at a time from the start towards the
+    // limit, at which the condition holds, or the limit; the font is left at it.
+    void fontFitting_data() {
+        QTest::addColumn<bool>("lower");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("limit");    // raising only
+        QTest::addColumn<int>("boundary"); // the condition holds from here on
+        QTest::addColumn<int>("result");
+        QTest::newRow("lowering to the boundary") << true << 338 << 0 << 45 << 45;
+        QTest::newRow("lowering, the first step fits") << true << 338 << 0 << 400 << 337;
+        QTest::newRow("lowering, nothing fits: 1") << true << 338 << 0 << 0 << 1;
+        QTest::newRow("lowering from 2") << true << 2 << 0 << 1 << 1;
+        QTest::newRow("raising to the boundary") << false << 45 << 383 << 106 << 106;
+        QTest::newRow("raising, the first step fits") << false << 45 << 383 << 0 << 46;
+        QTest::newRow("raising, nothing fits: the limit") << false << 45 << 383 << 1000 << 383;
+    }
+    void fontFitting() {
+        QFETCH(bool, lower);
+        QFETCH(int, start);
+        QFETCH(int, limit);
+        QFETCH(int, boundary);
+        QFETCH(int, result);
+        RecordingCanvas canvas(Target::Print);
+        canvas.SetFontHeight(start);
+        // A measure that grows with the font.
+        const auto fits = [&] {
+            return lower ? canvas.font().height <= boundary : canvas.font().height >= boundary;
+        };
+        const int got = lower ? FontFitting::lowerHeightUntil(canvas, start, fits)
+                              : FontFitting::raiseHeightUntil(canvas, start, limit, fits);
+        QCOMPARE(got, result);
+        QCOMPARE(canvas.font().height, result);
+        // Never a step beyond the start's neighbour or the limit.
+        for (const auto& c : canvas.ops(QStringLiteral("SetFontHeight")).mid(1))
+            QVERIFY(lower ? c.args[0] < start && c.args[0] >= 1
+                          : c.args[0] > start && c.args[0] <= limit);
+    }
+
     void numberSquares_data() {
         QTest::addColumn<QList<QByteArray>>("rows");
         QTest::addColumn<QString>("numbers");

@@ -11,8 +11,11 @@ struct CliRun {
     QString err;
 };
 
-inline CliRun cli(const QStringList& args) {
+// In the test's environment, or in env when one is given.
+inline CliRun cli(const QStringList& args, const QProcessEnvironment& env = {}) {
     QProcess p;
+    if (!env.isEmpty())
+        p.setProcessEnvironment(env);
     p.start(QStringLiteral(IXV_CLI_PATH), args);
     CliRun run;
     if (!p.waitForFinished(-1) || p.exitStatus() != QProcess::NormalExit)

@@ -133,6 +133,7 @@ void TIxv7MainForm::FormCreate() {
     connect(MenuTabs, &QTabBar::currentChanged, this, &TIxv7MainForm::MenuTabsClick);
     connectButtons();
     updateEnabledButtons();
+    setUpUndo();
     MenuTabsClick();
 }
 
@@ -185,6 +186,7 @@ void TIxv7MainForm::connectButtons() {
         {QStringLiteral("RevertBtn"), &TIxv7MainForm::RevertBtnClick},
         {QStringLiteral("XMLBtn"), &TIxv7MainForm::XMLBtnClick},
         {QStringLiteral("PrnSetupBtn"), &TIxv7MainForm::PrnSetupBtnClick},
+        {QStringLiteral("PrintBtn"), &TIxv7MainForm::PrintBtnClick},
         {QStringLiteral("ToPDFBtn"), &TIxv7MainForm::ToPDFBtnClick},
         {QStringLiteral("DictBtn"), &TIxv7MainForm::DictBtnClick},
         {QStringLiteral("ThesBtn"), &TIxv7MainForm::ThesBtnClick},
@@ -221,7 +223,7 @@ void TIxv7MainForm::updateEnabledButtons() {
         QStringLiteral("PrefsBtn"),      QStringLiteral("SuggestBtn"),
         QStringLiteral("RTFMsBtn"),      QStringLiteral("ClipbdBtn"),
         QStringLiteral("MetaBtn"),       QStringLiteral("EPSBtn"),
-        QStringLiteral("ToPDFBtn"),
+        QStringLiteral("ToPDFBtn"),      QStringLiteral("PrintBtn"),
     };
     for (auto it = m_buttons.begin(); it != m_buttons.end(); ++it)
         it.value()->setEnabled(working.contains(it.key()));

@@ -98,10 +98,18 @@ public:
     void SuggestBtnClick();
 
     // Outputs of the open puzzle.
+    void PrintBtnClick();
     void ToPDFBtnClick();
 
     // Preferences: the dialog, then the settings of the windows already shown applied at once.
     void PrefsBtnClick();
+
+    // Undo and redo of the open puzzle's edits, from the Edit tab's buttons and from the keys
+    // (Ctrl+Z; Ctrl+Shift+Z and Ctrl+Y), which in a text field undo and redo its own typing.
+    void UndoBtnClick();
+    void RedoBtnClick();
+    QAction* UndoAction = nullptr;
+    QAction* RedoAction = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -128,6 +136,10 @@ private:
     void refreshOpenedPuzzle();
     void rememberInHistory(const QString& fileName);
     void launchTool(const QString& toolName);
+    void setUpUndo();
+    void updateUndoButtons();
+    void stepThroughHistory(bool back);
+    void showRestoredPuzzle(bool nameChanged);
 
     AppContext& m_ctx;
     DesktopServices& m_desktop;

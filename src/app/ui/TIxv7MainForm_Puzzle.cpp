@@ -226,6 +226,7 @@ void TIxv7MainForm::ShowOpenedPuzzle() {
 }
 
 void TIxv7MainForm::refreshOpenedPuzzle() {
+    m_ctx.startHistory();
     MenuTabs->setCurrentIndex(1);
     MenuTabsClick();
     MsgBar->setPanelText(1, PuzzleStatistics(m_ctx.puzzle));

@@ -3,8 +3,11 @@
 #include "app/Dialogs.h"
 #include "app/TIxvProcs.h"
 #include "base/Codepage.h"
+#include "base/ScreenMetrics.h"
 #include "prefs/PreferenceValues.h"
 #include "prefs/SettingsCatalogue.h"
+
+#include <algorithm>
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -305,4 +308,15 @@ bool PreviewPanel::eventFilter(QObject* watched, QEvent* event) {
         emit pageStep(key == Qt::Key_PageDown ? 1 : -1);
     event->accept();
     return true;
+}
+
+void PreviewPanel::placeWindow(const ScreenMetrics& screen) {
+    QWidget* frame = window();
+    const QRect tabs = PageControl1->geometry();
+    const int width = int(screen.screenHeight * 8.5 / 11) + 2 * tabs.left() + tabs.width() -
+                      2 * screen.frameHeight;
+    const int height = screen.screenHeight - 2 * screen.captionHeight - 2 * screen.frameHeight;
+    frame->resize(width, height);
+    const int rightmost = screen.screenWidth - width - 2 * screen.frameHeight;
+    frame->move(std::max(0, std::min(frame->x(), rightmost)), screen.captionHeight);
 }

@@ -17,6 +17,7 @@ class QPushButton;
 class QSpinBox;
 class QToolButton;
 class TIxvProcs;
+struct ScreenMetrics;
 
 // Two arrow buttons side by side that step through the pages: left -1, right +1.
 class PageArrows : public QWidget {
@@ -119,6 +120,11 @@ public:
     // The font dialog started from the stored font; on confirmation the name, style, size and
     // colour are stored, in that order, and true is returned.
     bool chooseFont(const Settings::FontSettings& font);
+    // Sizes the window holding the panel as wide as a Letter page as tall as the screen, plus
+    // the panel, and as tall as the screen below one caption; moves it to just below the top
+    // caption and, where it was placed to reach past the screen's right edge, left until it
+    // fits.
+    void placeWindow(const ScreenMetrics& screen);
     // After an output: the bar steps to full in ten steps of 25 ms, stays 750 ms, and hides.
     void runProgress();
 

@@ -6,29 +6,16 @@
 #include "base/Codepage.h"
 #include "base/Errors.h"
 #include "output/PdfPageTarget.h"
+#include "output/ui/BusyCursor.h"
 #include "output/ui/PreviewPanel.h"
 #include "output/ui/TIxv7PrintAnsForm.h"
 #include "puzzle/PuzzleFile.h"
 
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
-
-namespace {
-
-// The busy cursor for as long as a composition runs.
-class BusyCursor {
-public:
-    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
-
-} // namespace
 
 TIxv7PDFPreviewForm::TIxv7PDFPreviewForm(AppContext& ctx, const PdfPageDisplayFactory& makeDisplay,
                                          QWidget* parent)
@@ -85,15 +72,9 @@ void TIxv7PDFPreviewForm::showEvent(QShowEvent* event) {
     }
 }
 
-// About as wide as a Letter page as tall as the screen, plus the panel; as tall as the screen
-// below one caption.
+// The window as wide as a Letter page as tall as the screen, plus the panel, and on the screen.
 void TIxv7PDFPreviewForm::FormShow() {
-    const ScreenMetrics& screen = m_ctx.procs.metrics();
-    const QRect tabs = Panel2->PageControl1->geometry();
-    const int width = int(screen.screenHeight * 8.5 / 11) + 2 * tabs.left() + tabs.width();
-    const int height = screen.screenHeight - screen.captionHeight;
-    resize(width, height - screen.captionHeight - 2 * screen.frameHeight);
-    move(x(), screen.captionHeight);
+    Panel2->placeWindow(m_ctx.procs.metrics());
 
     const QString file = m_ctx.CurrentFile;
     setWindowTitle(PuzzleFile::puzzleName(file) + QStringLiteral(" (PDF Preview)"));

@@ -84,6 +84,7 @@ TIxv7AutoForm::TIxv7AutoForm(AppContext& ctx, EditorSet& editors, QWidget* paren
     white.setColor(QPalette::Base, Qt::white);
     DefEdit->setPalette(white);
     connect(DefEdit, &QLineEdit::textChanged, this, &TIxv7AutoForm::DefEditChange);
+    DefEdit->installEventFilter(this);
 
     ToolBar1 = new QToolBar(m_body);
     ToolBar1->setIconSize(QSize(24, 24));
@@ -133,6 +134,9 @@ TIxv7AutoForm::TIxv7AutoForm(AppContext& ctx, EditorSet& editors, QWidget* paren
 bool TIxv7AutoForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_body && event->type() == QEvent::Resize)
         layOut();
+    // What was typed in one visit of the field is undone as one step.
+    if (watched == DefEdit && event->type() == QEvent::FocusOut)
+        m_ctx.endEditGroup();
     return EditingWindow::eventFilter(watched, event);
 }
 
@@ -203,6 +207,7 @@ void TIxv7AutoForm::loadRowClue() {
     const int row = ClueList->currentRow();
     if (row < 0)
         return;
+    m_ctx.endEditGroup();
     m_loadedRow = row;
     DefEdit->setText(Codepage::toUnicode(m_ctx.puzzle.clue(row + 1).bytes()));
 }

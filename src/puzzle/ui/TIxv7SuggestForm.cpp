@@ -109,6 +109,9 @@ TIxv7SuggestForm::TIxv7SuggestForm(AppContext& ctx, EditorSet& editors, QWidget*
     column->addLayout(filterRow);
     column->addWidget(SuggestList, 1);
     column->addLayout(bottomRow);
+    // Beside a short tool window the list gives up its room before the word's line does.
+    SuggestList->setMinimumHeight(3 * QFontMetrics(fieldFont).height());
+    WordLbl->setMinimumHeight(WordLbl->fontMetrics().height());
 
     connect(FilterEd, &QLineEdit::textChanged, this, [this] { refresh(false); });
     connect(SuggestList, &QTreeWidget::itemDoubleClicked, this,
@@ -247,8 +250,10 @@ void TIxv7SuggestForm::pickRow(int row) {
     // exactly as if the constructor had clicked them in order.
     const int s = grid->GridSquare;
     m_picking = true;
+    m_ctx.beginEditGroup(); // the word is undone as one step
     for (const Square& sq : squares)
         grid->FormMouseDown(QPoint((sq.column - 1) * s + s / 2, (sq.row - 1) * s + s / 2));
+    m_ctx.endEditGroup();
     m_picking = false;
     refresh(false);
 }

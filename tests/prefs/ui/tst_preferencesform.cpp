@@ -657,35 +657,6 @@ private slots:
         QCOMPARE(procs->store().list().size(), 0);
     }
 
-    // Every caption fits its control in the window font on every page.
-    void captionsFit() {
-        open();
-        for (int page = 0; page < 6; ++page) {
-            showPage(page);
-            for (auto* b : form->findChildren<QAbstractButton*>()) {
-                if (!b->isVisible() || b->text().isEmpty())
-                    continue;
-                // A page button's caption under its 32-pixel picture.
-                const bool pageButton = qobject_cast<QToolButton*>(b);
-                const QFontMetrics fm = b->fontMetrics();
-                const QSize need = pageButton ? QSize(fm.horizontalAdvance(b->text().trimmed()) + 4,
-                                                      32 + fm.height() + 4)
-                                              : b->sizeHint();
-                QVERIFY2(need.width() <= b->width(), qPrintable(b->text()));
-                QVERIFY2(need.height() <= b->height(), qPrintable(b->text()));
-            }
-            for (auto* l : form->findChildren<QLabel*>()) {
-                if (l->isVisible() && !l->text().isEmpty())
-                    QVERIFY2(l->sizeHint().width() <= l->width(), qPrintable(l->text()));
-            }
-            for (auto* g : form->findChildren<QGroupBox*>()) {
-                if (g->isVisible() && !g->title().isEmpty())
-                    QVERIFY2(g->fontMetrics().horizontalAdvance(g->title()) + 16 <= g->width(),
-                             qPrintable(g->title()));
-            }
-        }
-    }
-
     // With IXV_SCREENSHOTS set to a folder, each page is saved there as a picture.
     void screenshots() {
         const QString folder = qEnvironmentVariable("IXV_SCREENSHOTS");

@@ -1,71 +1,17 @@
-#include "TestEnv.h"
+#include "PrintQueue.h"
 #include "preview/ui/TGmPreview.h"
 #include "preview/ui/TGmPrinter.h"
 
-#include <QDir>
-#include <QPrinterInfo>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(TGmPaperSize)
 
-// Printing through the engine to real CUPS queues that write PDF files (cups-pdf), set up by
-// tools/cups-test-queue.sh: IXV_TEST_PRINT_QUEUE names a queue that marks the whole sheet,
-// IXV_TEST_PRINT_MARGIN_QUEUE one with an unprintable border, and IXV_TEST_PRINT_DIR the folder
-// their files go to. Without them (run outside the test script) the tests are skipped;
-// with them, a queue that cannot be used fails the tests.
+// Printing through the engine to the test run's real CUPS queues (see PrintQueue.h).
 
 namespace {
 
-struct Output {
-    bool ok = false;
-    QByteArray text;
-};
-
-// What a program wrote, and whether it ran and succeeded.
-Output runProgram(const QString& program, const QStringList& args) {
-    QProcess p;
-    p.start(program, args);
-    if (!p.waitForStarted(-1) || !p.waitForFinished(-1))
-        return {};
-    return {p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0, p.readAllStandardOutput()};
-}
-
-QByteArray run(const QString& program, const QStringList& args) {
-    return runProgram(program, args).text;
-}
-
-// Page sizes in points, one per page, as pdfinfo reads them.
-QList<QSizeF> pageSizes(const QString& pdf) {
-    const QString out =
-        QString::fromUtf8(run(QStringLiteral("pdfinfo"), {"-f", "1", "-l", "1000", pdf}));
-    QList<QSizeF> sizes;
-    static const QRegularExpression line(
-        QStringLiteral(R"(Page\s+\d+ size:\s+([\d.]+) x ([\d.]+) pts)"));
-    for (auto it = line.globalMatch(out); it.hasNext();) {
-        const auto m = it.next();
-        sizes << QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble());
-    }
-    return sizes;
-}
-
-// Page n of the PDF at 50 dots per inch.
-QImage pageImage(const QString& pdf, int n, const QString& folder) {
-    const QString out = folder + QStringLiteral("/page%1").arg(n);
-    run(QStringLiteral("pdftoppm"), {"-r", "50", "-f", QString::number(n), "-l", QString::number(n),
-                                     "-singlefile", "-png", pdf, out});
-    return QImage(out + QStringLiteral(".png"));
-}
-
-bool isBlack(const QImage& image, int x, int y) {
-    return image.valid(x, y) && qGray(image.pixel(x, y)) < 64;
-}
-// Beyond the paper's edge counts as white.
-bool isWhite(const QImage& image, int x, int y) {
-    return !image.valid(x, y) || qGray(image.pixel(x, y)) > 192;
-}
+using namespace PrintQueue;
 
 // A black rectangle at 50 dpi: its inside (3 pixels in from each edge) black, its surroundings
 // (3 pixels out) white.
@@ -102,17 +48,9 @@ class Tst_gmprinter : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() {
-        m_queue = qEnvironmentVariable("IXV_TEST_PRINT_QUEUE");
-        m_marginQueue = qEnvironmentVariable("IXV_TEST_PRINT_MARGIN_QUEUE");
-        m_folder = qEnvironmentVariable("IXV_TEST_PRINT_DIR");
-        if (m_queue.isEmpty())
+        if (!m_queues.named())
             QSKIP("No test print queue: run through tools/test.sh, which sets one up.");
-        QVERIFY2(!m_folder.isEmpty() && QDir(m_folder).exists(),
-                 "IXV_TEST_PRINT_DIR does not name the queues' output folder.");
-        for (const QString& queue : {m_queue, m_marginQueue})
-            QVERIFY2(
-                !QPrinterInfo::printerInfo(queue).isNull(),
-                qPrintable(QStringLiteral("The print queue \"%1\" is not installed.").arg(queue)));
+        m_queues.verifyUsable();
         QVERIFY(m_work.isValid());
     }
 
@@ -132,7 +70,7 @@ private slots:
         QFETCH(int, copies);
         QFETCH(QSizeF, points);
         TGmPreview preview;
-        QVERIFY(preview.SelectPrinter(m_queue));
+        QVERIFY(preview.SelectPrinter(m_queues.queue));
         TGmDocument& doc = preview.Document();
         doc.SetPaperSize(paper);
         doc.SetCoordsRelativeTo(TGmCoordsRelativeTo::fromPrinterMargins);
@@ -179,7 +117,7 @@ private slots:
         QFETCH(TGmPaperSize, paper);
         QFETCH(QPointF, corner);
         TGmPreview preview;
-        QVERIFY(preview.SelectPrinter(bordered ? m_marginQueue : m_queue));
+        QVERIFY(preview.SelectPrinter(bordered ? m_queues.marginQueue : m_queues.queue));
         TGmDocument& doc = preview.Document();
         doc.SetPaperSize(paper);
         doc.SetCoordsRelativeTo(TGmCoordsRelativeTo::fromPrinterMargins);
@@ -200,7 +138,7 @@ private slots:
 
     void landscapePageOnPaper() {
         TGmPreview preview;
-        QVERIFY(preview.SelectPrinter(m_queue));
+        QVERIFY(preview.SelectPrinter(m_queues.queue));
         TGmDocument& doc = preview.Document();
         doc.SetPaperSize(TGmPaperSize::Letter);
         doc.Canvas().Brush().SetColor(Qt::black);
@@ -228,41 +166,16 @@ private slots:
     }
 
 private:
-    QString uniqueTitle() {
-        return QStringLiteral("ixvengine%1n%2")
-            .arg(QCoreApplication::applicationPid())
-            .arg(++m_jobs);
-    }
-
-    // Prints the document under a title of its own, waits until the queue has finished every
-    // job, then finds the sound PDF the job made.
+    // Prints the document under a title of its own and finds the PDF the queue made of it.
     void printToPdf(TGmPreview& preview, QString& pdf) {
-        const QString title = uniqueTitle();
+        const QString title = uniqueTitle(QStringLiteral("ixvengine"));
         preview.Document().SetTitle(title);
         QCOMPARE(preview.Print(), TGmPrintResult::Printed);
-        // A scheduler that stopped answering ends the wait; the missing file then says so.
-        const QString queue = preview.Printer().PrinterName();
-        auto idle = [&queue] {
-            const Output jobs = runProgram(QStringLiteral("lpstat"), {"-o", queue});
-            return !jobs.ok || jobs.text.trimmed().isEmpty();
-        };
-        IXV_TRY_VERIFY(idle());
-        const QStringList made =
-            QDir(m_folder).entryList({title + QStringLiteral("*.pdf")}, QDir::Files);
-        QVERIFY2(made.size() == 1,
-                 qPrintable(QStringLiteral("The queue finished without leaving one PDF named "
-                                           "after %1 in %2: %3")
-                                .arg(title, m_folder, made.join(QLatin1Char(' ')))));
-        pdf = m_folder + QLatin1Char('/') + made.front();
-        QVERIFY2(run(QStringLiteral("qpdf"), {"--check", pdf}).contains("No syntax or stream"),
-                 qPrintable(pdf + QStringLiteral(" is not a sound PDF")));
+        m_queues.findPdf(preview.Printer().PrinterName(), title, pdf);
     }
 
-    QString m_queue;
-    QString m_marginQueue;
-    QString m_folder;
+    Queues m_queues;
     QTemporaryDir m_work;
-    int m_jobs = 0;
 };
 
 QTEST_MAIN(Tst_gmprinter)

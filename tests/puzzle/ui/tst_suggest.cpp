@@ -242,6 +242,10 @@ private slots:
         // The list moves on to the longer prefix.
         IXV_TRY_COMPARE(rows(), wordsOf(expected(word, filter)));
         QVERIFY(suggest()->WordLbl->text().contains(QString::fromLatin1(chosen.word)));
+        // The word's squares are one step: one undo takes them all back.
+        QVERIFY(ctx->undoHistory().undoDescription().startsWith(QStringLiteral("pick of ")));
+        QVERIFY(ctx->undo());
+        QCOMPARE(rec().toBytes(), untouched);
     }
 
     // While the clues are edited the grid takes no picks, and neither does the list.
