@@ -241,6 +241,14 @@ private slots:
         row("suggest: a label in the wrong case", {"suggest", p, "--word", "a"});
         row("suggest: limit 0", {"suggest", p, "--word", "A", "--limit", "0"});
         row("suggest: unknown option", {"suggest", p, "--word", "A", "--all", "1"});
+        row("print: no file", {"print"});
+        row("print: unknown option", {"print", p, "--colour"});
+        row("print: no printer name", {"print", p, "--printer"});
+        row("print: 101 copies", {"print", p, "--copies", "101"});
+        row("print: copies not a number", {"print", p, "--copies", "2x"});
+        row("print: margin 10", {"print", p, "--margin", "10"});
+        row("print: unknown page kind", {"print", p, "--pages", "ms,grid"});
+        row("print: gray takes no value", {"print", p, "--gray", "yes"});
     }
     void wrongArgumentsShowUsage() {
         QFETCH(QStringList, args);
@@ -284,6 +292,11 @@ private slots:
         row("pdf: no puzzle", {"export", plain, "--pdf", o}, kCorrupt.trimmed());
         row("pdf: a title outside the code page",
             {"export", p, "--pdf", o, "--title", QString::fromUtf8("Trail \xE2\x86\x92")},
+            "The title contains the character");
+        row("print: no file", {"print", none}, none + missing);
+        row("print: no puzzle", {"print", plain}, plain + ": " + kCorrupt);
+        row("print: a title outside the code page",
+            {"print", p, "--title", QString::fromUtf8("\xCE\xA9")},
             "The title contains the character");
     }
     void failuresNameTheFile() {
