@@ -31,14 +31,13 @@ private slots:
         QFETCH(QString, lastChosen);
         QFETCH(QString, current);
         QFETCH(bool, acrosticsExists);
-        QFETCH(QString, expected);
         DialogFolders::Places places;
         places.lastChosen = lastChosen;
         places.current = current;
         places.home = at("home");
         places.program = at("bin");
         places.documents = at(acrosticsExists ? "docs-with" : "docs-without");
-        QCOMPARE(DialogFolders::startFolder(places), expected);
+        QTEST(DialogFolders::startFolder(places), "expected");
     }
 };
 

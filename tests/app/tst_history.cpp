@@ -1,4 +1,5 @@
 #include "TestEnv.h"
+#include "TestFiles.h"
 #include "app/History.h"
 
 #include <QtTest>
@@ -27,18 +28,12 @@ class Tst_History : public QObject {
             line = at(line);
         return lines;
     }
-    void touch(const QString& path) const {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-    }
+    void touch(const QString& path) const { QVERIFY(writeBytes(path, "")); }
     void seed(const History& history, const QStringList& lines) const {
         QVERIFY(QDir().mkpath(history.folder()));
         history.write(lines);
     }
-    QByteArray fileBytes(const History& history) const {
-        QFile file(history.filePath());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray fileBytes(const History& history) const { return readBytes(history.filePath()); }
 
 private slots:
     void init() { dir = std::make_unique<QTemporaryDir>(); }
@@ -46,6 +41,8 @@ private slots:
     void fileBytesAreCrLfLinesMostRecentFirst() {
         const History history(root() + QStringLiteral("/data"));
         QVERIFY(!QFileInfo::exists(history.folder()));
+        QVERIFY(!history.exists());
+        QVERIFY(history.read().isEmpty());
         history.AddToHistory(QStringLiteral("/p/a.ixv"), 20);
         history.AddToHistory(QString::fromUtf8("/p/café puzzle.ixv"), 20);
         QCOMPARE(history.filePath(), root() + QStringLiteral("/data/Tamberlin/IxvHistory.LISZT"));
@@ -73,8 +70,7 @@ private slots:
             QVERIFY(::mkfifo(path.constData(), 0600) == 0);
         } else {
             huge = QByteArray(5 * 1024 * 1024, 'x');
-            QFile file(history.filePath());
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(huge) == huge.size());
+            QVERIFY(writeBytes(history.filePath(), huge));
         }
         history.PruneHistory();
         QCOMPARE(history.AddToHistory(at("@/new.ixv"), 20), QStringList());
@@ -84,12 +80,6 @@ private slots:
         if (kind == "huge")
             QCOMPARE(fileBytes(history), huge);
         QVERIFY(!info.isFile() || kind == "huge");
-    }
-
-    void readOfAMissingFileIsEmpty() {
-        const History history(root());
-        QVERIFY(!history.exists());
-        QVERIFY(history.read().isEmpty());
     }
 
     // '@' stands for the test's folder. Files listed in existing are made before the addition;

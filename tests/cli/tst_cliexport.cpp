@@ -1,7 +1,8 @@
 // ixenvar-cli export run as a real process: the manuscript, the clues and the grid pictures as
-// files, its usage errors and its failures.
+// files. Its wrong arguments and failures are in tst_cli.
 #include "../output/ExportPuzzles.h"
 #include "CliRun.h"
+#include "TestFiles.h"
 #include "puzzle/PuzzleFile.h"
 
 #include <QDir>
@@ -14,10 +15,6 @@ class Tst_CliExport : public QObject {
     QTemporaryDir m_dir;
     QString path(const QString& name) const { return m_dir.filePath(name); }
 
-    static QByteArray readBytes(const QString& file) {
-        QFile f(file);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
     QStringList filesInDir() const {
         return QDir(m_dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
     }
@@ -76,60 +73,6 @@ private slots:
         QVERIFY(bytes.contains(inside));
         if (name.endsWith(".png"))
             QCOMPARE(QImage::fromData(bytes).size(), QSize(302, 302) * 4);
-    }
-
-    void wrongArgumentsShowUsage_data() {
-        QTest::addColumn<QStringList>("args");
-        const QString p = path("Puzzle.ixv");
-        QTest::newRow("an option instead of the puzzle")
-            << QStringList{"export", "--rtf", path("x.rtf")};
-        QTest::newRow("nothing to make") << QStringList{"export", p};
-        QTest::newRow("unknown option") << QStringList{"export", p, "--doc", path("x.doc")};
-        QTest::newRow("rtf without a file") << QStringList{"export", p, "--rtf"};
-        QTest::newRow("grid image without a file") << QStringList{"export", p, "--grid-image", "1"};
-        QTest::newRow("grid image kind 4")
-            << QStringList{"export", p, "--grid-image", "4", path("x.svg")};
-        QTest::newRow("grid image kind not a number")
-            << QStringList{"export", p, "--grid-image", "one", path("x.svg")};
-        QTest::newRow("grid image of an unknown format")
-            << QStringList{"export", p, "--grid-image", "1", path("x.pdf")};
-        QTest::newRow("a good option, then a wrong one")
-            << QStringList{"export", p, "--rtf", path("x.rtf"), "--grid-image", "1", path("x")};
-    }
-    void wrongArgumentsShowUsage() {
-        QFETCH(QStringList, args);
-        const CliRun run = cli(args);
-        QCOMPARE(run.exitCode, 2);
-        QVERIFY2(run.err.contains("usage:") &&
-                     run.err.contains("ixenvar-cli export FILE.ixv OPTION..."),
-                 qPrintable(run.err));
-        QCOMPARE(filesInDir(), (QStringList{"Puzzle.ixv", "Thirty.ixv"}));
-    }
-
-    // A failure names the file and leaves no file behind.
-    void failuresNameTheFile_data() {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<QString>("named");
-        QTest::newRow("not a puzzle")
-            << QStringList{"export", path("plain"), "--rtf", path("x.rtf")} << path("plain");
-        QTest::newRow("manuscript into a folder that cannot be")
-            << QStringList{"export", path("Puzzle.ixv"), "--rtf", path("plain/x.rtf")}
-            << path("plain/x.rtf");
-        QTest::newRow("picture into a folder that cannot be")
-            << QStringList{"export", path("Puzzle.ixv"), "--grid-image", "2", path("plain/x.eps")}
-            << path("plain/x.eps");
-    }
-    void failuresNameTheFile() {
-        QFETCH(QStringList, args);
-        QFETCH(QString, named);
-        QFile plain(path("plain"));
-        QVERIFY(plain.open(QIODevice::WriteOnly));
-        plain.write("not a puzzle");
-        plain.close();
-        const CliRun run = cli(args);
-        QCOMPARE(run.exitCode, 1);
-        QVERIFY2(run.err.contains(named), qPrintable(run.err));
-        QCOMPARE(filesInDir(), (QStringList{"Puzzle.ixv", "Thirty.ixv", "plain"}));
     }
 };
 

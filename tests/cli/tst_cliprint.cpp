@@ -1,4 +1,4 @@
-// ixenvar-cli print run as a real process: its usage errors and refusals, and the pages it hands
+// ixenvar-cli print run as a real process: its refusals for want of a printer, and the pages it hands
 // to the test run's real CUPS queues (see PrintQueue.h), read back from the queue's PDF: how
 // many, their paper, and a grid page's black squares and frame where the composer put them.
 #include "../output/OutputFixtures.h"
@@ -65,63 +65,27 @@ private slots:
     }
     void init() { QFile::remove(TestEnv::settingsPath()); }
 
-    void usageErrors_data() {
-        QTest::addColumn<QStringList>("args");
-        QTest::newRow("no file") << QStringList{};
-        QTest::newRow("an unknown option") << QStringList{"FILE", "--colour"};
-        QTest::newRow("no printer name") << QStringList{"FILE", "--printer"};
-        QTest::newRow("101 copies") << QStringList{"FILE", "--copies", "101"};
-        QTest::newRow("copies not a number") << QStringList{"FILE", "--copies", "2x"};
-        QTest::newRow("margin 10") << QStringList{"FILE", "--margin", "10"};
-        QTest::newRow("an unknown page") << QStringList{"FILE", "--pages", "ms,grid"};
-        QTest::newRow("gray takes no value") << QStringList{"FILE", "--gray", "yes"};
-    }
-    void usageErrors() {
-        QFETCH(QStringList, args);
-        for (QString& a : args)
-            if (a == QLatin1String("FILE"))
-                a = m_puzzle;
-        const CliRun run = cli(QStringList{"print"} + args);
-        QCOMPARE(run.exitCode, 2);
-        QVERIFY(run.err.startsWith(QStringLiteral("usage:")));
-        QCOMPARE(run.out, QString());
-    }
-
-    void refusals_data() {
-        QTest::addColumn<QString>("file");
+    // The printer named or the default one must exist; the scheduler that cannot be reached has
+    // none. The command's wrong arguments and the files it cannot read are in tst_cli.
+    void printerRefusals_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<bool>("noCups");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no such file")
-            << "missing.ixv" << QStringList{} << false << "missing.ixv cannot be opened";
-        QTest::newRow("not a puzzle")
-            << "bad.ixv" << QStringList{} << false << "Puzzle not in Ixenvar format or is corrupt.";
-        QTest::newRow("no such printer") << "Emerson.ixv" << QStringList{"--printer", "NoSuchQueue"}
-                                         << false << "There is no printer named \"NoSuchQueue\".";
-        QTest::newRow("a title the puzzle's letters cannot hold")
-            << "Emerson.ixv" << QStringList{"--title", QString::fromUtf8("Ω")} << false
-            << "The title contains the character";
-        // A scheduler that cannot be reached has no printers.
-        QTest::newRow("no printer at all")
-            << "Emerson.ixv" << QStringList{} << true << "No printer is installed.";
+        QTest::newRow("no such printer") << QStringList{"--printer", "NoSuchQueue"} << false
+                                         << "There is no printer named \"NoSuchQueue\".\n";
+        QTest::newRow("no printer at all") << QStringList{} << true << "No printer is installed.\n";
     }
-    void refusals() {
-        QFETCH(QString, file);
+    void printerRefusals() {
         QFETCH(QStringList, args);
         QFETCH(bool, noCups);
-        QFETCH(QString, message);
-        QFile bad(m_dir.filePath(QStringLiteral("bad.ixv")));
-        QVERIFY(bad.open(QIODevice::WriteOnly));
-        bad.write("not a puzzle");
-        bad.close();
         QProcessEnvironment env;
         if (noCups) {
             env = QProcessEnvironment::systemEnvironment();
             env.insert(QStringLiteral("CUPS_SERVER"), m_dir.filePath(QStringLiteral("no.sock")));
         }
-        const CliRun run = cli(QStringList{"print", m_dir.filePath(file)} + args, env);
+        const CliRun run = cli(QStringList{"print", m_puzzle} + args, env);
         QCOMPARE(run.exitCode, 1);
-        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+        QTEST(run.err, "message");
         QCOMPARE(run.out, QString());
     }
 

@@ -1,5 +1,5 @@
 // "ixenvar-cli export --pdf" run as a real process, its files read by real readers: qpdf,
-// pdfinfo, pdffonts, pdftotext and pdftoppm.
+// pdfinfo, pdffonts, pdftotext and pdftoppm. Its wrong arguments are in tst_cli.
 #include "PdfTestSupport.h"
 #include "SmallDisk.h"
 #include "TestEnv.h"
@@ -96,9 +96,6 @@ private slots:
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<int>("pages");
         QTest::newRow("manuscript by default") << QStringList() << 4;
-        QTest::newRow("manuscript grid only") << QStringList{"--pages", "msg"} << 1;
-        QTest::newRow("numbered grid") << QStringList{"--pages", "ng"} << 1;
-        QTest::newRow("solution grid") << QStringList{"--pages", "sg"} << 1;
         QTest::newRow("puzzle page and its solution") << QStringList{"--pages", "pp"} << 2;
         QTest::newRow("puzzle page alone, no By")
             << QStringList{"--pages", "pp", "--no-sol", "--no-by"} << 1;
@@ -125,8 +122,6 @@ private slots:
         QTest::addColumn<QString>("firstOnPage2");
         QTest::newRow("margin 1: 54 lines, clue 11 ends at 55") << "1"
                                                                 << "L.";
-        QTest::newRow("margin 5: 50 lines, clue 10 ends at 51") << "5"
-                                                                << "K.";
         QTest::newRow("margin 9: 46 lines, clue 9 ends at 47") << "9"
                                                                << "J.";
     }
@@ -143,57 +138,6 @@ private slots:
             }
         }
         QTEST(first, "firstOnPage2");
-    }
-
-    void wrongArgumentsPrintTheUsage_data() {
-        QTest::addColumn<QStringList>("args");
-        QTest::newRow("no output") << QStringList{"export", "A.ixv"};
-        QTest::newRow("no puzzle") << QStringList{"export", "--pdf", "out.pdf"};
-        QTest::newRow("--pdf without a file") << QStringList{"export", "A.ixv", "--pdf"};
-        QTest::newRow("unknown page kind")
-            << QStringList{"export", "A.ixv", "--pdf", "o.pdf", "--pages", "ms,xx"};
-        QTest::newRow("empty page list")
-            << QStringList{"export", "A.ixv", "--pdf", "o.pdf", "--pages", ""};
-        QTest::newRow("margin 0") << QStringList{"export", "A.ixv",    "--pdf",
-                                                 "o.pdf",  "--margin", "0"};
-        QTest::newRow("margin 10")
-            << QStringList{"export", "A.ixv", "--pdf", "o.pdf", "--margin", "10"};
-        QTest::newRow("margin not a number")
-            << QStringList{"export", "A.ixv", "--pdf", "o.pdf", "--margin", "2.5"};
-        QTest::newRow("option given twice")
-            << QStringList{"export", "A.ixv", "--pdf", "o.pdf", "--no-by", "--no-by"};
-        QTest::newRow("unknown option") << QStringList{"export", "A.ixv", "--pdf", "o.pdf", "--x"};
-    }
-    void wrongArgumentsPrintTheUsage() {
-        QFETCH(QStringList, args);
-        const ToolRun done = cli(args);
-        QCOMPARE(done.exitCode, 2);
-        QVERIFY2(done.err.startsWith("usage:"), done.err);
-        QVERIFY(!QFileInfo::exists(QStringLiteral("o.pdf")));
-    }
-
-    void refusalsNameTheirCause_data() {
-        QTest::addColumn<QString>("puzzle");
-        QTest::addColumn<QStringList>("options");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("no such puzzle")
-            << path("none.ixv") << QStringList() << path("none.ixv") + " cannot be opened";
-        QTest::newRow("not a puzzle")
-            << QStringLiteral(IXV_TEST_DATA "/pdf/tiny.pdf") << QStringList()
-            << "Puzzle not in Ixenvar format or is corrupt.";
-        QTest::newRow("title outside the code page")
-            << m_puzzle << QStringList{"--title", QString::fromUtf8("Trail \xE2\x86\x92")}
-            << "The title contains the character";
-    }
-    void refusalsNameTheirCause() {
-        QFETCH(QString, puzzle);
-        QFETCH(QStringList, options);
-        QFETCH(QString, message);
-        const QString out = path(QStringLiteral("refused.pdf"));
-        const ToolRun done = cli(QStringList{"export", puzzle, "--pdf", out} + options);
-        QCOMPARE(done.exitCode, 1);
-        QVERIFY2(QString::fromUtf8(done.err).contains(message), done.err);
-        QVERIFY(!QFileInfo::exists(out));
     }
 
     // The header's title, the information dictionary's author and subject.
@@ -318,7 +262,7 @@ private slots:
         QCOMPARE(qGray(page.pixel(left - 20, top + q / 2)), 255);
     }
 
-    void fontNamesAndTextStrings_data() {
+    void fontNamesFromTheSettings_data() {
         QTest::addColumn<QString>("fontName");
         QTest::addColumn<int>("fontStyle");
         QTest::addColumn<QByteArray>("expected");
@@ -326,13 +270,8 @@ private slots:
             << "Times New Roman" << 1 << QByteArray("/BaseFont/Times#20New#20Roman,Bold\n");
         QTest::newRow("an embedded family's name")
             << "DejaVu Serif" << 2 << QByteArray("/BaseFont/DejaVu#20Serif,Italic\n");
-        QTest::newRow("parentheses in a clue")
-            << "Times New Roman" << 0 << QByteArray("(Not yet fixed in place \\(8\\)) Tj\n");
-        QTest::newRow("curly quotes in a clue") << "Times New Roman" << 0
-                                                << QByteArray("(Opposite of \x93"
-                                                              "closed\x94) Tj\n");
     }
-    void fontNamesAndTextStrings() {
+    void fontNamesFromTheSettings() {
         QFETCH(QString, fontName);
         QFETCH(int, fontStyle);
         setting(QStringLiteral("PPFontName"), fontName);

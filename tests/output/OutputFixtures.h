@@ -94,5 +94,15 @@ struct Composition {
     std::unique_ptr<PageComposer> composer;
 };
 
+// The same over a settings store of its own, empty until the test writes to it; the composer
+// reads the settings as it draws.
+struct OwnSettings {
+    std::unique_ptr<TIxvProcs> settings = emptySettings();
+};
+struct Composed : OwnSettings, Composition {
+    Composed(const PuzzleRecord& puzzle, RecordingCanvas::Target target)
+        : Composition(puzzle, *settings, target) {}
+};
+
 using Target = RecordingCanvas::Target;
 Q_DECLARE_METATYPE(RecordingCanvas::Target)

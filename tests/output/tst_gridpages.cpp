@@ -68,14 +68,12 @@ private slots:
         QFETCH(Target, target);
         QFETCH(int, width);
         QFETCH(int, height);
-        QFETCH(QList<int>, frame);
         QFETCH(QList<int>, firstSquare);
-        auto settings = emptySettings();
-        Composition run(TestPuzzle::lettered(width, height).record, *settings, target);
+        Composed run(TestPuzzle::lettered(width, height).record, target);
         run.composer->DrawGridPage(GridMode::NumberedGrid);
         const auto rects = run.canvas.ops(QStringLiteral("Rectangle"));
         QCOMPARE(rects.size(), 1 + width * height);
-        QCOMPARE(rects[0].args, frame);
+        QTEST(rects[0].args, "frame");
         QCOMPARE(rects[0].penWidth, 4);
         QCOMPARE(rects[0].brush, 0xFFFFFFu);
         QCOMPARE(rects[1].args, firstSquare);
@@ -110,8 +108,7 @@ private slots:
         QFETCH(GridMode, mode);
         QFETCH(QList<int>, number);
         QFETCH(QList<int>, letter);
-        auto settings = emptySettings();
-        Composition run(TestPuzzle::lettered(31, 12).record, *settings, target);
+        Composed run(TestPuzzle::lettered(31, 12).record, target);
         run.composer->DrawGridPage(mode);
 
         const auto n = run.canvas.textOut("1");
@@ -147,11 +144,9 @@ private slots:
     void letterInsets() {
         QFETCH(Target, target);
         QFETCH(QByteArray, letter);
-        QFETCH(int, x);
-        auto settings = emptySettings();
-        Composition run(TestPuzzle::lettered(31, 12).record, *settings, target);
+        Composed run(TestPuzzle::lettered(31, 12).record, target);
         run.composer->DrawGridPage(GridMode::ManuscriptGrid);
-        QCOMPARE(run.canvas.textOut(letter)->args[0], x);
+        QTEST(run.canvas.textOut(letter)->args[0], "x");
     }
 
     void labels_data() {
@@ -174,12 +169,11 @@ private slots:
         QFETCH(QByteArray, label);
         QFETCH(int, x);
         QFETCH(int, y);
-        auto settings = emptySettings();
         TestPuzzle puzzle = TestPuzzle::lettered(31, 12);
         for (int w = 1; w <= 30; ++w)
             puzzle.letter(w, 1, w, 1);
         puzzle.letter(word, 2, 5, 2); // every square of the word carries its label
-        Composition run(puzzle.record, *settings, target);
+        Composed run(puzzle.record, target);
         run.composer->DrawGridPage(GridMode::NumberedGrid);
         const auto drawn = run.canvas.textOuts(label);
         QCOMPARE(drawn.size(), 2);
@@ -212,16 +206,14 @@ private slots:
         QFETCH(Target, target);
         QFETCH(GridMode, mode);
         QFETCH(QByteArray, mark);
-        QFETCH(QList<int>, at);
-        auto settings = emptySettings();
         TestPuzzle puzzle = TestPuzzle::lettered(31, 12);
         puzzle.record.letter(2, 1) = '\'';
         puzzle.record.letter(4, 1) = '-';
-        Composition run(puzzle.record, *settings, target);
+        Composed run(puzzle.record, target);
         run.composer->DrawGridPage(mode);
         const auto drawn = run.canvas.textOuts(mark);
         QCOMPARE(drawn.size(), 1);
-        QCOMPARE((QList<int>{drawn[0].args[0], drawn[0].args[1], drawn[0].font.height}), at);
+        QTEST((QList<int>{drawn[0].args[0], drawn[0].args[1], drawn[0].font.height}), "at");
         if (mode != GridMode::SolutionGrid) {
             // Never numbered; the numbers run on across them.
             QCOMPARE(numbersDrawn(run.canvas), range(1, 31 * 12 - 2));
@@ -238,8 +230,7 @@ private slots:
     void blackSquares() {
         QFETCH(Target, target);
         QFETCH(quint32, colour);
-        auto settings = emptySettings();
-        Composition run(TestPuzzle({"A#B#", "CD#E"}).record, *settings, target);
+        Composed run(TestPuzzle({"A#B#", "CD#E"}).record, target);
         run.options.blackSquareColour = colour;
         run.composer->DrawGridPage(GridMode::SolutionGrid);
         const auto rects = run.canvas.ops(QStringLiteral("Rectangle"));
@@ -250,21 +241,30 @@ private slots:
         QCOMPARE(run.canvas.calls.last().brush, 0xFFFFFFu);
     }
 
+    // The print target's own steps around a page: a grid page sets its sheet upright; the puzzle
+    // page uses the printer's margins and names the print job.
     void printSteps_data() {
         QTest::addColumn<Target>("target");
+        QTest::addColumn<bool>("puzzlePage");
         QTest::addColumn<QStringList>("steps");
-        QTest::newRow("print") << Target::Print
-                               << QStringList{"BeginBatch", "PreparePrintPage", "SetPortrait",
-                                              "EndBatch"};
-        QTest::newRow("pdf") << Target::Pdf << QStringList{};
+        QTest::newRow("print, grid page")
+            << Target::Print << false
+            << QStringList{"BeginBatch", "PreparePrintPage", "SetPortrait", "EndBatch"};
+        QTest::newRow("print, puzzle page")
+            << Target::Print << true
+            << QStringList{"UsePrinterMargins", "BeginBatch", "SetDocumentTitle:Acrostic",
+                           "EndBatch", "PreparePrintPage"};
+        QTest::newRow("pdf: none") << Target::Pdf << false << QStringList{};
     }
     void printSteps() {
         QFETCH(Target, target);
-        QFETCH(QStringList, steps);
-        auto settings = emptySettings();
-        Composition run(TestPuzzle({"AB"}).record, *settings, target);
-        run.composer->DrawGridPage(GridMode::ManuscriptGrid);
-        QCOMPARE(run.canvas.printSteps(), steps);
+        QFETCH(bool, puzzlePage);
+        Composed run(TestPuzzle({"AB"}).record, target);
+        if (puzzlePage)
+            run.composer->DrawPuzzlePage();
+        else
+            run.composer->DrawGridPage(GridMode::ManuscriptGrid);
+        QTEST(run.canvas.printSteps(), "steps");
     }
 
     void fittingIsBounded_data() {
@@ -295,10 +295,9 @@ private slots:
         QFETCH(QString, op);
         QFETCH(bool, lowest);
         QFETCH(int, extreme);
-        auto settings = emptySettings();
         TestPuzzle puzzle = TestPuzzle::lettered(31, 12);
         puzzle.record.letter(2, 1) = '\'';
-        Composition run(puzzle.record, *settings, target);
+        Composed run(puzzle.record, target);
         run.canvas.fixedMeasure = measure;
         run.options.manuscript = false;
         run.options.solutionWithPuzzlePage = false;

@@ -94,771 +94,642 @@ class Tst_pdfengine : public QObject {
     Q_OBJECT
 
 private slots:
-    void tinyDocumentAsWrittenByHand();
-    void sameBytesUnderACommaDecimalLocale();
-    void failures_data();
-    void failures();
-    void aFailedTextLeavesTheDocumentOpen();
-    void content_data();
-    void content();
-    void fontObjects_data();
-    void fontObjects();
-    void resourcesAreSharedBySize();
-    void mediaBox_data();
-    void mediaBox();
-    void lengthUnitConvertsThePage_data();
-    void lengthUnitConvertsThePage();
-    void fontHeightGivesSize_data();
-    void fontHeightGivesSize();
-    void measuring_data();
-    void measuring();
-    void crossReferenceTable();
-    void identifier_data();
-    void identifier();
-    void eventsInOrder();
-    void endHandlerExportsAndShowsAgain();
-    void displayGetsTheFileBytes();
-    void showPageStaysInTheDocument();
-    void fontFactsAreReadOnce();
-};
-
-void Tst_pdfengine::tinyDocumentAsWrittenByHand() {
-    QTemporaryDir folder;
-    const QString file = folder.filePath(QStringLiteral("tiny.pdf"));
-    PdfEngine engine;
-    setUp(engine, TOutputChannel::chPDF, file);
-    drawTinyDocument(engine);
-    const QByteArray written = readFile(file);
-    const QByteArray golden = readFile(QStringLiteral(IXV_TEST_DATA "/pdf/tiny.pdf"));
-    QVERIFY(!golden.isEmpty());
-    QCOMPARE(withoutDateAndId(written), withoutDateAndId(golden));
-    QVERIFY(written.contains("/CreationDate(D:20240305143015)\n"));
-}
-
-void Tst_pdfengine::sameBytesUnderACommaDecimalLocale() {
-    const auto document = [] {
+    void tinyDocumentAsWrittenByHand() {
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("tiny.pdf"));
         PdfEngine engine;
-        setUp(engine, TOutputChannel::chDisplay, QStringLiteral("/tmp/acrostic.pdf"));
+        setUp(engine, TOutputChannel::chPDF, file);
         drawTinyDocument(engine);
-        engine.BeginDoc();
-        engine.Font().setName(QStringLiteral("DejaVu Serif"));
-        engine.Font().setStyle(PdfFontStyle::Underline | PdfFontStyle::StrikeOut);
-        engine.Brush().setColour(0x808080);
-        engine.Rectangle(11, 13, 1001, 1003);
-        engine.TextOut(17, 19, "Decimals 1.5");
-        engine.EndDoc();
-        return engine.lastDocument();
-    };
-    const QByteArray before = document();
-    QByteArray after;
-    {
-        GermanLocale german;
-        QVERIFY(GermanLocale::active());
-        after = document();
+        const QByteArray written = readFile(file);
+        const QByteArray golden = readFile(QStringLiteral(IXV_TEST_DATA "/pdf/tiny.pdf"));
+        QVERIFY(!golden.isEmpty());
+        QCOMPARE(withoutDateAndId(written), withoutDateAndId(golden));
+        QVERIFY(written.contains("/CreationDate(D:20240305143015)\n"));
     }
-    QVERIFY(before.contains("0.502 0.502 0.502 rg"));
-    QCOMPARE(after, before);
-}
 
-void Tst_pdfengine::failures_data() {
-    QTest::addColumn<bool>("open");
-    QTest::addColumn<Action>("action");
-    QTest::addColumn<QString>("reason");
-    QTest::addColumn<QString>("subject");
-
-    const QString notOpened = PdfMessage::DocumentNotOpened;
-    QTest::newRow("BeginDoc while open") << true << Action([](PdfEngine& e) { e.BeginDoc(); })
-                                         << PdfMessage::DocumentAlreadyOpen << QString();
-    QTest::newRow("page height 0") << false << Action([](PdfEngine& e) {
-        e.setPageHeight(0);
-        e.BeginDoc();
-    }) << PdfMessage::InvalidPropertyValue
-                                   << QStringLiteral("PageHeight");
-    QTest::newRow("page width 0") << false << Action([](PdfEngine& e) {
-        e.setPageWidth(0);
-        e.BeginDoc();
-    }) << PdfMessage::InvalidPropertyValue
-                                  << QStringLiteral("PageWidth");
-    QTest::newRow("both 0: the height is named") << false << Action([](PdfEngine& e) {
-        e.setPageWidth(0);
-        e.setPageHeight(0);
-        e.BeginDoc();
-    }) << PdfMessage::InvalidPropertyValue << QStringLiteral("PageHeight");
-    QTest::newRow("unknown paper")
-        << false << Action([](PdfEngine& e) { e.setPaperSizeName(QStringLiteral("Folio")); })
-        << PdfMessage::InvalidPropertyValue << QStringLiteral("PaperSizeName");
-    QTest::newRow("printer channel") << false << Action([](PdfEngine& e) {
-        e.setChannel(TOutputChannel::chPrinter);
-        e.BeginDoc();
-    }) << PdfMessage::InvalidPropertyValue
-                                     << QStringLiteral("Channel");
-    QTest::newRow("file channel without a file name") << false << Action([](PdfEngine& e) {
-        e.setChannel(TOutputChannel::chPDF);
-        e.BeginDoc();
-    }) << PdfMessage::CantOpenFile << QString();
-    QTest::newRow("file in a folder that does not exist") << false << Action([](PdfEngine& e) {
-        e.setChannel(TOutputChannel::chPDF);
-        e.setFileName(QStringLiteral("/nonexistent-ixv-folder/out.pdf"));
-        e.BeginDoc();
-    }) << PdfMessage::CantOpenFile << QStringLiteral("/nonexistent-ixv-folder/out.pdf");
-    QTest::newRow("file name of a folder") << false << Action([](PdfEngine& e) {
-        e.setChannel(TOutputChannel::chPDF);
-        e.setFileName(QDir::tempPath());
-        e.BeginDoc();
-    }) << PdfMessage::FileLocked << QDir::tempPath();
-
-    const QList<QPair<const char*, Action>> closedCalls{
-        {"NewPage", [](PdfEngine& e) { e.NewPage(); }},
-        {"EndDoc", [](PdfEngine& e) { e.EndDoc(); }},
-        {"TextOut", [](PdfEngine& e) { e.TextOut(1, 1, "A"); }},
-        {"Rectangle", [](PdfEngine& e) { e.Rectangle(1, 1, 5, 5); }},
-        {"MoveTo", [](PdfEngine& e) { e.MoveTo(1, 1); }},
-        {"LineTo", [](PdfEngine& e) { e.LineTo(1, 1); }},
-        {"TextWidth", [](PdfEngine& e) { e.TextWidth("A"); }},
-        {"TextHeight", [](PdfEngine& e) { e.TextHeight("A"); }},
-    };
-    for (const auto& [name, call] : closedCalls)
-        QTest::addRow("%s while closed", name) << false << call << notOpened << QString();
-
-    const QList<QPair<const char*, Action>> properties{
-        {"Author", [](PdfEngine& e) { e.setAuthor(QStringLiteral("x")); }},
-        {"Subject", [](PdfEngine& e) { e.setSubject(QStringLiteral("x")); }},
-        {"Title", [](PdfEngine& e) { e.setTitle(QStringLiteral("x")); }},
-        {"Keywords", [](PdfEngine& e) { e.setKeywords(QStringLiteral("x")); }},
-        {"PaperSizeName", [](PdfEngine& e) { e.setPaperSizeName(QStringLiteral("A4")); }},
-        {"LengthUnit", [](PdfEngine& e) { e.setLengthUnit(TLengthUnit::luPoint); }},
-        {"PageWidth", [](PdfEngine& e) { e.setPageWidth(100); }},
-        {"PageHeight", [](PdfEngine& e) { e.setPageHeight(100); }},
-        {"Orientation", [](PdfEngine& e) { e.setOrientation(TPageOrientation::Landscape); }},
-        {"EmbedFonts", [](PdfEngine& e) { e.setEmbedFonts(false); }},
-        {"non-embedded fonts", [](PdfEngine& e) { e.setNonEmbeddedFonts({}); }},
-        {"symbolic fonts", [](PdfEngine& e) { e.setSymbolicFonts({}); }},
-        {"FileName", [](PdfEngine& e) { e.setFileName(QStringLiteral("x.pdf")); }},
-        {"Channel", [](PdfEngine& e) { e.setChannel(TOutputChannel::chPDF); }},
-    };
-    for (const auto& [name, change] : properties)
-        QTest::addRow("%s while open", name)
-            << true << change << PdfMessage::CantModifyWhenActive << QString();
-
-    QTest::newRow("text in a CFF OpenType font") << true << Action([](PdfEngine& e) {
-        e.Font().setName(QStringLiteral("Nimbus Roman"));
-        e.TextOut(10, 10, "A");
-    }) << PdfMessage::NotTrueType << QStringLiteral("Nimbus Roman");
-    QTest::newRow("text in a font of another character set") << true << Action([](PdfEngine& e) {
-        e.Font().setCharset(238);
-        e.TextOut(10, 10, "A");
-    }) << PdfMessage::CharsetNotSupported << QStringLiteral("Arial");
-}
-
-void Tst_pdfengine::failures() {
-    QFETCH(bool, open);
-    QFETCH(Action, action);
-    QFETCH(QString, reason);
-    QFETCH(QString, subject);
-    PdfEngine engine;
-    setUp(engine, TOutputChannel::chDisplay);
-    if (open)
-        engine.BeginDoc();
-    const Failure failure = failureOf([&] { action(engine); });
-    QVERIFY2(failure.raised, "no failure was raised");
-    QCOMPARE(failure.reason, reason);
-    QCOMPARE(failure.subject, subject);
-    QCOMPARE(engine.isOpen(), open);
-}
-
-// A text the engine refuses stops that call only: the document goes on, and one given up
-// leaves the engine ready for the next.
-void Tst_pdfengine::aFailedTextLeavesTheDocumentOpen() {
-    PdfEngine engine;
-    setUp(engine, TOutputChannel::chDisplay);
-    engine.BeginDoc();
-    engine.Font().setName(QStringLiteral("Nimbus Roman"));
-    QVERIFY(failureOf([&] { engine.TextOut(10, 10, "A"); }).raised);
-    QVERIFY(engine.TextWidth("AB") > 0); // measuring needs no TrueType file
-    engine.Font().setName(QStringLiteral("Arial"));
-    engine.TextOut(10, 10, "A");
-    engine.AbortDoc();
-    QVERIFY(!engine.isOpen());
-    QCOMPARE(engine.PageNumber(), 0);
-    engine.BeginDoc();
-    engine.EndDoc();
-    QVERIFY(!engine.lastDocument().contains("/Type/Font\n"));
-}
-
-// Each drawing call's lines, with the numbers worked out by hand: x_pt = x * 72 / 254 and
-// y_pt = (2794 - y) * 72 / 254 on a Letter page in tenths of a millimetre. Courier New's
-// widths are all 600 and its ascent 833 thousandths; its underline sits 435/2048 of the size
-// below the baseline, 84/2048 thick; its strike-out 530/2048 above, 102/2048 thick.
-void Tst_pdfengine::content_data() {
-    QTest::addColumn<Action>("action");
-    QTest::addColumn<QList<QByteArray>>("expected");
-
-    QTest::newRow("rectangle filled and outlined: B")
-        << Action([](PdfEngine& e) { e.Rectangle(254, 254, 508, 381); })
-        << split("1 1 1 rg\n0 0 0 RG\n[]0 d\n0.283 w\n72 684 72 36 re B\n");
-    QTest::newRow("corners given in any order")
-        << Action([](PdfEngine& e) { e.Rectangle(508, 381, 254, 254); })
-        << split("1 1 1 rg\n0 0 0 RG\n[]0 d\n0.283 w\n72 684 72 36 re B\n");
-    QTest::newRow("clear brush: outline only, S") << Action([](PdfEngine& e) {
-        e.Brush().setStyle(PdfBrushStyle::Clear);
-        e.Rectangle(254, 254, 508, 381);
-    }) << split("0 0 0 RG\n[]0 d\n0.283 w\n72 684 72 36 re S\n");
-    QTest::newRow("clear pen: fill only, f") << Action([](PdfEngine& e) {
-        e.Pen().setStyle(PdfPenStyle::Clear);
-        e.Brush().setColour(0x0000FF);
-        e.Rectangle(254, 254, 508, 381);
-    }) << split("1 0 0 rg\n72 684 72 36 re f\n");
-    QTest::newRow("pen of width 0: fill only") << Action([](PdfEngine& e) {
-        e.Pen().setWidth(0);
-        e.Rectangle(254, 254, 508, 381);
-    }) << split("1 1 1 rg\n72 684 72 36 re f\n");
-    QTest::newRow("neither brush nor pen: nothing") << Action([](PdfEngine& e) {
-        e.Pen().setStyle(PdfPenStyle::Clear);
-        e.Brush().setStyle(PdfBrushStyle::Clear);
-        e.Rectangle(254, 254, 508, 381);
-    }) << QList<QByteArray>();
-    QTest::newRow("setting the brush colour makes it solid again") << Action([](PdfEngine& e) {
-        e.Brush().setStyle(PdfBrushStyle::Clear);
-        e.Brush().setColour(0x000000);
-        e.Pen().setStyle(PdfPenStyle::Clear);
-        e.Rectangle(254, 254, 508, 381);
-    }) << split("0 0 0 rg\n72 684 72 36 re f\n");
-    QTest::newRow("equal x: a line")
-        << Action([](PdfEngine& e) { e.Rectangle(254, 254, 254, 508); })
-        << split("0 0 0 RG\n[]0 d\n0.283 w\n72 720 m\n72 648 l S\n");
-    QTest::newRow("equal y: a line")
-        << Action([](PdfEngine& e) { e.Rectangle(254, 254, 508, 254); })
-        << split("0 0 0 RG\n[]0 d\n0.283 w\n72 720 m\n144 720 l S\n");
-    QTest::newRow("equal x with a clear pen: nothing") << Action([](PdfEngine& e) {
-        e.Pen().setStyle(PdfPenStyle::Clear);
-        e.Rectangle(254, 254, 254, 508);
-    }) << QList<QByteArray>();
-    QTest::newRow("line from the pen position") << Action([](PdfEngine& e) {
-        e.MoveTo(254, 254);
-        e.Pen().setWidth(4);
-        e.Pen().setColour(0x00FF00);
-        e.LineTo(508, 254);
-    }) << split("0 1 0 RG\n[]0 d\n1.134 w\n72 720 m\n144 720 l S\n");
-    QTest::newRow("dashed and dotted pens are dashed")
-        << Action([](PdfEngine& e) {
-               e.Pen().setStyle(PdfPenStyle::Dash);
-               e.LineTo(254, 0);
-               e.Pen().setStyle(PdfPenStyle::Dot);
-               e.LineTo(254, 254);
-           })
-        << split("0 0 0 RG\n[3 3]0 d\n0.283 w\n0 792 m\n72 792 l S\n"
-                 "0 0 0 RG\n[3 3]0 d\n0.283 w\n72 792 m\n72 720 l S\n");
-    QTest::newRow("invisible line moves the pen all the same") << Action([](PdfEngine& e) {
-        e.Pen().setStyle(PdfPenStyle::Clear);
-        e.LineTo(254, 254);
-        e.Pen().setStyle(PdfPenStyle::Solid);
-        e.LineTo(508, 254);
-    }) << split("0 0 0 RG\n[]0 d\n0.283 w\n72 720 m\n144 720 l S\n");
-    QTest::newRow("MoveTo writes nothing")
-        << Action([](PdfEngine& e) { e.MoveTo(100, 100); }) << QList<QByteArray>();
-    QTest::newRow("text: cell top at y, baseline an ascent lower") << Action([](PdfEngine& e) {
-        e.Font().setName(QStringLiteral("Courier New"));
-        e.Font().setSize(12);
-        e.Font().setColour(0x0000FF);
-        e.TextOut(254, 635, "Hi");
-    }) << split("BT\n/F0 12 Tf\n1 0 0 rg\n72 602.004 Td\n(Hi) Tj\nET\n");
-    QTest::newRow("text set by height is drawn at the size's absolute value")
-        << Action([](PdfEngine& e) {
-               e.Font().setName(QStringLiteral("Courier New"));
-               e.Font().setHeight(16);
-               e.TextOut(254, 635, "Hi");
-           })
-        << split("BT\n/F0 12 Tf\n0 0 0 rg\n72 602.004 Td\n(Hi) Tj\nET\n");
-    QTest::newRow("text escapes parentheses") << Action([](PdfEngine& e) {
-        e.Font().setName(QStringLiteral("Courier New"));
-        e.Font().setSize(12);
-        e.TextOut(254, 635, "(A");
-    }) << split("BT\n/F0 12 Tf\n0 0 0 rg\n72 602.004 Td\n(\\(A) Tj\nET\n");
-    QTest::newRow("underlined text: a line under it, as long as the text, rounded")
-        << Action([](PdfEngine& e) {
-               e.Font().setName(QStringLiteral("Courier New"));
-               e.Font().setSize(12);
-               e.Font().setStyle(PdfFontStyle::Underline);
-               e.TextOut(254, 635, "Hi");
-           })
-        << split("BT\n/F0 12 Tf\n0 0 0 rg\n72 602.004 Td\n(Hi) Tj\nET\n"
-                 "0 0 0 RG\n[]0 d\n0.492 w\n72 599.455 m 86 599.455 l S\n");
-    QTest::newRow("struck-out text: a line through it")
-        << Action([](PdfEngine& e) {
-               e.Font().setName(QStringLiteral("Courier New"));
-               e.Font().setSize(12);
-               e.Font().setStyle(PdfFontStyle::StrikeOut);
-               e.Font().setColour(0xFF0000);
-               e.TextOut(254, 635, "Hi");
-           })
-        << split("BT\n/F0 12 Tf\n0 0 1 rg\n72 602.004 Td\n(Hi) Tj\nET\n"
-                 "0 0 1 RG\n[]0 d\n0.598 w\n72 605.109 m 86 605.109 l S\n");
-    QTest::newRow("system colours are turned into their colour") << Action([](PdfEngine& e) {
-        e.setSystemColours([](quint32 c) { return c == 0xFF00000F ? 0xC0C0C0u : 0u; });
-        e.Brush().setColour(0xFF00000F); // button face
-        e.Pen().setStyle(PdfPenStyle::Clear);
-        e.Rectangle(0, 0, 254, 254);
-    }) << split("0.753 0.753 0.753 rg\n0 720 72 72 re f\n");
-}
-
-void Tst_pdfengine::content() {
-    QFETCH(Action, action);
-    QFETCH(QList<QByteArray>, expected);
-    QCOMPARE(contentOf(action), expected);
-}
-
-void Tst_pdfengine::fontObjects_data() {
-    QTest::addColumn<Action>("setUpFont");
-    QTest::addColumn<QByteArray>("baseFont");
-    QTest::addColumn<QByteArray>("fontName");
-    QTest::addColumn<int>("flags");
-    QTest::addColumn<bool>("embedded");
-
-    const auto font = [](const char* family, int style, bool embed = true) {
-        return Action([=](PdfEngine& e) {
-            e.setEmbedFonts(embed);
-            e.Font().setName(QString::fromUtf8(family));
-            e.Font().setStyle(style);
-        });
-    };
-    using S = PdfFontStyle::Bit;
-    QTest::newRow("Times New Roman bold")
-        << font("Times New Roman", S::Bold) << QByteArray("Times#20New#20Roman,Bold")
-        << QByteArray("Times#20New#20Roman") << 34 << false;
-    QTest::newRow("Times New Roman italic")
-        << font("Times New Roman", S::Italic) << QByteArray("Times#20New#20Roman,Italic")
-        << QByteArray("Times#20New#20Roman") << 98 << false;
-    QTest::newRow("Arial bold italic, underlined")
-        << font("Arial", S::Bold | S::Italic | S::Underline) << QByteArray("Arial,BoldItalic")
-        << QByteArray("Arial") << 96 << false;
-    QTest::newRow("Arial") << font("Arial", 0) << QByteArray("Arial") << QByteArray("Arial") << 32
-                           << false;
-    QTest::newRow("Courier New: fixed pitch is not counted a serif family")
-        << font("Courier New", 0) << QByteArray("Courier#20New") << QByteArray("Courier#20New")
-        << 32 << false;
-    QTest::newRow("DejaVu Serif is embedded")
-        << font("DejaVu Serif", 0) << QByteArray("DejaVu#20Serif") << QByteArray("DejaVu#20Serif")
-        << 34 << true;
-    QTest::newRow("a stand-in asked for by its own name is embedded")
-        << font("Liberation Sans", 0) << QByteArray("Liberation#20Sans")
-        << QByteArray("Liberation#20Sans") << 32 << true;
-    QTest::newRow("family not installed: the font used is named and embedded")
-        << font("Ixenvar No Such Family", S::Bold) << QByteArray("DejaVu#20Sans,Bold")
-        << QByteArray("DejaVu#20Sans") << 32 << true;
-    QTest::newRow("embedding switched off")
-        << font("DejaVu Serif", 0, false) << QByteArray("DejaVu#20Serif")
-        << QByteArray("DejaVu#20Serif") << 34 << false;
-    QTest::newRow("in the non-embedded list") << Action([](PdfEngine& e) {
-        e.setNonEmbeddedFonts({QStringLiteral("dejavu serif")});
-        e.Font().setName(QStringLiteral("DejaVu Serif"));
-    }) << QByteArray("DejaVu#20Serif") << QByteArray("DejaVu#20Serif")
-                                              << 34 << false;
-    QTest::newRow("in the symbolic list") << Action([](PdfEngine& e) {
-        e.setSymbolicFonts({QStringLiteral("DejaVu Sans")});
-        e.Font().setName(QStringLiteral("DejaVu Sans"));
-    }) << QByteArray("DejaVu#20Sans") << QByteArray("DejaVu#20Sans")
-                                          << 4 << true;
-}
-
-void Tst_pdfengine::fontObjects() {
-    QFETCH(Action, setUpFont);
-    QFETCH(QByteArray, baseFont);
-    QFETCH(QByteArray, fontName);
-    QFETCH(int, flags);
-    QFETCH(bool, embedded);
-    PdfEngine engine;
-    setUp(engine, TOutputChannel::chDisplay);
-    setUpFont(engine);
-    engine.BeginDoc();
-    engine.TextOut(100, 100, "Acrostic");
-    engine.EndDoc();
-    const QByteArray pdf = engine.lastDocument();
-
-    QVERIFY2(pdf.contains("\n/BaseFont/" + baseFont + "\n"), pdf.constData());
-    QVERIFY(pdf.contains("\n/FontName/" + fontName + "\n"));
-    QVERIFY(pdf.contains("\n/Flags " + QByteArray::number(flags) + "\n"));
-    QVERIFY(pdf.contains("\n/Encoding/WinAnsiEncoding\n"));
-    QCOMPARE(pdf.contains("\n/FontFile2 5 0 R\n"), embedded);
-    QCOMPARE(pdf.contains("\n/Filter[/ASCII85Decode/FlateDecode]\n"), embedded);
-    const int widthsObject = embedded ? 6 : 5;
-    const QList<QByteArray> widths = lines(object(pdf, widthsObject));
-    QCOMPARE(widths.value(1), QByteArray("["));
-    QCOMPARE(widths.value(widths.size() - 2), QByteArray("]"));
-    QCOMPARE(widths.size(), 14 + 4); // obj line, [, 14 lines for characters 32 to 255, ], endobj
-}
-
-// One resource per family, bold/italic style and character set, in the order of first use;
-// sizes, underlining and colours share it, and the default character set is the ANSI one.
-void Tst_pdfengine::resourcesAreSharedBySize() {
-    const QList<QByteArray> content = contentOf([](PdfEngine& e) {
-        e.Font().setName(QStringLiteral("Times New Roman"));
-        e.Font().setSize(9);
-        e.TextOut(0, 0, "a");
-        e.Font().setSize(12);
-        e.Font().setStyle(PdfFontStyle::Underline);
-        e.TextOut(0, 100, "b");
-        e.Font().setStyle(PdfFontStyle::Bold);
-        e.TextOut(0, 200, "c");
-        e.Font().setStyle(0);
-        e.Font().setName(QStringLiteral("times new roman"));
-        e.TextOut(0, 300, "d");
-        e.Font().setCharset(PdfFont::kAnsiCharset);
-        e.TextOut(0, 400, "e");
-    });
-    QList<QByteArray> fonts;
-    for (const QByteArray& line : content) {
-        if (line.endsWith(" Tf"))
-            fonts.append(line);
-    }
-    QCOMPARE(fonts,
-             QList<QByteArray>({"/F0 9 Tf", "/F0 12 Tf", "/F1 12 Tf", "/F0 12 Tf", "/F0 12 Tf"}));
-
-    PdfEngine engine;
-    setUp(engine, TOutputChannel::chDisplay);
-    engine.BeginDoc();
-    engine.Font().setName(QStringLiteral("Times New Roman"));
-    engine.TextOut(0, 0, "a");
-    engine.Font().setStyle(PdfFontStyle::Bold);
-    engine.TextOut(0, 0, "a");
-    engine.NewPage();
-    engine.Font().setStyle(0);
-    engine.TextOut(0, 0, "a");
-    engine.EndDoc();
-    const QByteArray pdf = engine.lastDocument();
-    QCOMPARE(pdf.count("/Type/Font\n"), 2);
-    QCOMPARE(lines(object(pdf, 3)),
-             QList<QByteArray>({"3 0 obj", "<<", "/ProcSet[/PDF/Text/ImageC]", "/Font<<",
-                                "/F0 7 0 R", "/F1 10 0 R", ">>", ">>", "endobj"}));
-}
-
-void Tst_pdfengine::mediaBox_data() {
-    QTest::addColumn<QString>("paper");
-    QTest::addColumn<TLengthUnit>("unit");
-    QTest::addColumn<TPageOrientation>("orientation");
-    QTest::addColumn<QByteArray>("mediaBox");
-    QTest::newRow("Letter in tenths")
-        << QStringLiteral("Letter") << TLengthUnit::luTenth << TPageOrientation::Portrait
-        << QByteArray("/MediaBox[ 0 0 612 792 ]");
-    QTest::newRow("Letter in points")
-        << QStringLiteral("Letter") << TLengthUnit::luPoint << TPageOrientation::Portrait
-        << QByteArray("/MediaBox[ 0 0 612 792 ]");
-    QTest::newRow("Letter landscape")
-        << QStringLiteral("Letter") << TLengthUnit::luTenth << TPageOrientation::Landscape
-        << QByteArray("/MediaBox[ 0 0 792 612 ]");
-    QTest::newRow("A4 in tenths") << QStringLiteral("A4") << TLengthUnit::luTenth
-                                  << TPageOrientation::Portrait
-                                  << QByteArray("/MediaBox[ 0 0 595.276 841.89 ]");
-    QTest::newRow("A4 in points") << QStringLiteral("A4") << TLengthUnit::luPoint
-                                  << TPageOrientation::Portrait
-                                  << QByteArray("/MediaBox[ 0 0 595 842 ]");
-    QTest::newRow("Legal") << QStringLiteral("Legal") << TLengthUnit::luTenth
-                           << TPageOrientation::Portrait << QByteArray("/MediaBox[ 0 0 612 1008 ]");
-}
-
-void Tst_pdfengine::mediaBox() {
-    QFETCH(QString, paper);
-    QFETCH(TLengthUnit, unit);
-    QFETCH(TPageOrientation, orientation);
-    QFETCH(QByteArray, mediaBox);
-    PdfEngine engine;
-    setUp(engine, TOutputChannel::chDisplay);
-    engine.setLengthUnit(unit);
-    engine.setOrientation(orientation);
-    engine.setPaperSizeName(paper);
-    engine.BeginDoc();
-    engine.NewPage();
-    engine.EndDoc();
-    QCOMPARE(engine.lastDocument().count("\n" + mediaBox + "\n"), 2);
-}
-
-void Tst_pdfengine::lengthUnitConvertsThePage_data() {
-    QTest::addColumn<int>("width");
-    QTest::addColumn<int>("height");
-    QTest::addColumn<int>("widthInPoints");
-    QTest::addColumn<int>("heightInPoints");
-    QTest::addColumn<int>("widthBack");
-    QTest::addColumn<int>("heightBack");
-    QTest::newRow("Letter") << 2159 << 2794 << 612 << 792 << 2159 << 2794;
-    QTest::newRow("A4 loses a fraction") << 2100 << 2970 << 595 << 842 << 2099 << 2970;
-    QTest::newRow("rounding to the nearest") << 10 << 18 << 3 << 5 << 11 << 18;
-}
-
-void Tst_pdfengine::lengthUnitConvertsThePage() {
-    QFETCH(int, width);
-    QFETCH(int, height);
-    PdfEngine engine;
-    engine.setPageWidth(width);
-    engine.setPageHeight(height);
-    engine.setLengthUnit(TLengthUnit::luPoint);
-    QTEST(engine.PageWidth(), "widthInPoints");
-    QTEST(engine.PageHeight(), "heightInPoints");
-    engine.setLengthUnit(TLengthUnit::luPoint);
-    QTEST(engine.PageWidth(), "widthInPoints");
-    engine.setLengthUnit(TLengthUnit::luTenth);
-    QTEST(engine.PageWidth(), "widthBack");
-    QTEST(engine.PageHeight(), "heightBack");
-}
-
-void Tst_pdfengine::fontHeightGivesSize_data() {
-    QTest::addColumn<bool>("byHeight");
-    QTest::addColumn<int>("value");
-    QTest::addColumn<int>("size");
-    QTest::addColumn<int>("height");
-    QTest::newRow("height 16 px: cell of 12 pt") << true << 16 << -12 << 16;
-    QTest::newRow("height 13 px: 9.75 rounds to 10") << true << 13 << -10 << 13;
-    QTest::newRow("height 6 px: 4.5 rounds away from zero") << true << 6 << -5 << 6;
-    QTest::newRow("height 2 px: 1.5 rounds away from zero") << true << 2 << -2 << 2;
-    QTest::newRow("negative height: character height") << true << -16 << 12 << -16;
-    QTest::newRow("size 9 pt") << false << 9 << 9 << -12;
-    QTest::newRow("size 10 pt: 13.33 px") << false << 10 << 10 << -13;
-    QTest::newRow("size 11 pt: 14.67 px") << false << 11 << 11 << -15;
-}
-
-void Tst_pdfengine::fontHeightGivesSize() {
-    QFETCH(bool, byHeight);
-    QFETCH(int, value);
-    PdfFont font;
-    if (byHeight)
-        font.setHeight(value);
-    else
-        font.setSize(value);
-    QTEST(font.size(), "size");
-    QTEST(font.height(), "height");
-}
-
-// Widths by hand from the fonts' own advance widths in thousandths (Arial: I 278, W 944,
-// i 222, space 278; Courier New: 600 each); heights from the cell of 100 times the size at
-// 96 pixels an inch: Courier New's cell is 2320/2048 of the size, Arial's 2288/2048.
-void Tst_pdfengine::measuring_data() {
-    QTest::addColumn<QString>("family");
-    QTest::addColumn<int>("size");
-    QTest::addColumn<TLengthUnit>("unit");
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<int>("width");
-    QTest::addColumn<int>("height");
-    // 1200 * 12 / 1000 = 14.4 pt = 50.8 tenths; cell 1600 * 2320 / 2048 = 1812.5 -> 1812 px,
-    // 1812 / 100 px = 47.9 tenths.
-    QTest::newRow("Courier New 12, tenths") << QStringLiteral("Courier New") << 12
-                                            << TLengthUnit::luTenth << QByteArray("Hi") << 51 << 48;
-    QTest::newRow("Courier New 12, points") << QStringLiteral("Courier New") << 12
-                                            << TLengthUnit::luPoint << QByteArray("Hi") << 14 << 14;
-    // Size -12 (16 px): the cell is 1600 px at 100 times, 42.3 tenths.
-    QTest::newRow("Courier New by height 16 px")
-        << QStringLiteral("Courier New") << -12 << TLengthUnit::luTenth << QByteArray("Hi") << 51
-        << 42;
-    // (278 + 944 + 222 + 278) * 10 / 1000 = 17.22 pt = 60.75 tenths; cell 1333 * 2288 / 2048
-    // = 1489 px, 39.4 tenths.
-    QTest::newRow("Arial 10") << QStringLiteral("Arial") << 10 << TLengthUnit::luTenth
-                              << QByteArray("IWi ") << 61 << 39;
-    QTest::newRow("empty text has no width")
-        << QStringLiteral("Arial") << 10 << TLengthUnit::luTenth << QByteArray() << 0 << 39;
-    QTest::newRow("control bytes have no width")
-        << QStringLiteral("Courier New") << 12 << TLengthUnit::luTenth << QByteArray("H\x01\x1fi")
-        << 51 << 48;
-}
-
-void Tst_pdfengine::measuring() {
-    QFETCH(QString, family);
-    QFETCH(int, size);
-    QFETCH(TLengthUnit, unit);
-    QFETCH(QByteArray, text);
-    PdfEngine engine;
-    setUp(engine, TOutputChannel::chDisplay);
-    engine.setLengthUnit(unit);
-    engine.BeginDoc();
-    engine.Font().setName(family);
-    if (size < 0)
-        engine.Font().setHeight(-size * 4 / 3);
-    else
-        engine.Font().setSize(size);
-    QTEST(engine.TextWidth(text), "width");
-    QTEST(engine.TextHeight(text), "height");
-}
-
-// Every entry of the cross-reference table is 20 bytes ending in CR LF; each object in use
-// points at its "N 0 obj" line; object 4 is free; startxref points at "xref".
-void Tst_pdfengine::crossReferenceTable() {
-    PdfEngine engine;
-    setUp(engine, TOutputChannel::chDisplay);
-    engine.BeginDoc();
-    engine.Font().setName(QStringLiteral("DejaVu Serif"));
-    engine.TextOut(100, 100, "Page 1");
-    engine.NewPage();
-    engine.Font().setName(QStringLiteral("Arial"));
-    engine.TextOut(100, 100, "Page 2");
-    engine.NewPage();
-    engine.EndDoc();
-    const QByteArray pdf = engine.lastDocument();
-
-    const qsizetype xref = pdf.lastIndexOf("\nxref\n") + 1;
-    const QList<QByteArray> tail = pdf.mid(pdf.lastIndexOf("startxref\n")).split('\n');
-    QCOMPARE(tail.value(1).toLongLong(), xref);
-    QCOMPARE(tail.value(2), QByteArray("%%EOF"));
-
-    const qsizetype sizeLine = xref + 5;
-    const qsizetype tableStart = pdf.indexOf('\n', sizeLine) + 1;
-    const QByteArray subsection = pdf.mid(sizeLine, tableStart - sizeLine - 1);
-    QVERIFY(subsection.startsWith("0 "));
-    const int count = subsection.mid(2).toInt();
-    // info, 3 reserved, embedded font (program, widths, descriptor, font), Arial (3),
-    // 3 pages of content and page object, catalog: 1 + 3 + 4 + 3 + 6 + 1 = 18 objects.
-    QCOMPARE(count, 19);
-    QVERIFY(pdf.contains("\n/Size 19\n"));
-    for (int number = 0; number < count; ++number) {
-        const QByteArray entry = pdf.mid(tableStart + 20 * number, 20);
-        QVERIFY2(entry.endsWith("\r\n"), entry.constData());
-        if (number == 0 || number == 4) {
-            QCOMPARE(entry, QByteArray("0000000000 65535 f\r\n"));
-            continue;
+    void sameBytesUnderACommaDecimalLocale() {
+        const auto document = [] {
+            PdfEngine engine;
+            setUp(engine, TOutputChannel::chDisplay, QStringLiteral("/tmp/acrostic.pdf"));
+            drawTinyDocument(engine);
+            engine.BeginDoc();
+            engine.Font().setName(QStringLiteral("DejaVu Serif"));
+            engine.Font().setStyle(PdfFontStyle::Underline | PdfFontStyle::StrikeOut);
+            engine.Brush().setColour(0x808080);
+            engine.Rectangle(11, 13, 1001, 1003);
+            engine.TextOut(17, 19, "Decimals 1.5");
+            engine.EndDoc();
+            return engine.lastDocument();
+        };
+        const QByteArray before = document();
+        QByteArray after;
+        {
+            GermanLocale german;
+            QVERIFY(GermanLocale::active());
+            after = document();
         }
-        QVERIFY2(entry.mid(10) == " 00000 n\r\n", entry.constData());
-        const qsizetype offset = entry.left(10).toLongLong();
-        QVERIFY2(pdf.mid(offset).startsWith(QByteArray::number(number) + " 0 obj\n"),
-                 qPrintable(QStringLiteral("object %1").arg(number)));
+        QVERIFY(before.contains("0.502 0.502 0.502 rg"));
+        QCOMPARE(after, before);
     }
-    QCOMPARE(pdf.mid(tableStart + 20 * count, 8), QByteArray("trailer\n"));
-    QVERIFY(!pdf.contains("\n4 0 obj\n"));
-}
 
-// The identifier: the day count since 30 December 1899 with the fraction of the day, times
-// 10000, rounded; then the letters at positions 3, 6, 9, ... of the file name.
-void Tst_pdfengine::identifier_data() {
-    QTest::addColumn<QDateTime>("now");
-    QTest::addColumn<QString>("fileName");
-    QTest::addColumn<QByteArray>("id");
-    // 5 March 2024 is day 45356; 14:30:15 is 0.60434 of a day.
-    QTest::newRow("afternoon") << fixedNow() << QString() << QByteArray("453566043");
-    // 06:00:00 is exactly 0.25.
-    QTest::newRow("quarter day") << QDateTime(QDate(2000, 1, 1), QTime(6, 0)) << QString()
-                                 << QByteArray("365262500");
-    // /home/ann/Acrostic.PDF: positions 3 o, 6 /, 9 n, 12 c, 15 s, 18 c, 21 D.
-    QTest::newRow("letters of the file name")
-        << fixedNow() << QStringLiteral("/home/ann/Acrostic.PDF") << QByteArray("453566043oncscD");
-}
+    void failures_data() {
+        QTest::addColumn<bool>("open");
+        QTest::addColumn<Action>("action");
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<QString>("subject");
 
-void Tst_pdfengine::identifier() {
-    QFETCH(QDateTime, now);
-    QFETCH(QString, fileName);
-    QFETCH(QByteArray, id);
-    PdfEngine engine;
-    setUp(engine, TOutputChannel::chDisplay, fileName);
-    engine.setClock([now] { return now; });
-    engine.BeginDoc();
-    engine.EndDoc();
-    QVERIFY2(engine.lastDocument().contains("\n/ID[(" + id + ")(" + id + ")]\n"),
-             engine.lastDocument().right(120).constData());
-}
+        const QString notOpened = PdfMessage::DocumentNotOpened;
+        QTest::newRow("BeginDoc while open") << true << Action([](PdfEngine& e) { e.BeginDoc(); })
+                                             << PdfMessage::DocumentAlreadyOpen << QString();
+        QTest::newRow("page height 0") << false << Action([](PdfEngine& e) {
+            e.setPageHeight(0);
+            e.BeginDoc();
+        }) << PdfMessage::InvalidPropertyValue
+                                       << QStringLiteral("PageHeight");
+        QTest::newRow("page width 0") << false << Action([](PdfEngine& e) {
+            e.setPageWidth(0);
+            e.BeginDoc();
+        }) << PdfMessage::InvalidPropertyValue
+                                      << QStringLiteral("PageWidth");
+        QTest::newRow("both 0: the height is named") << false << Action([](PdfEngine& e) {
+            e.setPageWidth(0);
+            e.setPageHeight(0);
+            e.BeginDoc();
+        }) << PdfMessage::InvalidPropertyValue << QStringLiteral("PageHeight");
+        QTest::newRow("unknown paper")
+            << false << Action([](PdfEngine& e) { e.setPaperSizeName(QStringLiteral("Folio")); })
+            << PdfMessage::InvalidPropertyValue << QStringLiteral("PaperSizeName");
+        QTest::newRow("printer channel") << false << Action([](PdfEngine& e) {
+            e.setChannel(TOutputChannel::chPrinter);
+            e.BeginDoc();
+        }) << PdfMessage::InvalidPropertyValue
+                                         << QStringLiteral("Channel");
+        QTest::newRow("file channel without a file name") << false << Action([](PdfEngine& e) {
+            e.setChannel(TOutputChannel::chPDF);
+            e.BeginDoc();
+        }) << PdfMessage::CantOpenFile << QString();
+        QTest::newRow("file in a folder that does not exist") << false << Action([](PdfEngine& e) {
+            e.setChannel(TOutputChannel::chPDF);
+            e.setFileName(QStringLiteral("/nonexistent-ixv-folder/out.pdf"));
+            e.BeginDoc();
+        }) << PdfMessage::CantOpenFile << QStringLiteral("/nonexistent-ixv-folder/out.pdf");
+        QTest::newRow("file name of a folder") << false << Action([](PdfEngine& e) {
+            e.setChannel(TOutputChannel::chPDF);
+            e.setFileName(QDir::tempPath());
+            e.BeginDoc();
+        }) << PdfMessage::FileLocked << QDir::tempPath();
 
-void Tst_pdfengine::eventsInOrder() {
-    PdfEngine engine;
-    setUp(engine, TOutputChannel::chDisplay);
-    QStringList seen;
-    engine.OnStart = [&](PdfEngine& e) { seen << QStringLiteral("start %1").arg(e.PageNumber()); };
-    engine.OnNewPage = [&](PdfEngine& e) { seen << QStringLiteral("page %1").arg(e.PageNumber()); };
-    engine.OnEnd = [&](PdfEngine& e) {
-        seen << QStringLiteral("end %1 %2").arg(e.PageNumber()).arg(e.isOpen());
-    };
-    engine.BeginDoc();
-    engine.NewPage();
-    engine.NewPage();
-    engine.EndDoc();
-    QCOMPARE(seen, QStringList({"start 1", "page 2", "page 3", "end 0 0"}));
-}
+        const QList<QPair<const char*, Action>> closedCalls{
+            {"NewPage", [](PdfEngine& e) { e.NewPage(); }},
+            {"EndDoc", [](PdfEngine& e) { e.EndDoc(); }},
+            {"TextOut", [](PdfEngine& e) { e.TextOut(1, 1, "A"); }},
+            {"Rectangle", [](PdfEngine& e) { e.Rectangle(1, 1, 5, 5); }},
+            {"TextWidth", [](PdfEngine& e) { e.TextWidth("A"); }},
+            {"TextHeight", [](PdfEngine& e) { e.TextHeight("A"); }},
+        };
+        for (const auto& [name, call] : closedCalls)
+            QTest::addRow("%s while closed", name) << false << call << notOpened << QString();
 
-// The preview's export: the end of the file's document switches back to the display and
-// composes again from inside the end handler.
-void Tst_pdfengine::endHandlerExportsAndShowsAgain() {
-    QTemporaryDir folder;
-    const QString file = folder.filePath(QStringLiteral("Acrostic.PDF"));
-    QtPdfDisplay display;
-    PdfEngine engine;
-    setUp(engine, TOutputChannel::chDisplay);
-    engine.setDisplay(&display);
-    const auto compose = [](PdfEngine& e) {
-        e.BeginDoc();
-        e.Font().setName(QStringLiteral("Arial"));
-        e.TextOut(100, 100, "Page 1");
-        e.NewPage();
-        e.TextOut(100, 100, "Page 2");
-        e.EndDoc();
-    };
-    int ends = 0;
-    engine.OnEnd = [&](PdfEngine& e) {
-        ++ends;
-        if (e.Channel() != TOutputChannel::chPDF)
-            return;
-        e.setChannel(TOutputChannel::chDisplay);
-        compose(e);
-    };
-    compose(engine);
-    engine.ShowPage(2);
-    QCOMPARE(engine.ShownPage(), 2);
+        const QList<QPair<const char*, Action>> properties{
+            {"Author", [](PdfEngine& e) { e.setAuthor(QStringLiteral("x")); }},
+            {"PaperSizeName", [](PdfEngine& e) { e.setPaperSizeName(QStringLiteral("A4")); }},
+            {"LengthUnit", [](PdfEngine& e) { e.setLengthUnit(TLengthUnit::luPoint); }},
+            {"PageHeight", [](PdfEngine& e) { e.setPageHeight(100); }},
+            {"EmbedFonts", [](PdfEngine& e) { e.setEmbedFonts(false); }},
+            {"FileName", [](PdfEngine& e) { e.setFileName(QStringLiteral("x.pdf")); }},
+        };
+        for (const auto& [name, change] : properties)
+            QTest::addRow("%s while open", name)
+                << true << change << PdfMessage::CantModifyWhenActive << QString();
 
-    engine.setChannel(TOutputChannel::chPDF);
-    engine.setFileName(file);
-    compose(engine);
-    QCOMPARE(ends, 3);
-    QCOMPARE(engine.Channel(), TOutputChannel::chDisplay);
-    QVERIFY(!engine.isOpen());
-    QCOMPARE(display.documents(), 2);
-    QCOMPARE(engine.ShownPage(), 1);
-    QCOMPARE(withoutDateAndId(readFile(file)), withoutDateAndId(display.bytes()));
-}
+        QTest::newRow("text in a CFF OpenType font") << true << Action([](PdfEngine& e) {
+            e.Font().setName(QStringLiteral("Nimbus Roman"));
+            e.TextOut(10, 10, "A");
+        }) << PdfMessage::NotTrueType << QStringLiteral("Nimbus Roman");
+        QTest::newRow("text in a font of another character set")
+            << true << Action([](PdfEngine& e) {
+                   e.Font().setCharset(238);
+                   e.TextOut(10, 10, "A");
+               })
+            << PdfMessage::CharsetNotSupported << QStringLiteral("Arial");
+    }
+    void failures() {
+        QFETCH(bool, open);
+        QFETCH(Action, action);
+        PdfEngine engine;
+        setUp(engine, TOutputChannel::chDisplay);
+        if (open)
+            engine.BeginDoc();
+        const Failure failure = failureOf([&] { action(engine); });
+        QVERIFY2(failure.raised, "no failure was raised");
+        QTEST(failure.reason, "reason");
+        QTEST(failure.subject, "subject");
+        QCOMPARE(engine.isOpen(), open);
+    }
 
-// The display is handed exactly the bytes the file gets, and QtPdf reads them.
-void Tst_pdfengine::displayGetsTheFileBytes() {
-    QTemporaryDir folder;
-    const QString file = folder.filePath(QStringLiteral("tiny.pdf"));
-    PdfEngine toFile;
-    setUp(toFile, TOutputChannel::chPDF, file);
-    drawTinyDocument(toFile);
+    // A text the engine refuses stops that call only: the document goes on, and one given up
+    // leaves the engine ready for the next.
+    void aFailedTextLeavesTheDocumentOpen() {
+        PdfEngine engine;
+        setUp(engine, TOutputChannel::chDisplay);
+        engine.BeginDoc();
+        engine.Font().setName(QStringLiteral("Nimbus Roman"));
+        QVERIFY(failureOf([&] { engine.TextOut(10, 10, "A"); }).raised);
+        QVERIFY(engine.TextWidth("AB") > 0); // measuring needs no TrueType file
+        engine.Font().setName(QStringLiteral("Arial"));
+        engine.TextOut(10, 10, "A");
+        engine.AbortDoc();
+        QVERIFY(!engine.isOpen());
+        QCOMPARE(engine.PageNumber(), 0);
+        engine.BeginDoc();
+        engine.EndDoc();
+        QVERIFY(!engine.lastDocument().contains("/Type/Font\n"));
+    }
 
-    QtPdfDisplay display;
-    PdfEngine toDisplay;
-    setUp(toDisplay, TOutputChannel::chDisplay, file);
-    toDisplay.setDisplay(&display);
-    QCOMPARE(toDisplay.ShownPage(), -1);
-    drawTinyDocument(toDisplay);
-    QCOMPARE(display.bytes(), readFile(file));
-    QCOMPARE(toDisplay.lastDocument(), display.bytes());
-    QCOMPARE(display.announcedPages(), 1);
-    IXV_TRY_COMPARE(display.document().status(), QPdfDocument::Status::Ready);
-    QCOMPARE(display.document().pageCount(), 1);
-    QCOMPARE(toDisplay.ShownPage(), 1);
-}
+    // Each drawing call's lines, with the numbers worked out by hand: x_pt = x * 72 / 254 and
+    // y_pt = (2794 - y) * 72 / 254 on a Letter page in tenths of a millimetre. Courier New's
+    // widths are all 600 and its ascent 833 thousandths; its underline sits 435/2048 of the size
+    // below the baseline, 84/2048 thick; its strike-out 530/2048 above, 102/2048 thick.
+    void content_data() {
+        QTest::addColumn<Action>("action");
+        QTest::addColumn<QList<QByteArray>>("expected");
 
-void Tst_pdfengine::showPageStaysInTheDocument() {
-    QtPdfDisplay display;
-    PdfEngine engine;
-    setUp(engine, TOutputChannel::chDisplay);
-    engine.setDisplay(&display);
-    engine.ShowPage(2);
-    QCOMPARE(engine.ShownPage(), -1);
-    engine.BeginDoc();
-    engine.NewPage();
-    engine.NewPage();
-    engine.EndDoc();
-    QCOMPARE(engine.ShownPage(), 1);
-    engine.ShowPage(2);
-    QCOMPARE(engine.ShownPage(), 2);
-    engine.ShowPage(7);
-    QCOMPARE(engine.ShownPage(), 3);
-    engine.ShowPage(0);
-    QCOMPARE(engine.ShownPage(), 1);
-    IXV_TRY_COMPARE(display.document().status(), QPdfDocument::Status::Ready);
-    QCOMPARE(display.document().pageCount(), 3);
-    engine.BeginDoc();
-    engine.EndDoc();
-    QCOMPARE(engine.ShownPage(), 1);
-}
+        QTest::newRow("corners given in any order")
+            << Action([](PdfEngine& e) { e.Rectangle(508, 381, 254, 254); })
+            << split("1 1 1 rg\n0 0 0 RG\n[]0 d\n0.283 w\n72 684 72 36 re B\n");
+        QTest::newRow("clear brush: outline only, S") << Action([](PdfEngine& e) {
+            e.Brush().setStyle(PdfBrushStyle::Clear);
+            e.Rectangle(254, 254, 508, 381);
+        }) << split("0 0 0 RG\n[]0 d\n0.283 w\n72 684 72 36 re S\n");
+        QTest::newRow("clear pen: fill only, f") << Action([](PdfEngine& e) {
+            e.Pen().setStyle(PdfPenStyle::Clear);
+            e.Brush().setColour(0x0000FF);
+            e.Rectangle(254, 254, 508, 381);
+        }) << split("1 0 0 rg\n72 684 72 36 re f\n");
+        QTest::newRow("pen of width 0: fill only") << Action([](PdfEngine& e) {
+            e.Pen().setWidth(0);
+            e.Rectangle(254, 254, 508, 381);
+        }) << split("1 1 1 rg\n72 684 72 36 re f\n");
+        QTest::newRow("neither brush nor pen: nothing") << Action([](PdfEngine& e) {
+            e.Pen().setStyle(PdfPenStyle::Clear);
+            e.Brush().setStyle(PdfBrushStyle::Clear);
+            e.Rectangle(254, 254, 508, 381);
+        }) << QList<QByteArray>();
+        QTest::newRow("setting the brush colour makes it solid again") << Action([](PdfEngine& e) {
+            e.Brush().setStyle(PdfBrushStyle::Clear);
+            e.Brush().setColour(0x000000);
+            e.Pen().setStyle(PdfPenStyle::Clear);
+            e.Rectangle(254, 254, 508, 381);
+        }) << split("0 0 0 rg\n72 684 72 36 re f\n");
+        QTest::newRow("equal x: a line")
+            << Action([](PdfEngine& e) { e.Rectangle(254, 254, 254, 508); })
+            << split("0 0 0 RG\n[]0 d\n0.283 w\n72 720 m\n72 648 l S\n");
+        QTest::newRow("equal y: a line")
+            << Action([](PdfEngine& e) { e.Rectangle(254, 254, 508, 254); })
+            << split("0 0 0 RG\n[]0 d\n0.283 w\n72 720 m\n144 720 l S\n");
+        QTest::newRow("equal x with a clear pen: nothing") << Action([](PdfEngine& e) {
+            e.Pen().setStyle(PdfPenStyle::Clear);
+            e.Rectangle(254, 254, 254, 508);
+        }) << QList<QByteArray>();
+        QTest::newRow("line from the pen position") << Action([](PdfEngine& e) {
+            e.MoveTo(254, 254);
+            e.Pen().setWidth(4);
+            e.Pen().setColour(0x00FF00);
+            e.LineTo(508, 254);
+        }) << split("0 1 0 RG\n[]0 d\n1.134 w\n72 720 m\n144 720 l S\n");
+        QTest::newRow("dashed and dotted pens are dashed")
+            << Action([](PdfEngine& e) {
+                   e.Pen().setStyle(PdfPenStyle::Dash);
+                   e.LineTo(254, 0);
+                   e.Pen().setStyle(PdfPenStyle::Dot);
+                   e.LineTo(254, 254);
+               })
+            << split("0 0 0 RG\n[3 3]0 d\n0.283 w\n0 792 m\n72 792 l S\n"
+                     "0 0 0 RG\n[3 3]0 d\n0.283 w\n72 792 m\n72 720 l S\n");
+        QTest::newRow("invisible line moves the pen all the same") << Action([](PdfEngine& e) {
+            e.Pen().setStyle(PdfPenStyle::Clear);
+            e.LineTo(254, 254);
+            e.Pen().setStyle(PdfPenStyle::Solid);
+            e.LineTo(508, 254);
+        }) << split("0 0 0 RG\n[]0 d\n0.283 w\n72 720 m\n144 720 l S\n");
+        QTest::newRow("text: cell top at y, baseline an ascent lower") << Action([](PdfEngine& e) {
+            e.Font().setName(QStringLiteral("Courier New"));
+            e.Font().setSize(12);
+            e.Font().setColour(0x0000FF);
+            e.TextOut(254, 635, "Hi");
+        }) << split("BT\n/F0 12 Tf\n1 0 0 rg\n72 602.004 Td\n(Hi) Tj\nET\n");
+        QTest::newRow("text set by height is drawn at the size's absolute value")
+            << Action([](PdfEngine& e) {
+                   e.Font().setName(QStringLiteral("Courier New"));
+                   e.Font().setHeight(16);
+                   e.TextOut(254, 635, "Hi");
+               })
+            << split("BT\n/F0 12 Tf\n0 0 0 rg\n72 602.004 Td\n(Hi) Tj\nET\n");
+        QTest::newRow("text escapes parentheses") << Action([](PdfEngine& e) {
+            e.Font().setName(QStringLiteral("Courier New"));
+            e.Font().setSize(12);
+            e.TextOut(254, 635, "(A");
+        }) << split("BT\n/F0 12 Tf\n0 0 0 rg\n72 602.004 Td\n(\\(A) Tj\nET\n");
+        QTest::newRow("underlined text: a line under it, as long as the text, rounded")
+            << Action([](PdfEngine& e) {
+                   e.Font().setName(QStringLiteral("Courier New"));
+                   e.Font().setSize(12);
+                   e.Font().setStyle(PdfFontStyle::Underline);
+                   e.TextOut(254, 635, "Hi");
+               })
+            << split("BT\n/F0 12 Tf\n0 0 0 rg\n72 602.004 Td\n(Hi) Tj\nET\n"
+                     "0 0 0 RG\n[]0 d\n0.492 w\n72 599.455 m 86 599.455 l S\n");
+        QTest::newRow("struck-out text: a line through it")
+            << Action([](PdfEngine& e) {
+                   e.Font().setName(QStringLiteral("Courier New"));
+                   e.Font().setSize(12);
+                   e.Font().setStyle(PdfFontStyle::StrikeOut);
+                   e.Font().setColour(0xFF0000);
+                   e.TextOut(254, 635, "Hi");
+               })
+            << split("BT\n/F0 12 Tf\n0 0 1 rg\n72 602.004 Td\n(Hi) Tj\nET\n"
+                     "0 0 1 RG\n[]0 d\n0.598 w\n72 605.109 m 86 605.109 l S\n");
+        QTest::newRow("system colours are turned into their colour") << Action([](PdfEngine& e) {
+            e.setSystemColours([](quint32 c) { return c == 0xFF00000F ? 0xC0C0C0u : 0u; });
+            e.Brush().setColour(0xFF00000F); // button face
+            e.Pen().setStyle(PdfPenStyle::Clear);
+            e.Rectangle(0, 0, 254, 254);
+        }) << split("0.753 0.753 0.753 rg\n0 720 72 72 re f\n");
+    }
+    void content() {
+        QFETCH(Action, action);
+        QTEST(contentOf(action), "expected");
+    }
 
-void Tst_pdfengine::fontFactsAreReadOnce() {
-    const auto first = PdfFonts::facts(QStringLiteral("Times New Roman"), true, false);
-    const auto again = PdfFonts::facts(QStringLiteral("times new roman"), true, false);
-    QCOMPARE(again.get(), first.get());
-    QVERIFY(PdfFonts::facts(QStringLiteral("Times New Roman"), false, false).get() != first.get());
-    QCOMPARE(PdfFonts::program(first->fileName).get(), PdfFonts::program(first->fileName).get());
-}
+    void fontObjects_data() {
+        QTest::addColumn<Action>("setUpFont");
+        QTest::addColumn<QByteArray>("baseFont");
+        QTest::addColumn<QByteArray>("fontName");
+        QTest::addColumn<int>("flags");
+        QTest::addColumn<bool>("embedded");
+
+        const auto font = [](const char* family, int style, bool embed = true) {
+            return Action([=](PdfEngine& e) {
+                e.setEmbedFonts(embed);
+                e.Font().setName(QString::fromUtf8(family));
+                e.Font().setStyle(style);
+            });
+        };
+        using S = PdfFontStyle::Bit;
+        QTest::newRow("Times New Roman bold")
+            << font("Times New Roman", S::Bold) << QByteArray("Times#20New#20Roman,Bold")
+            << QByteArray("Times#20New#20Roman") << 34 << false;
+        QTest::newRow("Times New Roman italic")
+            << font("Times New Roman", S::Italic) << QByteArray("Times#20New#20Roman,Italic")
+            << QByteArray("Times#20New#20Roman") << 98 << false;
+        QTest::newRow("DejaVu Serif is embedded")
+            << font("DejaVu Serif", 0) << QByteArray("DejaVu#20Serif")
+            << QByteArray("DejaVu#20Serif") << 34 << true;
+        QTest::newRow("a stand-in asked for by its own name is embedded")
+            << font("Liberation Sans", 0) << QByteArray("Liberation#20Sans")
+            << QByteArray("Liberation#20Sans") << 32 << true;
+        QTest::newRow("family not installed: the font used is named and embedded")
+            << font("Ixenvar No Such Family", S::Bold) << QByteArray("DejaVu#20Sans,Bold")
+            << QByteArray("DejaVu#20Sans") << 32 << true;
+        QTest::newRow("embedding switched off")
+            << font("DejaVu Serif", 0, false) << QByteArray("DejaVu#20Serif")
+            << QByteArray("DejaVu#20Serif") << 34 << false;
+        QTest::newRow("in the non-embedded list") << Action([](PdfEngine& e) {
+            e.setNonEmbeddedFonts({QStringLiteral("dejavu serif")});
+            e.Font().setName(QStringLiteral("DejaVu Serif"));
+        }) << QByteArray("DejaVu#20Serif") << QByteArray("DejaVu#20Serif")
+                                                  << 34 << false;
+        QTest::newRow("in the symbolic list") << Action([](PdfEngine& e) {
+            e.setSymbolicFonts({QStringLiteral("DejaVu Sans")});
+            e.Font().setName(QStringLiteral("DejaVu Sans"));
+        }) << QByteArray("DejaVu#20Sans") << QByteArray("DejaVu#20Sans")
+                                              << 4 << true;
+    }
+    void fontObjects() {
+        QFETCH(Action, setUpFont);
+        QFETCH(QByteArray, baseFont);
+        QFETCH(QByteArray, fontName);
+        QFETCH(int, flags);
+        QFETCH(bool, embedded);
+        PdfEngine engine;
+        setUp(engine, TOutputChannel::chDisplay);
+        setUpFont(engine);
+        engine.BeginDoc();
+        engine.TextOut(100, 100, "Acrostic");
+        engine.EndDoc();
+        const QByteArray pdf = engine.lastDocument();
+
+        QVERIFY2(pdf.contains("\n/BaseFont/" + baseFont + "\n"), pdf.constData());
+        QVERIFY(pdf.contains("\n/FontName/" + fontName + "\n"));
+        QVERIFY(pdf.contains("\n/Flags " + QByteArray::number(flags) + "\n"));
+        QVERIFY(pdf.contains("\n/Encoding/WinAnsiEncoding\n"));
+        QCOMPARE(pdf.contains("\n/FontFile2 5 0 R\n"), embedded);
+        QCOMPARE(pdf.contains("\n/Filter[/ASCII85Decode/FlateDecode]\n"), embedded);
+        const int widthsObject = embedded ? 6 : 5;
+        const QList<QByteArray> widths = lines(object(pdf, widthsObject));
+        QCOMPARE(widths.value(1), QByteArray("["));
+        QCOMPARE(widths.value(widths.size() - 2), QByteArray("]"));
+        QCOMPARE(widths.size(),
+                 14 + 4); // obj line, [, 14 lines for characters 32 to 255, ], endobj
+    }
+
+    // One resource per family, bold/italic style and character set, in the order of first use;
+    // sizes, underlining and colours share it, and the default character set is the ANSI one.
+    void resourcesAreSharedBySize() {
+        const QList<QByteArray> content = contentOf([](PdfEngine& e) {
+            e.Font().setName(QStringLiteral("Times New Roman"));
+            e.Font().setSize(9);
+            e.TextOut(0, 0, "a");
+            e.Font().setSize(12);
+            e.Font().setStyle(PdfFontStyle::Underline);
+            e.TextOut(0, 100, "b");
+            e.Font().setStyle(PdfFontStyle::Bold);
+            e.TextOut(0, 200, "c");
+            e.Font().setStyle(0);
+            e.Font().setName(QStringLiteral("times new roman"));
+            e.TextOut(0, 300, "d");
+            e.Font().setCharset(PdfFont::kAnsiCharset);
+            e.TextOut(0, 400, "e");
+        });
+        QList<QByteArray> fonts;
+        for (const QByteArray& line : content) {
+            if (line.endsWith(" Tf"))
+                fonts.append(line);
+        }
+        QCOMPARE(fonts, QList<QByteArray>(
+                            {"/F0 9 Tf", "/F0 12 Tf", "/F1 12 Tf", "/F0 12 Tf", "/F0 12 Tf"}));
+
+        PdfEngine engine;
+        setUp(engine, TOutputChannel::chDisplay);
+        engine.BeginDoc();
+        engine.Font().setName(QStringLiteral("Times New Roman"));
+        engine.TextOut(0, 0, "a");
+        engine.Font().setStyle(PdfFontStyle::Bold);
+        engine.TextOut(0, 0, "a");
+        engine.NewPage();
+        engine.Font().setStyle(0);
+        engine.TextOut(0, 0, "a");
+        engine.EndDoc();
+        const QByteArray pdf = engine.lastDocument();
+        QCOMPARE(pdf.count("/Type/Font\n"), 2);
+        QCOMPARE(lines(object(pdf, 3)),
+                 QList<QByteArray>({"3 0 obj", "<<", "/ProcSet[/PDF/Text/ImageC]", "/Font<<",
+                                    "/F0 7 0 R", "/F1 10 0 R", ">>", ">>", "endobj"}));
+    }
+
+    void mediaBox_data() {
+        QTest::addColumn<QString>("paper");
+        QTest::addColumn<TLengthUnit>("unit");
+        QTest::addColumn<TPageOrientation>("orientation");
+        QTest::addColumn<QByteArray>("mediaBox");
+        QTest::newRow("Letter landscape")
+            << QStringLiteral("Letter") << TLengthUnit::luTenth << TPageOrientation::Landscape
+            << QByteArray("/MediaBox[ 0 0 792 612 ]");
+        QTest::newRow("A4 in tenths")
+            << QStringLiteral("A4") << TLengthUnit::luTenth << TPageOrientation::Portrait
+            << QByteArray("/MediaBox[ 0 0 595.276 841.89 ]");
+        QTest::newRow("A4 in points")
+            << QStringLiteral("A4") << TLengthUnit::luPoint << TPageOrientation::Portrait
+            << QByteArray("/MediaBox[ 0 0 595 842 ]");
+        QTest::newRow("Legal") << QStringLiteral("Legal") << TLengthUnit::luTenth
+                               << TPageOrientation::Portrait
+                               << QByteArray("/MediaBox[ 0 0 612 1008 ]");
+    }
+    void mediaBox() {
+        QFETCH(QString, paper);
+        QFETCH(TLengthUnit, unit);
+        QFETCH(TPageOrientation, orientation);
+        QFETCH(QByteArray, mediaBox);
+        PdfEngine engine;
+        setUp(engine, TOutputChannel::chDisplay);
+        engine.setLengthUnit(unit);
+        engine.setOrientation(orientation);
+        engine.setPaperSizeName(paper);
+        engine.BeginDoc();
+        engine.NewPage();
+        engine.EndDoc();
+        QCOMPARE(engine.lastDocument().count("\n" + mediaBox + "\n"), 2);
+    }
+
+    void lengthUnitConvertsThePage_data() {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<int>("widthInPoints");
+        QTest::addColumn<int>("heightInPoints");
+        QTest::addColumn<int>("widthBack");
+        QTest::addColumn<int>("heightBack");
+        QTest::newRow("Letter") << 2159 << 2794 << 612 << 792 << 2159 << 2794;
+        QTest::newRow("A4 loses a fraction") << 2100 << 2970 << 595 << 842 << 2099 << 2970;
+        QTest::newRow("rounding to the nearest") << 10 << 18 << 3 << 5 << 11 << 18;
+    }
+    void lengthUnitConvertsThePage() {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        PdfEngine engine;
+        engine.setPageWidth(width);
+        engine.setPageHeight(height);
+        engine.setLengthUnit(TLengthUnit::luPoint);
+        QTEST(engine.PageWidth(), "widthInPoints");
+        QTEST(engine.PageHeight(), "heightInPoints");
+        engine.setLengthUnit(TLengthUnit::luPoint);
+        QTEST(engine.PageWidth(), "widthInPoints");
+        engine.setLengthUnit(TLengthUnit::luTenth);
+        QTEST(engine.PageWidth(), "widthBack");
+        QTEST(engine.PageHeight(), "heightBack");
+    }
+
+    void fontHeightGivesSize_data() {
+        QTest::addColumn<bool>("byHeight");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("height");
+        QTest::newRow("height 16 px: cell of 12 pt") << true << 16 << -12 << 16;
+        QTest::newRow("height 13 px: 9.75 rounds to 10") << true << 13 << -10 << 13;
+        QTest::newRow("height 6 px: 4.5 rounds away from zero") << true << 6 << -5 << 6;
+        QTest::newRow("negative height: character height") << true << -16 << 12 << -16;
+        QTest::newRow("size 9 pt") << false << 9 << 9 << -12;
+        QTest::newRow("size 10 pt: 13.33 px") << false << 10 << 10 << -13;
+        QTest::newRow("size 11 pt: 14.67 px") << false << 11 << 11 << -15;
+    }
+    void fontHeightGivesSize() {
+        QFETCH(bool, byHeight);
+        QFETCH(int, value);
+        PdfFont font;
+        if (byHeight)
+            font.setHeight(value);
+        else
+            font.setSize(value);
+        QTEST(font.size(), "size");
+        QTEST(font.height(), "height");
+    }
+
+    // Widths by hand from the fonts' own advance widths in thousandths (Arial: I 278, W 944,
+    // i 222, space 278; Courier New: 600 each); heights from the cell of 100 times the size at
+    // 96 pixels an inch: Courier New's cell is 2320/2048 of the size, Arial's 2288/2048.
+    void measuring_data() {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<TLengthUnit>("unit");
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        // 1200 * 12 / 1000 = 14.4 pt = 50.8 tenths; cell 1600 * 2320 / 2048 = 1812.5 -> 1812 px,
+        // 1812 / 100 px = 47.9 tenths.
+        QTest::newRow("Courier New 12, tenths")
+            << QStringLiteral("Courier New") << 12 << TLengthUnit::luTenth << QByteArray("Hi") << 51
+            << 48;
+        QTest::newRow("Courier New 12, points")
+            << QStringLiteral("Courier New") << 12 << TLengthUnit::luPoint << QByteArray("Hi") << 14
+            << 14;
+        // Size -12 (16 px): the cell is 1600 px at 100 times, 42.3 tenths.
+        QTest::newRow("Courier New by height 16 px")
+            << QStringLiteral("Courier New") << -12 << TLengthUnit::luTenth << QByteArray("Hi")
+            << 51 << 42;
+        // (278 + 944 + 222 + 278) * 10 / 1000 = 17.22 pt = 60.75 tenths; cell 1333 * 2288 / 2048
+        // = 1489 px, 39.4 tenths.
+        QTest::newRow("Arial 10") << QStringLiteral("Arial") << 10 << TLengthUnit::luTenth
+                                  << QByteArray("IWi ") << 61 << 39;
+        QTest::newRow("empty text has no width")
+            << QStringLiteral("Arial") << 10 << TLengthUnit::luTenth << QByteArray() << 0 << 39;
+        QTest::newRow("control bytes have no width")
+            << QStringLiteral("Courier New") << 12 << TLengthUnit::luTenth
+            << QByteArray("H\x01\x1fi") << 51 << 48;
+    }
+    void measuring() {
+        QFETCH(QString, family);
+        QFETCH(int, size);
+        QFETCH(TLengthUnit, unit);
+        QFETCH(QByteArray, text);
+        PdfEngine engine;
+        setUp(engine, TOutputChannel::chDisplay);
+        engine.setLengthUnit(unit);
+        engine.BeginDoc();
+        engine.Font().setName(family);
+        if (size < 0)
+            engine.Font().setHeight(-size * 4 / 3);
+        else
+            engine.Font().setSize(size);
+        QTEST(engine.TextWidth(text), "width");
+        QTEST(engine.TextHeight(text), "height");
+    }
+
+    // The identifier: the day count since 30 December 1899 with the fraction of the day, times
+    // 10000, rounded; then the letters at positions 3, 6, 9, ... of the file name.
+    void identifier_data() {
+        QTest::addColumn<QDateTime>("now");
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QByteArray>("id");
+        // 5 March 2024 is day 45356; 14:30:15 is 0.60434 of a day.
+        QTest::newRow("afternoon") << fixedNow() << QString() << QByteArray("453566043");
+        // 06:00:00 is exactly 0.25.
+        QTest::newRow("quarter day")
+            << QDateTime(QDate(2000, 1, 1), QTime(6, 0)) << QString() << QByteArray("365262500");
+        // /home/ann/Acrostic.PDF: positions 3 o, 6 /, 9 n, 12 c, 15 s, 18 c, 21 D.
+        QTest::newRow("letters of the file name")
+            << fixedNow() << QStringLiteral("/home/ann/Acrostic.PDF")
+            << QByteArray("453566043oncscD");
+    }
+    void identifier() {
+        QFETCH(QDateTime, now);
+        QFETCH(QString, fileName);
+        QFETCH(QByteArray, id);
+        PdfEngine engine;
+        setUp(engine, TOutputChannel::chDisplay, fileName);
+        engine.setClock([now] { return now; });
+        engine.BeginDoc();
+        engine.EndDoc();
+        QVERIFY2(engine.lastDocument().contains("\n/ID[(" + id + ")(" + id + ")]\n"),
+                 engine.lastDocument().right(120).constData());
+    }
+
+    void eventsInOrder() {
+        PdfEngine engine;
+        setUp(engine, TOutputChannel::chDisplay);
+        QStringList seen;
+        engine.OnStart = [&](PdfEngine& e) {
+            seen << QStringLiteral("start %1").arg(e.PageNumber());
+        };
+        engine.OnNewPage = [&](PdfEngine& e) {
+            seen << QStringLiteral("page %1").arg(e.PageNumber());
+        };
+        engine.OnEnd = [&](PdfEngine& e) {
+            seen << QStringLiteral("end %1 %2").arg(e.PageNumber()).arg(e.isOpen());
+        };
+        engine.BeginDoc();
+        engine.NewPage();
+        engine.NewPage();
+        engine.EndDoc();
+        QCOMPARE(seen, QStringList({"start 1", "page 2", "page 3", "end 0 0"}));
+    }
+
+    // The preview's export: the end of the file's document switches back to the display and
+    // composes again from inside the end handler.
+    void endHandlerExportsAndShowsAgain() {
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("Acrostic.PDF"));
+        QtPdfDisplay display;
+        PdfEngine engine;
+        setUp(engine, TOutputChannel::chDisplay);
+        engine.setDisplay(&display);
+        const auto compose = [](PdfEngine& e) {
+            e.BeginDoc();
+            e.Font().setName(QStringLiteral("Arial"));
+            e.TextOut(100, 100, "Page 1");
+            e.NewPage();
+            e.TextOut(100, 100, "Page 2");
+            e.EndDoc();
+        };
+        int ends = 0;
+        engine.OnEnd = [&](PdfEngine& e) {
+            ++ends;
+            if (e.Channel() != TOutputChannel::chPDF)
+                return;
+            e.setChannel(TOutputChannel::chDisplay);
+            compose(e);
+        };
+        compose(engine);
+        engine.ShowPage(2);
+        QCOMPARE(engine.ShownPage(), 2);
+
+        engine.setChannel(TOutputChannel::chPDF);
+        engine.setFileName(file);
+        compose(engine);
+        QCOMPARE(ends, 3);
+        QCOMPARE(engine.Channel(), TOutputChannel::chDisplay);
+        QVERIFY(!engine.isOpen());
+        QCOMPARE(display.documents(), 2);
+        QCOMPARE(engine.ShownPage(), 1);
+        QCOMPARE(withoutDateAndId(readFile(file)), withoutDateAndId(display.bytes()));
+    }
+
+    // The display is handed the document's bytes, which QtPdf reads, and shows its pages only.
+    void showPageStaysInTheDocument() {
+        QtPdfDisplay display;
+        PdfEngine engine;
+        setUp(engine, TOutputChannel::chDisplay);
+        engine.setDisplay(&display);
+        engine.ShowPage(2);
+        QCOMPARE(engine.ShownPage(), -1);
+        engine.BeginDoc();
+        engine.NewPage();
+        engine.NewPage();
+        engine.EndDoc();
+        QCOMPARE(engine.ShownPage(), 1);
+        engine.ShowPage(2);
+        QCOMPARE(engine.ShownPage(), 2);
+        engine.ShowPage(7);
+        QCOMPARE(engine.ShownPage(), 3);
+        engine.ShowPage(0);
+        QCOMPARE(engine.ShownPage(), 1);
+        IXV_TRY_COMPARE(display.document().status(), QPdfDocument::Status::Ready);
+        QCOMPARE(display.document().pageCount(), 3);
+        QCOMPARE(display.announcedPages(), 3);
+        QCOMPARE(display.bytes(), engine.lastDocument());
+        engine.BeginDoc();
+        engine.EndDoc();
+        QCOMPARE(engine.ShownPage(), 1);
+    }
+};
 
 QTEST_MAIN(Tst_pdfengine)
 #include "tst_pdfengine.moc"

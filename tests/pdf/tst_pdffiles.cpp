@@ -2,6 +2,7 @@
 // engine chooses, and files that cannot be written: an existing file stays as it was.
 #include "PdfTestSupport.h"
 #include "SmallDisk.h"
+#include "TestFiles.h"
 #include "pdf/PdfFontFacts.h"
 
 #include <QImage>
@@ -66,342 +67,316 @@ QByteArray collectionOf(const QByteArray& font) {
     return out + moved;
 }
 
-QStringList ourTemporaryFiles(const QString& folder) {
-    return QDir(folder).entryList({QStringLiteral("*.ixvtmp-*")}, QDir::Files | QDir::Hidden);
-}
-
 } // namespace
 
 class Tst_pdffiles : public QObject {
     Q_OBJECT
 
 private slots:
-    void qpdfAcceptsEveryDocument_data();
-    void qpdfAcceptsEveryDocument();
-    void embeddedFontIsTheWholeFile();
-    void pdffontsShowsWhatIsEmbedded();
-    void pdftotextPlacesTheText_data();
-    void pdftotextPlacesTheText();
-    void pdftoppmShowsBlackBlack();
-    void fontChoice_data();
-    void fontChoice();
-    void fileKinds_data();
-    void fileKinds();
-    void unwritableFolderKeepsTheOldFile_data();
-    void unwritableFolderKeepsTheOldFile();
-    void fullDiskKeepsTheOldFile();
-    void folderGoneBeforeTheEnd();
-    void abandonedDocumentWritesNothing();
+    void qpdfAcceptsEveryDocument_data() {
+        QTest::addColumn<Action>("draw");
+        QTest::newRow("one empty page") << Action([](PdfEngine&) {});
+        QTest::newRow("shapes, texts in every style and font, five pages")
+            << Action(drawEverything);
+        QTest::newRow("every byte as text") << Action([](PdfEngine& e) {
+            QByteArray all;
+            for (int b = 1; b < 256; ++b)
+                all += char(b);
+            e.Font().setName(QStringLiteral("DejaVu Sans"));
+            e.TextOut(100, 100, all);
+            e.Font().setName(QStringLiteral("Times New Roman"));
+            e.TextOut(100, 300, all);
+        });
+    }
+    void qpdfAcceptsEveryDocument() {
+        QFETCH(Action, draw);
+        const QString file = writeDocument(
+            m_folder.filePath(QStringLiteral("%1.pdf").arg(QTest::currentDataTag())), draw);
+        const ToolRun check = run(QStringLiteral("qpdf"), {QStringLiteral("--check"), file});
+        QVERIFY2(check.exitCode == 0, check.out + check.err);
+        QVERIFY2(check.out.contains("No syntax or stream encoding errors found"), check.out);
+    }
+
+    // Decoded by qpdf, the embedded font stream is the font file byte for byte.
+    void embeddedFontIsTheWholeFile() {
+        const QString file =
+            writeDocument(m_folder.filePath(QStringLiteral("embedded.pdf")), [](PdfEngine& e) {
+                e.Font().setName(QStringLiteral("DejaVu Serif"));
+                e.TextOut(100, 100, "Acrostic");
+            });
+        const ToolRun stream =
+            run(QStringLiteral("qpdf"), {QStringLiteral("--show-object=5"),
+                                         QStringLiteral("--filtered-stream-data"), file});
+        QCOMPARE(stream.exitCode, 0);
+        QCOMPARE(stream.out, readFile(kDejaVuSerif));
+    }
+
+    void pdffontsShowsWhatIsEmbedded() {
+        const QString file =
+            writeDocument(m_folder.filePath(QStringLiteral("fonts.pdf")), drawEverything);
+        const QMap<QString, QString> embedded = embeddedFonts(file);
+        const QMap<QString, QString> expected{
+            {QStringLiteral("Arial"), QStringLiteral("no")},
+            {QStringLiteral("Arial,BoldItalic"), QStringLiteral("no")},
+            {QStringLiteral("Times New Roman"), QStringLiteral("no")},
+            {QStringLiteral("Times New Roman,BoldItalic"), QStringLiteral("no")},
+            {QStringLiteral("Courier New"), QStringLiteral("no")},
+            {QStringLiteral("Courier New,BoldItalic"), QStringLiteral("no")},
+            {QStringLiteral("DejaVu Serif"), QStringLiteral("yes")},
+            {QStringLiteral("DejaVu Serif,BoldItalic"), QStringLiteral("yes")},
+        };
+        QCOMPARE(embedded, expected);
+    }
+
+    // Readers place a word where the engine put it: its left edge at x and its right edge at x
+    // plus the measured width. Readers take the ascent of an embedded font from the file, so
+    // there the top of the word is y as well; for the standard families they use built-in
+    // metrics of their own, and only the horizontal places are compared.
+    void pdftotextPlacesTheText_data() {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<int>("style");
+        QTest::addColumn<bool>("vertical");
+        QTest::newRow("DejaVu Serif, embedded") << QStringLiteral("DejaVu Serif") << 0 << true;
+        QTest::newRow("DejaVu Sans bold, embedded")
+            << QStringLiteral("DejaVu Sans") << int(PdfFontStyle::Bold) << true;
+        QTest::newRow("Arial") << QStringLiteral("Arial") << 0 << false;
+        QTest::newRow("Times New Roman bold")
+            << QStringLiteral("Times New Roman") << int(PdfFontStyle::Bold) << false;
+        QTest::newRow("Courier New") << QStringLiteral("Courier New") << 0 << false;
+    }
+    void pdftotextPlacesTheText() {
+        QFETCH(QString, family);
+        QFETCH(int, style);
+        QFETCH(bool, vertical);
+        constexpr int x = 437, y = 1211;
+        const QByteArray word = "Wavering";
+        int width = 0;
+        const QString file =
+            writeDocument(m_folder.filePath(QStringLiteral("text.pdf")), [&](PdfEngine& e) {
+                e.Font().setName(family);
+                e.Font().setStyle(style);
+                e.Font().setHeight(23);
+                e.TextOut(x, y, word);
+                width = e.TextWidth(word);
+            });
+        const ToolRun text =
+            run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), file, QStringLiteral("-")});
+        QCOMPARE(text.exitCode, 0);
+        static const QRegularExpression box(
+            QStringLiteral("xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
+                           "yMax=\"[\\d.]+\">Wavering</word>"));
+        const auto match = box.match(QString::fromUtf8(text.out));
+        QVERIFY2(match.hasMatch(), text.out);
+        const auto points = [](int tenths) { return tenths * 72.0 / 254.0; };
+        QVERIFY2(qAbs(match.captured(1).toDouble() - points(x)) <= 0.5,
+                 qPrintable(match.captured(0)));
+        QVERIFY2(qAbs(match.captured(3).toDouble() - points(x + width)) <= 0.5,
+                 qPrintable(match.captured(0)));
+        if (vertical)
+            QVERIFY2(qAbs(match.captured(2).toDouble() - points(y)) <= 0.5,
+                     qPrintable(match.captured(0)));
+    }
+
+    // At 254 dots an inch a pixel is a tenth of a millimetre: a filled black rectangle comes out
+    // black, the paper around it white, a silver one grey.
+    void pdftoppmShowsBlackBlack() {
+        const QString file =
+            writeDocument(m_folder.filePath(QStringLiteral("squares.pdf")), [](PdfEngine& e) {
+                e.Pen().setWidth(1);
+                e.Brush().setColour(0x000000);
+                e.Rectangle(300, 400, 500, 600);
+                e.Brush().setColour(0xC0C0C0);
+                e.Rectangle(700, 400, 900, 600);
+            });
+        const QString image = m_folder.filePath(QStringLiteral("squares"));
+        const ToolRun render =
+            run(QStringLiteral("pdftoppm"),
+                {QStringLiteral("-r"), QStringLiteral("254"), QStringLiteral("-gray"),
+                 QStringLiteral("-singlefile"), file, image});
+        QCOMPARE(render.exitCode, 0);
+        const QImage page(image + QStringLiteral(".pgm"));
+        QCOMPARE(page.size(), QSize(2159, 2794));
+        QCOMPARE(qGray(page.pixel(400, 500)), 0);
+        QCOMPARE(qGray(page.pixel(310, 410)), 0);
+        QCOMPARE(qGray(page.pixel(800, 500)), 0xC0);
+        QCOMPARE(qGray(page.pixel(250, 500)), 255);
+        QCOMPARE(qGray(page.pixel(600, 500)), 255);
+        QCOMPARE(qGray(page.pixel(400, 700)), 255);
+    }
+
+    void fontChoice_data() {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<bool>("italic");
+        QTest::addColumn<PdfFontFacts::Choice>("choice");
+        QTest::addColumn<QString>("pdfName");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("trueType");
+        using C = PdfFontFacts::Choice;
+        QTest::newRow("Arial stands in as Liberation Sans")
+            << QStringLiteral("Arial") << false << false << C::Substitute << QStringLiteral("Arial")
+            << kLiberation + QStringLiteral("LiberationSans-Regular.ttf") << true;
+        QTest::newRow("Times New Roman bold as Liberation Serif Bold")
+            << QStringLiteral("Times New Roman") << true << false << C::Substitute
+            << QStringLiteral("Times New Roman")
+            << kLiberation + QStringLiteral("LiberationSerif-Bold.ttf") << true;
+        QTest::newRow("Courier New italic as Liberation Mono Italic")
+            << QStringLiteral("Courier New") << false << true << C::Substitute
+            << QStringLiteral("Courier New")
+            << kLiberation + QStringLiteral("LiberationMono-Italic.ttf") << true;
+        QTest::newRow("an installed family, in its own spelling")
+            << QStringLiteral("dejavu serif") << false << false << C::Installed
+            << QStringLiteral("DejaVu Serif") << kDejaVuSerif << true;
+        QTest::newRow("a family not installed: the fallback's name")
+            << QStringLiteral("Ixenvar No Such Family") << false << false << C::Fallback
+            << QStringLiteral("DejaVu Sans")
+            << QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf") << true;
+        QTest::newRow("CFF OpenType is not TrueType")
+            << QStringLiteral("Nimbus Roman") << false << false << C::Installed
+            << QStringLiteral("Nimbus Roman")
+            << QStringLiteral("/usr/share/fonts/opentype/urw-base35/NimbusRoman-Regular.otf")
+            << false;
+    }
+    void fontChoice() {
+        QFETCH(QString, family);
+        QFETCH(bool, bold);
+        QFETCH(bool, italic);
+        const auto facts = PdfFonts::facts(family, bold, italic);
+        QTEST(facts->choice, "choice");
+        QTEST(facts->pdfName, "pdfName");
+        QTEST(facts->fileName, "file");
+        QTEST(facts->trueType, "trueType");
+    }
+
+    void fileKinds_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<PdfFonts::FileKind>("kind");
+        using K = PdfFonts::FileKind;
+        const QString urw = QStringLiteral("/usr/share/fonts/");
+        QTest::newRow("TrueType") << kDejaVuSerif << K::TrueType;
+        QTest::newRow("OpenType with CFF outlines")
+            << urw + QStringLiteral("opentype/urw-base35/NimbusSans-Regular.otf") << K::OpenTypeCff;
+        QTest::newRow("Type 1, ASCII")
+            << urw + QStringLiteral("type1/urw-base35/NimbusSans-Regular.t1") << K::Other;
+        QTest::newRow("Type 1, binary")
+            << urw + QStringLiteral("X11/Type1/NimbusSans-Regular.pfb") << K::Other;
+        QTest::newRow("collection")
+            << m_folder.filePath(QStringLiteral("one.ttc")) << K::Collection;
+        QTest::newRow("not a font") << QStringLiteral(IXV_TEST_DATA "/pdf/tiny.pdf") << K::Other;
+        QTest::newRow("no file") << QStringLiteral("/nonexistent.ttf") << K::Other;
+    }
+    void fileKinds() {
+        QFETCH(QString, file);
+        if (file.endsWith(QStringLiteral(".ttc")))
+            QVERIFY(writeBytes(file, collectionOf(readFile(kDejaVuSerif))));
+        QTEST(PdfFonts::fileKind(file), "kind");
+    }
+
+    void unwritableFolderKeepsTheOldFile_data() {
+        QTest::addColumn<bool>("existing");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("existing file") << true << PdfMessage::FileLocked;
+        QTest::newRow("new file") << false << PdfMessage::CantOpenFile;
+    }
+    void unwritableFolderKeepsTheOldFile() {
+        QFETCH(bool, existing);
+        SmallDisk disk(256);
+        QTemporaryDir plain;
+        const QString folder = disk.mounted() ? disk.path() : plain.path();
+        const QString file = folder + QStringLiteral("/Acrostic.PDF");
+        QByteArray before;
+        if (existing) {
+            writeDocument(file, [](PdfEngine& e) { e.TextOut(100, 100, "first"); });
+            before = readFile(file);
+            QVERIFY(!before.isEmpty());
+        }
+        QVERIFY(SmallDisk::makeReadOnly(folder));
+
+        PdfEngine engine;
+        setUp(engine, TOutputChannel::chPDF, file);
+        const Failure failure = failureOf([&] { engine.BeginDoc(); });
+        if (::geteuid() != 0)
+            ::chmod(QFile::encodeName(folder).constData(), 0755);
+        QVERIFY(failure.raised);
+        QTEST(failure.reason, "reason");
+        QCOMPARE(failure.subject, file);
+        QVERIFY(!engine.isOpen());
+        QCOMPARE(readFile(file), before);
+        QCOMPARE(QFileInfo::exists(file), existing);
+        QCOMPARE(temporaryFilesIn(folder), QStringList());
+    }
+
+    void fullDiskKeepsTheOldFile() {
+        SmallDisk disk(128);
+        if (!disk.mounted()) {
+            if (::geteuid() != 0)
+                QSKIP(qPrintable(disk.why()));
+            QFAIL(qPrintable(disk.why()));
+        }
+        const QString file = disk.filePath(QStringLiteral("Acrostic.PDF"));
+        writeDocument(file, [](PdfEngine& e) { e.TextOut(100, 100, "first"); });
+        const QByteArray before = readFile(file);
+        QVERIFY(!before.isEmpty());
+        disk.fill();
+
+        PdfEngine engine;
+        setUp(engine, TOutputChannel::chPDF, file);
+        int ends = 0;
+        engine.OnEnd = [&](PdfEngine&) { ++ends; };
+        engine.BeginDoc();
+        engine.Font().setName(QStringLiteral("DejaVu Serif"));
+        engine.TextOut(100, 100, "second, with a font program larger than the disk");
+        const Failure failure = failureOf([&] { engine.EndDoc(); });
+        QVERIFY2(failure.raised, "a write on a full disk reported success");
+        QCOMPARE(failure.reason, PdfMessage::FileWriteError);
+        QCOMPARE(failure.subject, file);
+        QCOMPARE(ends, 0);
+        QVERIFY(!engine.isOpen());
+        QCOMPARE(readFile(file), before);
+        QCOMPARE(temporaryFilesIn(disk.path()), QStringList());
+    }
+
+    void folderGoneBeforeTheEnd() {
+        QTemporaryDir parent;
+        const QString folder = parent.filePath(QStringLiteral("out"));
+        QVERIFY(QDir().mkdir(folder));
+        const QString file = folder + QStringLiteral("/Acrostic.PDF");
+        PdfEngine engine;
+        setUp(engine, TOutputChannel::chPDF, file);
+        engine.BeginDoc();
+        QVERIFY(QDir(folder).removeRecursively());
+        const Failure failure = failureOf([&] { engine.EndDoc(); });
+        QCOMPARE(failure.reason, PdfMessage::FileWriteError);
+        QCOMPARE(failure.subject, file);
+        QVERIFY(!engine.isOpen());
+        engine.setFileName(parent.filePath(QStringLiteral("Acrostic.PDF")));
+        engine.BeginDoc();
+        engine.EndDoc();
+        QVERIFY(QFileInfo::exists(engine.FileName()));
+    }
+
+    // The file is replaced only by a complete document: one given up half-way leaves the old
+    // file as it was and nothing beside it.
+    void abandonedDocumentWritesNothing() {
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("Acrostic.PDF"));
+        writeDocument(file, [](PdfEngine& e) { e.TextOut(100, 100, "first"); });
+        const QByteArray before = readFile(file);
+        PdfEngine engine;
+        setUp(engine, TOutputChannel::chPDF, file);
+        engine.BeginDoc();
+        engine.TextOut(100, 100, "second");
+        engine.NewPage();
+        QCOMPARE(readFile(file), before);
+        engine.AbortDoc();
+        QCOMPARE(readFile(file), before);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("Acrostic.PDF")});
+    }
 
 private:
     QTemporaryDir m_folder;
 };
-
-void Tst_pdffiles::qpdfAcceptsEveryDocument_data() {
-    QTest::addColumn<Action>("draw");
-    QTest::newRow("one empty page") << Action([](PdfEngine&) {});
-    QTest::newRow("shapes, texts in every style and font, five pages") << Action(drawEverything);
-    QTest::newRow("every byte as text") << Action([](PdfEngine& e) {
-        QByteArray all;
-        for (int b = 1; b < 256; ++b)
-            all += char(b);
-        e.Font().setName(QStringLiteral("DejaVu Sans"));
-        e.TextOut(100, 100, all);
-        e.Font().setName(QStringLiteral("Times New Roman"));
-        e.TextOut(100, 300, all);
-    });
-}
-
-void Tst_pdffiles::qpdfAcceptsEveryDocument() {
-    QFETCH(Action, draw);
-    const QString file = writeDocument(
-        m_folder.filePath(QStringLiteral("%1.pdf").arg(QTest::currentDataTag())), draw);
-    const ToolRun check = run(QStringLiteral("qpdf"), {QStringLiteral("--check"), file});
-    QVERIFY2(check.exitCode == 0, check.out + check.err);
-    QVERIFY2(check.out.contains("No syntax or stream encoding errors found"), check.out);
-}
-
-// Decoded by qpdf, the embedded font stream is the font file byte for byte.
-void Tst_pdffiles::embeddedFontIsTheWholeFile() {
-    const QString file =
-        writeDocument(m_folder.filePath(QStringLiteral("embedded.pdf")), [](PdfEngine& e) {
-            e.Font().setName(QStringLiteral("DejaVu Serif"));
-            e.TextOut(100, 100, "Acrostic");
-        });
-    const ToolRun stream =
-        run(QStringLiteral("qpdf"),
-            {QStringLiteral("--show-object=5"), QStringLiteral("--filtered-stream-data"), file});
-    QCOMPARE(stream.exitCode, 0);
-    QCOMPARE(stream.out, readFile(kDejaVuSerif));
-}
-
-void Tst_pdffiles::pdffontsShowsWhatIsEmbedded() {
-    const QString file =
-        writeDocument(m_folder.filePath(QStringLiteral("fonts.pdf")), drawEverything);
-    const QMap<QString, QString> embedded = embeddedFonts(file);
-    const QMap<QString, QString> expected{
-        {QStringLiteral("Arial"), QStringLiteral("no")},
-        {QStringLiteral("Arial,BoldItalic"), QStringLiteral("no")},
-        {QStringLiteral("Times New Roman"), QStringLiteral("no")},
-        {QStringLiteral("Times New Roman,BoldItalic"), QStringLiteral("no")},
-        {QStringLiteral("Courier New"), QStringLiteral("no")},
-        {QStringLiteral("Courier New,BoldItalic"), QStringLiteral("no")},
-        {QStringLiteral("DejaVu Serif"), QStringLiteral("yes")},
-        {QStringLiteral("DejaVu Serif,BoldItalic"), QStringLiteral("yes")},
-    };
-    QCOMPARE(embedded, expected);
-}
-
-// Readers place a word where the engine put it: its left edge at x and its right edge at x
-// plus the measured width. Readers take the ascent of an embedded font from the file, so
-// there the top of the word is y as well; for the standard families they use built-in
-// metrics of their own, and only the horizontal places are compared.
-void Tst_pdffiles::pdftotextPlacesTheText_data() {
-    QTest::addColumn<QString>("family");
-    QTest::addColumn<int>("style");
-    QTest::addColumn<bool>("vertical");
-    QTest::newRow("DejaVu Serif, embedded") << QStringLiteral("DejaVu Serif") << 0 << true;
-    QTest::newRow("DejaVu Sans bold, embedded")
-        << QStringLiteral("DejaVu Sans") << int(PdfFontStyle::Bold) << true;
-    QTest::newRow("Arial") << QStringLiteral("Arial") << 0 << false;
-    QTest::newRow("Times New Roman bold")
-        << QStringLiteral("Times New Roman") << int(PdfFontStyle::Bold) << false;
-    QTest::newRow("Courier New") << QStringLiteral("Courier New") << 0 << false;
-}
-
-void Tst_pdffiles::pdftotextPlacesTheText() {
-    QFETCH(QString, family);
-    QFETCH(int, style);
-    QFETCH(bool, vertical);
-    constexpr int x = 437, y = 1211;
-    const QByteArray word = "Wavering";
-    int width = 0;
-    const QString file =
-        writeDocument(m_folder.filePath(QStringLiteral("text.pdf")), [&](PdfEngine& e) {
-            e.Font().setName(family);
-            e.Font().setStyle(style);
-            e.Font().setHeight(23);
-            e.TextOut(x, y, word);
-            width = e.TextWidth(word);
-        });
-    const ToolRun text =
-        run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), file, QStringLiteral("-")});
-    QCOMPARE(text.exitCode, 0);
-    static const QRegularExpression box(
-        QStringLiteral("xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
-                       "yMax=\"[\\d.]+\">Wavering</word>"));
-    const auto match = box.match(QString::fromUtf8(text.out));
-    QVERIFY2(match.hasMatch(), text.out);
-    const auto points = [](int tenths) { return tenths * 72.0 / 254.0; };
-    QVERIFY2(qAbs(match.captured(1).toDouble() - points(x)) <= 0.5, qPrintable(match.captured(0)));
-    QVERIFY2(qAbs(match.captured(3).toDouble() - points(x + width)) <= 0.5,
-             qPrintable(match.captured(0)));
-    if (vertical)
-        QVERIFY2(qAbs(match.captured(2).toDouble() - points(y)) <= 0.5,
-                 qPrintable(match.captured(0)));
-}
-
-// At 254 dots an inch a pixel is a tenth of a millimetre: a filled black rectangle comes out
-// black, the paper around it white, a silver one grey.
-void Tst_pdffiles::pdftoppmShowsBlackBlack() {
-    const QString file =
-        writeDocument(m_folder.filePath(QStringLiteral("squares.pdf")), [](PdfEngine& e) {
-            e.Pen().setWidth(1);
-            e.Brush().setColour(0x000000);
-            e.Rectangle(300, 400, 500, 600);
-            e.Brush().setColour(0xC0C0C0);
-            e.Rectangle(700, 400, 900, 600);
-        });
-    const QString image = m_folder.filePath(QStringLiteral("squares"));
-    const ToolRun render =
-        run(QStringLiteral("pdftoppm"),
-            {QStringLiteral("-r"), QStringLiteral("254"), QStringLiteral("-gray"),
-             QStringLiteral("-singlefile"), file, image});
-    QCOMPARE(render.exitCode, 0);
-    const QImage page(image + QStringLiteral(".pgm"));
-    QCOMPARE(page.size(), QSize(2159, 2794));
-    QCOMPARE(qGray(page.pixel(400, 500)), 0);
-    QCOMPARE(qGray(page.pixel(310, 410)), 0);
-    QCOMPARE(qGray(page.pixel(800, 500)), 0xC0);
-    QCOMPARE(qGray(page.pixel(250, 500)), 255);
-    QCOMPARE(qGray(page.pixel(600, 500)), 255);
-    QCOMPARE(qGray(page.pixel(400, 700)), 255);
-}
-
-void Tst_pdffiles::fontChoice_data() {
-    QTest::addColumn<QString>("family");
-    QTest::addColumn<bool>("bold");
-    QTest::addColumn<bool>("italic");
-    QTest::addColumn<PdfFontFacts::Choice>("choice");
-    QTest::addColumn<QString>("pdfName");
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<bool>("trueType");
-    using C = PdfFontFacts::Choice;
-    QTest::newRow("Arial stands in as Liberation Sans")
-        << QStringLiteral("Arial") << false << false << C::Substitute << QStringLiteral("Arial")
-        << kLiberation + QStringLiteral("LiberationSans-Regular.ttf") << true;
-    QTest::newRow("Times New Roman bold as Liberation Serif Bold")
-        << QStringLiteral("Times New Roman") << true << false << C::Substitute
-        << QStringLiteral("Times New Roman")
-        << kLiberation + QStringLiteral("LiberationSerif-Bold.ttf") << true;
-    QTest::newRow("Courier New italic as Liberation Mono Italic")
-        << QStringLiteral("Courier New") << false << true << C::Substitute
-        << QStringLiteral("Courier New")
-        << kLiberation + QStringLiteral("LiberationMono-Italic.ttf") << true;
-    QTest::newRow("an installed family, in its own spelling")
-        << QStringLiteral("dejavu serif") << false << false << C::Installed
-        << QStringLiteral("DejaVu Serif") << kDejaVuSerif << true;
-    QTest::newRow("a family not installed: the fallback's name")
-        << QStringLiteral("Ixenvar No Such Family") << false << false << C::Fallback
-        << QStringLiteral("DejaVu Sans")
-        << QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf") << true;
-    QTest::newRow("CFF OpenType is not TrueType")
-        << QStringLiteral("Nimbus Roman") << false << false << C::Installed
-        << QStringLiteral("Nimbus Roman")
-        << QStringLiteral("/usr/share/fonts/opentype/urw-base35/NimbusRoman-Regular.otf") << false;
-}
-
-void Tst_pdffiles::fontChoice() {
-    QFETCH(QString, family);
-    QFETCH(bool, bold);
-    QFETCH(bool, italic);
-    const auto facts = PdfFonts::facts(family, bold, italic);
-    QTEST(facts->choice, "choice");
-    QTEST(facts->pdfName, "pdfName");
-    QTEST(facts->fileName, "file");
-    QTEST(facts->trueType, "trueType");
-}
-
-void Tst_pdffiles::fileKinds_data() {
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<PdfFonts::FileKind>("kind");
-    using K = PdfFonts::FileKind;
-    const QString urw = QStringLiteral("/usr/share/fonts/");
-    QTest::newRow("TrueType") << kDejaVuSerif << K::TrueType;
-    QTest::newRow("OpenType with CFF outlines")
-        << urw + QStringLiteral("opentype/urw-base35/NimbusSans-Regular.otf") << K::OpenTypeCff;
-    QTest::newRow("Type 1, ASCII")
-        << urw + QStringLiteral("type1/urw-base35/NimbusSans-Regular.t1") << K::Other;
-    QTest::newRow("Type 1, binary")
-        << urw + QStringLiteral("X11/Type1/NimbusSans-Regular.pfb") << K::Other;
-    QTest::newRow("collection") << m_folder.filePath(QStringLiteral("one.ttc")) << K::Collection;
-    QTest::newRow("not a font") << QStringLiteral(IXV_TEST_DATA "/pdf/tiny.pdf") << K::Other;
-    QTest::newRow("no file") << QStringLiteral("/nonexistent.ttf") << K::Other;
-}
-
-void Tst_pdffiles::fileKinds() {
-    QFETCH(QString, file);
-    if (file.endsWith(QStringLiteral(".ttc"))) {
-        QFile out(file);
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write(collectionOf(readFile(kDejaVuSerif)));
-    }
-    QTEST(PdfFonts::fileKind(file), "kind");
-}
-
-void Tst_pdffiles::unwritableFolderKeepsTheOldFile_data() {
-    QTest::addColumn<bool>("existing");
-    QTest::addColumn<QString>("reason");
-    QTest::newRow("existing file") << true << PdfMessage::FileLocked;
-    QTest::newRow("new file") << false << PdfMessage::CantOpenFile;
-}
-
-void Tst_pdffiles::unwritableFolderKeepsTheOldFile() {
-    QFETCH(bool, existing);
-    QFETCH(QString, reason);
-    SmallDisk disk(256);
-    QTemporaryDir plain;
-    const QString folder = disk.mounted() ? disk.path() : plain.path();
-    const QString file = folder + QStringLiteral("/Acrostic.PDF");
-    QByteArray before;
-    if (existing) {
-        writeDocument(file, [](PdfEngine& e) { e.TextOut(100, 100, "first"); });
-        before = readFile(file);
-        QVERIFY(!before.isEmpty());
-    }
-    QVERIFY(SmallDisk::makeReadOnly(folder));
-
-    PdfEngine engine;
-    setUp(engine, TOutputChannel::chPDF, file);
-    const Failure failure = failureOf([&] { engine.BeginDoc(); });
-    if (::geteuid() != 0)
-        ::chmod(QFile::encodeName(folder).constData(), 0755);
-    QVERIFY(failure.raised);
-    QCOMPARE(failure.reason, reason);
-    QCOMPARE(failure.subject, file);
-    QVERIFY(!engine.isOpen());
-    QCOMPARE(readFile(file), before);
-    QCOMPARE(QFileInfo::exists(file), existing);
-    QCOMPARE(ourTemporaryFiles(folder), QStringList());
-}
-
-void Tst_pdffiles::fullDiskKeepsTheOldFile() {
-    SmallDisk disk(128);
-    if (!disk.mounted()) {
-        if (::geteuid() != 0)
-            QSKIP(qPrintable(disk.why()));
-        QFAIL(qPrintable(disk.why()));
-    }
-    const QString file = disk.filePath(QStringLiteral("Acrostic.PDF"));
-    writeDocument(file, [](PdfEngine& e) { e.TextOut(100, 100, "first"); });
-    const QByteArray before = readFile(file);
-    QVERIFY(!before.isEmpty());
-    disk.fill();
-
-    PdfEngine engine;
-    setUp(engine, TOutputChannel::chPDF, file);
-    int ends = 0;
-    engine.OnEnd = [&](PdfEngine&) { ++ends; };
-    engine.BeginDoc();
-    engine.Font().setName(QStringLiteral("DejaVu Serif"));
-    engine.TextOut(100, 100, "second, with a font program larger than the disk");
-    const Failure failure = failureOf([&] { engine.EndDoc(); });
-    QVERIFY2(failure.raised, "a write on a full disk reported success");
-    QCOMPARE(failure.reason, PdfMessage::FileWriteError);
-    QCOMPARE(failure.subject, file);
-    QCOMPARE(ends, 0);
-    QVERIFY(!engine.isOpen());
-    QCOMPARE(readFile(file), before);
-    QCOMPARE(ourTemporaryFiles(disk.path()), QStringList());
-}
-
-void Tst_pdffiles::folderGoneBeforeTheEnd() {
-    QTemporaryDir parent;
-    const QString folder = parent.filePath(QStringLiteral("out"));
-    QVERIFY(QDir().mkdir(folder));
-    const QString file = folder + QStringLiteral("/Acrostic.PDF");
-    PdfEngine engine;
-    setUp(engine, TOutputChannel::chPDF, file);
-    engine.BeginDoc();
-    QVERIFY(QDir(folder).removeRecursively());
-    const Failure failure = failureOf([&] { engine.EndDoc(); });
-    QCOMPARE(failure.reason, PdfMessage::FileWriteError);
-    QCOMPARE(failure.subject, file);
-    QVERIFY(!engine.isOpen());
-    engine.setFileName(parent.filePath(QStringLiteral("Acrostic.PDF")));
-    engine.BeginDoc();
-    engine.EndDoc();
-    QVERIFY(QFileInfo::exists(engine.FileName()));
-}
-
-// The file is replaced only by a complete document: one given up half-way leaves the old
-// file as it was and nothing beside it.
-void Tst_pdffiles::abandonedDocumentWritesNothing() {
-    QTemporaryDir folder;
-    const QString file = folder.filePath(QStringLiteral("Acrostic.PDF"));
-    writeDocument(file, [](PdfEngine& e) { e.TextOut(100, 100, "first"); });
-    const QByteArray before = readFile(file);
-    PdfEngine engine;
-    setUp(engine, TOutputChannel::chPDF, file);
-    engine.BeginDoc();
-    engine.TextOut(100, 100, "second");
-    engine.NewPage();
-    QCOMPARE(readFile(file), before);
-    engine.AbortDoc();
-    QCOMPARE(readFile(file), before);
-    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
-             QStringList{QStringLiteral("Acrostic.PDF")});
-}
 
 QTEST_GUILESS_MAIN(Tst_pdffiles)
 #include "tst_pdffiles.moc"

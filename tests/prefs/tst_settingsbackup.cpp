@@ -1,7 +1,7 @@
 // The settings backup: registry-editor text of what the store holds, byte for byte.
 #include "SmallDisk.h"
 #include "TestEnv.h"
-#include "base/Errors.h"
+#include "TestFiles.h"
 #include "prefs/SettingsBackup.h"
 
 #include <QtTest>
@@ -11,11 +11,6 @@ namespace {
 QByteArray golden(const QString& name) {
     QFile f(QStringLiteral(IXV_TEST_DATA "/prefs/") + name);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("missing golden file");
-}
-
-QByteArray readBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 StoredSetting text(const char* name, const QString& value) {
@@ -37,30 +32,17 @@ private slots:
     void valueLines_data() {
         QTest::addColumn<StoredSetting>("value");
         QTest::addColumn<QString>("line");
-        QTest::newRow("text") << text("FontName", "Arial") << "\"FontName\"=\"Arial\"";
-        QTest::newRow("integer") << integer("FontSize", 11) << "\"FontSize\"=dword:0000000b";
-        QTest::newRow("true is -1") << integer("SlideOn", -1) << "\"SlideOn\"=dword:ffffffff";
-        QTest::newRow("negative") << integer("GridLanguage", -2147483647 - 1)
-                                  << "\"GridLanguage\"=dword:80000000";
-        QTest::newRow("empty text") << text("Add4", "") << "\"Add4\"=\"\"";
-        QTest::newRow("backslashes doubled") << text("DictPath", "C:\\Tools\\dict.exe")
-                                             << "\"DictPath\"=\"C:\\\\Tools\\\\dict.exe\"";
-        QTest::newRow("quoted program path")
-            << text("DictPath", "\"C:\\Program Files\\Dict\\dict.exe\"")
-            << "\"DictPath\"=\"\\\"C:\\\\Program Files\\\\Dict\\\\dict.exe\\\"\"";
-        QTest::newRow("quoted program path in capitals")
-            << text("ThesPath", "\"D:\\THES.EXE\"") << "\"ThesPath\"=\"\\\"D:\\\\THES.exe\\\"\"";
+        // What the whole-file rows below do not show.
+        QTest::newRow("the lowest integer")
+            << integer("GridLanguage", -2147483647 - 1) << "\"GridLanguage\"=dword:80000000";
         QTest::newRow("quoted path with arguments keeps its closing quote")
             << text("DictPath", "\"C:\\dict.exe\" /s")
             << "\"DictPath\"=\"\\\"C:\\\\dict.exe\" /s\"";
-        QTest::newRow("quotes elsewhere unchanged")
-            << text("Name", "Ann \"the Setter\"") << "\"Name\"=\"Ann \"the Setter\"\"";
         QTest::newRow("text that is one quote") << text("Add1", "\"") << "\"Add1\"=\"\\\"\"";
     }
     void valueLines() {
         QFETCH(StoredSetting, value);
-        QFETCH(QString, line);
-        QCOMPARE(SettingsBackup::valueLine(value), line);
+        QTEST(SettingsBackup::valueLine(value), "line");
     }
 
     // What the store holds, in its own order: a value written again keeps its place.
@@ -111,7 +93,6 @@ private slots:
     }
     void valuesALineCannotHold() {
         QFETCH(StoredSetting, value);
-        QFETCH(QString, message);
         SettingsStore store(m_dir->filePath("store.conf"));
         store.write(value.name, SettingValue::text(value.text));
         const QString out = m_dir->filePath("backup.reg");
@@ -119,43 +100,27 @@ private slots:
             SettingsBackup::ExportSettingsFile(store, out);
             QFAIL("the backup was written");
         } catch (const SettingsError& e) {
-            QCOMPARE(e.message(), message);
+            QTEST(e.message(), "message");
         }
         QVERIFY(!QFile::exists(out));
     }
 
-    // An existing file is replaced; one that cannot be written is reported by name and left as
-    // it was.
-    void replacesAndReportsTheFile() {
+    void replacesAnExistingFile() {
         SettingsStore store(m_dir->filePath("store.conf"));
         store.write("FontSize", SettingValue::integer(11));
         const QString out = m_dir->filePath("old.reg");
-        QFile old(out);
-        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
-        old.close();
+        QVERIFY(writeBytes(out, "old"));
         SettingsBackup::ExportSettingsFile(store, out);
         QVERIFY(readBytes(out).contains("\"FontSize\"=dword:0000000b\r\n"));
-
-        const QString nowhere = m_dir->filePath("no such folder/backup.reg");
-        try {
-            SettingsBackup::ExportSettingsFile(store, nowhere);
-            QFAIL("a file in a missing folder was written");
-        } catch (const IoError& e) {
-            QCOMPARE(e.fileName(), nowhere);
-            QVERIFY(e.message().startsWith(nowhere));
-        }
     }
 
     void fullDiskKeepsThePreviousFile() {
         SmallDisk disk(64);
-        if (!disk.mounted())
-            QSKIP(qPrintable(disk.why()));
+        IXV_REQUIRE_MOUNTED(disk);
         SettingsStore store(m_dir->filePath("store.conf"));
         store.write("Name", SettingValue::text(QString(2000, u'x')));
         const QString out = disk.filePath("backup.reg");
-        QFile previous(out);
-        QVERIFY(previous.open(QIODevice::WriteOnly) && previous.write("previous") == 8);
-        previous.close();
+        QVERIFY(writeBytes(out, "previous"));
         disk.fill();
         QVERIFY_THROWS_EXCEPTION(IoError, SettingsBackup::ExportSettingsFile(store, out));
         QCOMPARE(readBytes(out), QByteArray("previous"));

@@ -1,5 +1,6 @@
-#include "base/Errors.h"
+#include "TestFiles.h"
 #include "app/TIxvProcs.h"
+#include "base/Errors.h"
 #include "prefs/ColourText.h"
 #include "prefs/FontStyle.h"
 #include "prefs/SettingsCatalogue.h"
@@ -83,278 +84,219 @@ private slots:
             std::make_unique<SettingsStore>(m_dir->filePath(QStringLiteral("store.conf"))), m);
     }
 
-    void colourNames_data();
-    void colourNames();
-    void colourText_data();
-    void colourText();
-    void badColourText_data();
-    void badColourText();
-    void fontStyleBits_data();
-    void fontStyleBits();
-    void everyNameHasOneKind();
-    void readers_data();
-    void readers();
-    void writersStoreTheirKind_data();
-    void writersStoreTheirKind();
-    void unreadableStoredValues_data();
-    void unreadableStoredValues();
+    void colourNames_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<quint32>("value");
+        for (const QString& pair : QString::fromLatin1(kNamedColours).split(u' ')) {
+            const QString name = pair.section(u'=', 0, 0);
+            QTest::newRow(qPrintable(name)) << name << pair.section(u'=', 1).toUInt(nullptr, 16);
+        }
+    }
+    // Named colours are written by name and read by name in any letter case.
+    void colourNames() {
+        QFETCH(QString, name);
+        QFETCH(quint32, value);
+        QCOMPARE(ColourText::toText(value), name);
+        QCOMPARE(ColourText::fromText(name), value);
+        QCOMPARE(ColourText::fromText(name.toUpper()), value);
+        QCOMPARE(ColourText::fromText(name.toLower()), value);
+        QCOMPARE(ColourText::names().size(), QString::fromLatin1(kNamedColours).count(u'='));
+    }
+
+    void colourText_data() {
+        QTest::addColumn<quint32>("value");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("read");
+        colourRow("unnamed, upper-case hex", 0x00ABCDEF, "$00ABCDEF", "$00abcdef");
+        colourRow("small value keeps 8 digits", 0x00000001, "$00000001", "$1");
+        colourRow("unlisted system index 25", 0xFF000019, "$FF000019", "$ff000019");
+        colourRow("all bits", 0xFFFFFFFF, "$FFFFFFFF", "-1");
+        colourRow("high bit", 0x80000000, "$80000000", "-2147483648");
+        colourRow("decimal", 0x00FF8000, "$00FF8000", "16744448");
+        colourRow("decimal of a named colour", 0x000000FF, "clRed", "255");
+        colourRow("zero", 0, "clBlack", "$0");
+    }
+    void colourText() {
+        QFETCH(quint32, value);
+        QFETCH(QString, written);
+        QFETCH(QString, read);
+        QCOMPARE(ColourText::toText(value), written);
+        QCOMPARE(ColourText::fromText(written), value);
+        QCOMPARE(ColourText::fromText(read), value);
+    }
+
+    void badColourText_data() {
+        QTest::addColumn<QString>("text");
+        for (const char* junk :
+             {"", "$", "$123456789", "12x", "clNotAColour", "cl Red", "$-1", "$+1", "0x1F", "$12G",
+              "1.5", "99999999999", "#FF0000", "$0x1F", "$ 1F", "1 2"})
+            QTest::addRow("\"%s\"", junk) << QString::fromLatin1(junk);
+    }
+    void badColourText() {
+        QFETCH(QString, text);
+        try {
+            const quint32 v = ColourText::fromText(text);
+            QFAIL(qPrintable(QStringLiteral("read as %1").arg(v, 8, 16, QLatin1Char('0'))));
+        } catch (const ColourConversionError& e) {
+            QVERIFY2(e.message().contains(QLatin1Char('\'') + text + QLatin1Char('\'')),
+                     qPrintable(e.message()));
+        }
+    }
+
+    void fontStyleBits_data() {
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<bool>("italic");
+        QTest::addColumn<bool>("underline");
+        QTest::addColumn<bool>("strikeOut");
+        QTest::addColumn<int>("bits");
+        QTest::newRow("plain") << false << false << false << false << 0;
+        QTest::newRow("bold") << true << false << false << false << 1;
+        QTest::newRow("italic") << false << true << false << false << 2;
+        QTest::newRow("bold underline") << true << false << true << false << 5;
+        QTest::newRow("strike-out") << false << false << false << true << 8;
+        QTest::newRow("italic strike-out") << false << true << false << true << 10;
+        QTest::newRow("everything") << true << true << true << true << 15;
+    }
+    void fontStyleBits() {
+        QFETCH(bool, bold);
+        QFETCH(bool, italic);
+        QFETCH(bool, underline);
+        QFETCH(bool, strikeOut);
+        QFETCH(int, bits);
+        QFont font(QStringLiteral("Liberation Sans"), 11);
+        font.setBold(bold);
+        font.setItalic(italic);
+        font.setUnderline(underline);
+        font.setStrikeOut(strikeOut);
+        QCOMPARE(FontStyle::fromFont(font), bits);
+
+        QFont applied(QStringLiteral("Liberation Sans"), 11);
+        FontStyle::applyTo(applied, 15); // every bit set first: applying must also clear
+        FontStyle::applyTo(applied, bits);
+        QCOMPARE(applied.bold(), bold);
+        QCOMPARE(applied.italic(), italic);
+        QCOMPARE(applied.underline(), underline);
+        QCOMPARE(applied.strikeOut(), strikeOut);
+        QCOMPARE(FontStyle::fromFont(applied), bits);
+    }
+
+    // Readers of one name may differ in their default, never in the kind they read.
+    void everyNameHasOneKind() {
+        QMap<QString, Settings::Kind> kinds;
+        for (const Settings::Entry& e : Settings::catalogue()) {
+            const auto seen = kinds.constFind(e.name);
+            QVERIFY2(seen == kinds.cend() || *seen == e.kind, qPrintable(e.name));
+            kinds.insert(e.name, e.kind);
+        }
+    }
+
+    void readers_data() {
+        using namespace Settings;
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<Reader>("reader");
+        QTest::addColumn<QVariant>("expected");
+        // Nothing stored: each reader's own default, where the preferences' defaults do not show
+        // it. The screen is 1600 x 900, client height 850.
+        readRow("AllowHyph absent", "", of(AllowHyph), 1);
+        readRow("UserDesktop absent", "", equalsTrue(UserDesktop), false);
+        readRow("PuzPageSol absent", "", equalsTrue(PuzPageSol), true);
+        readRow("FontSize absent, rescaling", "", of(FontSizeOnRescale), 16);
+        readRow("FontStyle absent, on a page", "", of(FontStyleOnPage), 1);
+        readRow("AutoFontSize absent", "", of(AutoFontSize), 11);
+        readRow("DefsFontSize absent", "", of(DefsFontSize), 12);
+        readRow("PPFontSize absent", "", of(PPFontSize), 9);
+        readRow("PPLeading absent", "", of(PPLeading), 2);
+        readRow("UserLeft absent", "", of(UserLeft), 12);
+        readRow("UserWidth absent", "", of(UserWidth), 1600 - 24);
+        readRow("UserHeight absent", "", of(UserHeight), 900 - 24);
+        readRow("ScreenSquare absent", "", of(ScreenSquare), 850 / 27);
+        readRow("AuthorTitleSquare absent", "", of(AuthorTitleSquare), 850 / 27);
+        readRow("MSFontName absent", "", of(MSFontName), "Courier New");
+        readRow("Name absent, documents", "", of(NameInDocument), "Your Name");
+        readRow("Add3 absent, documents", "", of(Add3InDocument), "Address 3");
+        readRow("Name absent, new record", "", of(NameInRecord), "");
+        // Stored values.
+        readRow("SlideOn -1", "SlideOn=integer:-1", equalsTrue(SlideOn), true);
+        readRow("SlideOn 1 is not true", "SlideOn=integer:1", equalsTrue(SlideOn), false);
+        readRow("UserDesktop 0", "UserDesktop=integer:0", equalsTrue(UserDesktop), false);
+        readRow("flag 2 is on", "PlaySounds=integer:2", isOn(PlaySounds), true);
+        readRow("flag 0 is off", "PlaySounds=integer:0", isOn(PlaySounds), false);
+        readRow("flag value kept", "AllowHyph=integer:2", of(AllowHyph), 2);
+        readRow("stored width wins", "UserWidth=integer:800", of(UserWidth), 800);
+        readRow("stored square wins", "ScreenSquare=integer:20", of(ScreenSquare), 20);
+        readRow("colour name, any case", "FontColor=text:CLRED", of(FontColor), colour(0x0000FF));
+        readRow("colour in hex", "FontColor=text:$00123456", of(FontColor), colour(0x123456));
+        readRow("colour in decimal", "FontColor=text:-16777201", of(FontColor), colour(0xFF00000F));
+        readRow("empty text stays empty", "FontName=text:", of(FontName), "");
+    }
+    void readers() {
+        QFETCH(QByteArray, stored);
+        QFETCH(Reader, reader);
+        if (!stored.isEmpty())
+            store(stored + '\n');
+        QTEST(reader(*m_procs), "expected");
+    }
+
+    void writersStoreTheirKind_data() {
+        using namespace Settings;
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<Writer>("writer");
+        writeRow("boolean true", "SlideOn=integer:-1",
+                 [](TIxvProcs& p) { writeBool(p, SlideOn, true); });
+        writeRow("flag on", "OpenLastEdit=integer:1",
+                 [](TIxvProcs& p) { writeFlag(p, OpenLastEdit, true); });
+        writeRow("style, low 8 bits only", "PPFontStyle=integer:5",
+                 [](TIxvProcs& p) { writeFontStyle(p, PPFontStyle, 0x105); });
+        writeRow("named colour", "FontColor=text:clTeal",
+                 [](TIxvProcs& p) { writeColour(p, FontColor, 0x808000); });
+        writeRow("unnamed colour", "MSFontColor=text:$000A0B0C",
+                 [](TIxvProcs& p) { writeColour(p, MSFontColor, 0x0A0B0C); });
+    }
+    void writersStoreTheirKind() {
+        QFETCH(QByteArray, line);
+        QFETCH(Writer, writer);
+        writer(*m_procs);
+        QCOMPARE(readBytes(m_procs->store().filePath()),
+                 "[Software\\Tamberlin32\\Ixenvar7Demo]\n" + line + '\n');
+    }
+
+    void unreadableStoredValues_data() {
+        using namespace Settings;
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<Reader>("reader");
+        QTest::addColumn<QVariant>("colourError"); // otherwise a kind error naming the setting
+        readRow("bad colour text", "FilledSqColor=text:clNotAColour", of(FilledSqColor), true);
+        readRow("empty colour text", "FontColor=text:", of(FontColor), true);
+        readRow("colour stored as integer", "FontColor=integer:255", of(FontColor), false);
+        readRow("integer stored as text", "HistoryMaximum=text:20", of(HistoryMaximum), false);
+        readRow("boolean stored as text", "SlideOn=text:-1", equalsTrue(SlideOn), false);
+        readRow("text stored as integer", "FontName=integer:1", of(FontName), false);
+    }
+    void unreadableStoredValues() {
+        QFETCH(QByteArray, stored);
+        QFETCH(Reader, reader);
+        QFETCH(QVariant, colourError);
+        store(stored + '\n');
+        try {
+            reader(*m_procs);
+            QFAIL("read without an error");
+        } catch (const ColourConversionError&) {
+            QVERIFY(colourError.toBool());
+        } catch (const SettingsError& e) {
+            QVERIFY(!colourError.toBool());
+            const QString name = QString::fromLatin1(stored.left(stored.indexOf('=')));
+            QVERIFY2(e.message().contains(name), qPrintable(e.message()));
+        }
+    }
 
 private:
     void store(const QByteArray& lines) {
-        QFile f(m_procs->store().filePath());
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("[Software\\Tamberlin32\\Ixenvar7Demo]\n" + lines);
+        QVERIFY(writeBytes(m_procs->store().filePath(),
+                           "[Software\\Tamberlin32\\Ixenvar7Demo]\n" + lines));
     }
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<TIxvProcs> m_procs;
 };
-
-void Tst_settingscatalogue::colourNames_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<quint32>("value");
-    for (const QString& pair : QString::fromLatin1(kNamedColours).split(u' ')) {
-        const QString name = pair.section(u'=', 0, 0);
-        QTest::newRow(qPrintable(name)) << name << pair.section(u'=', 1).toUInt(nullptr, 16);
-    }
-}
-
-// Named colours are written by name and read by name in any letter case.
-void Tst_settingscatalogue::colourNames() {
-    QFETCH(QString, name);
-    QFETCH(quint32, value);
-    QCOMPARE(ColourText::toText(value), name);
-    QCOMPARE(ColourText::fromText(name), value);
-    QCOMPARE(ColourText::fromText(name.toUpper()), value);
-    QCOMPARE(ColourText::fromText(name.toLower()), value);
-    QCOMPARE(ColourText::names().size(), QString::fromLatin1(kNamedColours).count(u'='));
-}
-
-void Tst_settingscatalogue::colourText_data() {
-    QTest::addColumn<quint32>("value");
-    QTest::addColumn<QString>("written");
-    QTest::addColumn<QString>("read");
-    colourRow("unnamed, upper-case hex", 0x00ABCDEF, "$00ABCDEF", "$00abcdef");
-    colourRow("small value keeps 8 digits", 0x00000001, "$00000001", "$1");
-    colourRow("unlisted system index 25", 0xFF000019, "$FF000019", "$ff000019");
-    colourRow("all bits", 0xFFFFFFFF, "$FFFFFFFF", "-1");
-    colourRow("high bit", 0x80000000, "$80000000", "-2147483648");
-    colourRow("decimal", 0x00FF8000, "$00FF8000", "16744448");
-    colourRow("decimal of a named colour", 0x000000FF, "clRed", "255");
-    colourRow("hex of a named colour", 0x1FFFFFFF, "clNone", "$1FFFFFFF");
-    colourRow("largest decimal", 0x7FFFFFFF, "$7FFFFFFF", "2147483647");
-    colourRow("zero", 0, "clBlack", "$0");
-}
-
-void Tst_settingscatalogue::colourText() {
-    QFETCH(quint32, value);
-    QFETCH(QString, written);
-    QFETCH(QString, read);
-    QCOMPARE(ColourText::toText(value), written);
-    QCOMPARE(ColourText::fromText(written), value);
-    QCOMPARE(ColourText::fromText(read), value);
-}
-
-void Tst_settingscatalogue::badColourText_data() {
-    QTest::addColumn<QString>("text");
-    for (const char* junk :
-         {"", "$", "$123456789", "12x", "clNotAColour", "cl Red", "$-1", "$+1", "0x1F", "$12G",
-          "1.5", "99999999999", "#FF0000", "$0x1F", "$ 1F", "1 2"})
-        QTest::addRow("\"%s\"", junk) << QString::fromLatin1(junk);
-}
-
-void Tst_settingscatalogue::badColourText() {
-    QFETCH(QString, text);
-    try {
-        const quint32 v = ColourText::fromText(text);
-        QFAIL(qPrintable(QStringLiteral("read as %1").arg(v, 8, 16, QLatin1Char('0'))));
-    } catch (const ColourConversionError& e) {
-        QVERIFY2(e.message().contains(QLatin1Char('\'') + text + QLatin1Char('\'')),
-                 qPrintable(e.message()));
-    }
-}
-
-void Tst_settingscatalogue::fontStyleBits_data() {
-    QTest::addColumn<bool>("bold");
-    QTest::addColumn<bool>("italic");
-    QTest::addColumn<bool>("underline");
-    QTest::addColumn<bool>("strikeOut");
-    QTest::addColumn<int>("bits");
-    QTest::newRow("plain") << false << false << false << false << 0;
-    QTest::newRow("bold") << true << false << false << false << 1;
-    QTest::newRow("italic") << false << true << false << false << 2;
-    QTest::newRow("bold underline") << true << false << true << false << 5;
-    QTest::newRow("strike-out") << false << false << false << true << 8;
-    QTest::newRow("italic strike-out") << false << true << false << true << 10;
-    QTest::newRow("everything") << true << true << true << true << 15;
-}
-
-void Tst_settingscatalogue::fontStyleBits() {
-    QFETCH(bool, bold);
-    QFETCH(bool, italic);
-    QFETCH(bool, underline);
-    QFETCH(bool, strikeOut);
-    QFETCH(int, bits);
-    QFont font(QStringLiteral("Liberation Sans"), 11);
-    font.setBold(bold);
-    font.setItalic(italic);
-    font.setUnderline(underline);
-    font.setStrikeOut(strikeOut);
-    QCOMPARE(FontStyle::fromFont(font), bits);
-
-    QFont applied(QStringLiteral("Liberation Sans"), 11);
-    FontStyle::applyTo(applied, 15); // every bit set first: applying must also clear
-    FontStyle::applyTo(applied, bits);
-    QCOMPARE(applied.bold(), bold);
-    QCOMPARE(applied.italic(), italic);
-    QCOMPARE(applied.underline(), underline);
-    QCOMPARE(applied.strikeOut(), strikeOut);
-    QCOMPARE(FontStyle::fromFont(applied), bits);
-}
-
-// Readers of one name may differ in their default, never in the kind they read.
-void Tst_settingscatalogue::everyNameHasOneKind() {
-    QMap<QString, Settings::Kind> kinds;
-    for (const Settings::Entry& e : Settings::catalogue()) {
-        const auto seen = kinds.constFind(e.name);
-        QVERIFY2(seen == kinds.cend() || *seen == e.kind, qPrintable(e.name));
-        kinds.insert(e.name, e.kind);
-    }
-    const QString expected = QStringLiteral(
-        "Add1 Add2 Add3 Add4 AllowHyph AuthorTitleSquare AutoFontColor AutoFontName AutoFontSize "
-        "AutoFontStyle BlankSqColor CurrentPuzzle DefClipOption DefsFontColor DefsFontName "
-        "DefsFontSize DefsFontStyle DictPath FilledSqColor FontColor FontName FontSize FontStyle "
-        "GridLanguage HiliteSqColor HistoryMaximum InitialSqColor MSFontColor MSFontName "
-        "MSFontSize MSFontStyle MailPath Name OpenLastEdit PPFontColor PPFontName PPFontSize "
-        "PPFontStyle PPLeading PaperSize PlaySounds PuzPageSol QuotPath ScraPath "
-        "ScreenBoundsAuthorTitle ScreenBoundsGrid "
-        "ScreenSquare SlideOn ThesPath ToolsOnTop UseCursors UserDesktop UserHeight UserLeft "
-        "UserTop UserWidth WordListPath");
-    QCOMPARE(kinds.keys(), expected.split(u' '));
-}
-
-void Tst_settingscatalogue::readers_data() {
-    using namespace Settings;
-    QTest::addColumn<QByteArray>("stored");
-    QTest::addColumn<Reader>("reader");
-    QTest::addColumn<QVariant>("expected");
-    // Nothing stored: each reader's own default. The screen is 1600 x 900, client height 850.
-    readRow("HistoryMaximum absent", "", of(HistoryMaximum), 20);
-    readRow("DefClipOption absent", "", of(DefClipOption), 3);
-    readRow("PlaySounds absent", "", isOn(PlaySounds), true);
-    readRow("AllowHyph absent", "", of(AllowHyph), 1);
-    readRow("UseCursors absent", "", of(UseCursors), 0);
-    readRow("SlideOn absent", "", equalsTrue(SlideOn), true);
-    readRow("UserDesktop absent", "", equalsTrue(UserDesktop), false);
-    readRow("PuzPageSol absent", "", equalsTrue(PuzPageSol), true);
-    readRow("FontSize absent", "", of(FontSize), 11);
-    readRow("FontSize absent, rescaling", "", of(FontSizeOnRescale), 16);
-    readRow("FontStyle absent", "", of(Settings::FontStyle), 0);
-    readRow("FontStyle absent, on a page", "", of(FontStyleOnPage), 1);
-    readRow("AutoFontSize absent", "", of(AutoFontSize), 11);
-    readRow("AutoFontSize absent, dialog", "", of(AutoFontSizeInDialog), 12);
-    readRow("DefsFontSize absent", "", of(DefsFontSize), 12);
-    readRow("DefsFontSize absent, dialog", "", of(DefsFontSizeInDialog), 11);
-    readRow("PPFontSize absent", "", of(PPFontSize), 9);
-    readRow("PPLeading absent", "", of(PPLeading), 2);
-    readRow("UserLeft absent", "", of(UserLeft), 12);
-    readRow("UserWidth absent", "", of(UserWidth), 1600 - 24);
-    readRow("UserHeight absent", "", of(UserHeight), 900 - 24);
-    readRow("ScreenSquare absent", "", of(ScreenSquare), 850 / 27);
-    readRow("AuthorTitleSquare absent", "", of(AuthorTitleSquare), 850 / 27);
-    readRow("FilledSqColor absent", "", of(FilledSqColor), colour(0x000000));
-    readRow("BlankSqColor absent", "", of(BlankSqColor), colour(0xFFFFFF));
-    readRow("HiliteSqColor absent", "", of(HiliteSqColor), colour(0x00FFFF));
-    readRow("InitialSqColor absent", "", of(InitialSqColor), colour(0x00FF00));
-    readRow("FontName absent", "", of(FontName), "Arial");
-    readRow("MSFontName absent", "", of(MSFontName), "Courier New");
-    readRow("DefsFontName absent", "", of(DefsFontName), "Times New Roman");
-    readRow("Name absent, documents", "", of(NameInDocument), "Your Name");
-    readRow("Add3 absent, documents", "", of(Add3InDocument), "Address 3");
-    readRow("Name absent, new record", "", of(NameInRecord), "");
-    // Stored values.
-    readRow("SlideOn -1", "SlideOn=integer:-1", equalsTrue(SlideOn), true);
-    readRow("SlideOn 1 is not true", "SlideOn=integer:1", equalsTrue(SlideOn), false);
-    readRow("UserDesktop 0", "UserDesktop=integer:0", equalsTrue(UserDesktop), false);
-    readRow("flag 2 is on", "PlaySounds=integer:2", isOn(PlaySounds), true);
-    readRow("flag 0 is off", "PlaySounds=integer:0", isOn(PlaySounds), false);
-    readRow("flag value kept", "AllowHyph=integer:2", of(AllowHyph), 2);
-    readRow("stored width wins", "UserWidth=integer:800", of(UserWidth), 800);
-    readRow("stored square wins", "ScreenSquare=integer:20", of(ScreenSquare), 20);
-    readRow("colour name, any case", "FontColor=text:CLRED", of(FontColor), colour(0x0000FF));
-    readRow("colour in hex", "FontColor=text:$00123456", of(FontColor), colour(0x123456));
-    readRow("colour in decimal", "FontColor=text:-16777201", of(FontColor), colour(0xFF00000F));
-    readRow("empty text stays empty", "FontName=text:", of(FontName), "");
-}
-
-void Tst_settingscatalogue::readers() {
-    QFETCH(QByteArray, stored);
-    QFETCH(Reader, reader);
-    QFETCH(QVariant, expected);
-    if (!stored.isEmpty())
-        store(stored + '\n');
-    QCOMPARE(reader(*m_procs), expected);
-}
-
-void Tst_settingscatalogue::writersStoreTheirKind_data() {
-    using namespace Settings;
-    QTest::addColumn<QByteArray>("line");
-    QTest::addColumn<Writer>("writer");
-    writeRow("boolean true", "SlideOn=integer:-1",
-             [](TIxvProcs& p) { writeBool(p, SlideOn, true); });
-    writeRow("boolean false", "UserDesktop=integer:0",
-             [](TIxvProcs& p) { writeBool(p, UserDesktop, false); });
-    writeRow("flag on", "OpenLastEdit=integer:1",
-             [](TIxvProcs& p) { writeFlag(p, OpenLastEdit, true); });
-    writeRow("style, low 8 bits only", "PPFontStyle=integer:5",
-             [](TIxvProcs& p) { writeFontStyle(p, PPFontStyle, 0x105); });
-    writeRow("named colour", "FontColor=text:clTeal",
-             [](TIxvProcs& p) { writeColour(p, FontColor, 0x808000); });
-    writeRow("unnamed colour", "MSFontColor=text:$000A0B0C",
-             [](TIxvProcs& p) { writeColour(p, MSFontColor, 0x0A0B0C); });
-    writeRow("integer", "UserHeight=integer:-700",
-             [](TIxvProcs& p) { writeInt(p, UserHeight, -700); });
-    writeRow("text", "CurrentPuzzle=text:/p/a b.ixv",
-             [](TIxvProcs& p) { writeText(p, CurrentPuzzle, "/p/a b.ixv"); });
-}
-
-void Tst_settingscatalogue::writersStoreTheirKind() {
-    QFETCH(QByteArray, line);
-    QFETCH(Writer, writer);
-    writer(*m_procs);
-    QFile f(m_procs->store().filePath());
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), "[Software\\Tamberlin32\\Ixenvar7Demo]\n" + line + '\n');
-}
-
-void Tst_settingscatalogue::unreadableStoredValues_data() {
-    using namespace Settings;
-    QTest::addColumn<QByteArray>("stored");
-    QTest::addColumn<Reader>("reader");
-    QTest::addColumn<QVariant>("colourError"); // otherwise a kind error naming the setting
-    readRow("bad colour text", "FilledSqColor=text:clNotAColour", of(FilledSqColor), true);
-    readRow("empty colour text", "FontColor=text:", of(FontColor), true);
-    readRow("colour stored as integer", "FontColor=integer:255", of(FontColor), false);
-    readRow("integer stored as text", "HistoryMaximum=text:20", of(HistoryMaximum), false);
-    readRow("boolean stored as text", "SlideOn=text:-1", equalsTrue(SlideOn), false);
-    readRow("text stored as integer", "FontName=integer:1", of(FontName), false);
-}
-
-void Tst_settingscatalogue::unreadableStoredValues() {
-    QFETCH(QByteArray, stored);
-    QFETCH(Reader, reader);
-    QFETCH(QVariant, colourError);
-    store(stored + '\n');
-    try {
-        reader(*m_procs);
-        QFAIL("read without an error");
-    } catch (const ColourConversionError&) {
-        QVERIFY(colourError.toBool());
-    } catch (const SettingsError& e) {
-        QVERIFY(!colourError.toBool());
-        const QString name = QString::fromLatin1(stored.left(stored.indexOf('=')));
-        QVERIFY2(e.message().contains(name), qPrintable(e.message()));
-    }
-}
 
 QTEST_MAIN(Tst_settingscatalogue)
 #include "tst_settingscatalogue.moc"

@@ -1,5 +1,5 @@
 #include "TestEnv.h"
-#include "base/Errors.h"
+#include "TestFiles.h"
 #include "prefs/SettingsStore.h"
 
 #include <QtTest>
@@ -9,27 +9,6 @@
 namespace {
 
 const QByteArray kHeader = "[Software\\Tamberlin32\\Ixenvar7Demo]\n";
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY2(f.open(QIODevice::WriteOnly), qPrintable(f.errorString()));
-    f.write(bytes);
-}
-
-QByteArray readBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-// The message of the SettingsError the call raises, or a null string when it raises none.
-template <typename F> QString settingsErrorOf(F&& call) {
-    try {
-        call();
-    } catch (const SettingsError& e) {
-        return e.message().isNull() ? QStringLiteral("") : e.message();
-    }
-    return {};
-}
 
 } // namespace
 
@@ -48,321 +27,312 @@ private slots:
         QVERIFY(m_dir->isValid());
     }
 
-    void valuesKeepTheirKind_data();
-    void valuesKeepTheirKind();
-    void missingValueGivesTheDefault_data();
-    void missingValueGivesTheDefault();
-    void otherKindFailsNamingTheSetting_data();
-    void otherKindFailsNamingTheSetting();
-    void rewriteKeepsTheStoreOrder();
-    void unusableNamesAreRefused_data();
-    void unusableNamesAreRefused();
-    void damagedFileIsReadAndKeptAside_data();
-    void damagedFileIsReadAndKeptAside();
-    void unwritableStoreFailsAndKeepsTheFile_data();
-    void unwritableStoreFailsAndKeepsTheFile();
-    void concurrentWritersNeverLoseAValue();
+    void valuesKeepTheirKind_data() {
+        QTest::addColumn<SettingValue>("written");
+        QTest::addColumn<SettingValue>("defaultValue");
+        QTest::addColumn<SettingValue>("expected");
+
+        const auto row = [](const char* name, const SettingValue& written,
+                            const SettingValue& byDefault, const SettingValue& expected) {
+            QTest::newRow(name) << written << byDefault << expected;
+        };
+        const auto text = [&](const char* name, const QString& t) {
+            row(name, SettingValue::text(t), SettingValue::text("default"), SettingValue::text(t));
+        };
+        const auto integer = [](qint32 i) { return SettingValue::integer(i); };
+        text("text", "Times New Roman");
+        text("empty text", "");
+        text("newline tab CR", "a\nb\tc\r\nd");
+        text("escape look-alikes", R"(\n \t \\ \0 \)");
+        text("NUL inside", QString("a") + QChar(0) + "b");
+        text("non-ASCII", QString::fromUtf8("Zoë Ærø – ☃ 𝄞"));
+        text("leading byte order mark", QStringLiteral(u"\uFEFFx"));
+        row("INT32_MIN", integer(INT32_MIN), integer(0), integer(INT32_MIN));
+        row("INT32_MAX", integer(INT32_MAX), integer(0), integer(INT32_MAX));
+        row("true reads as -1", SettingValue::boolean(true), SettingValue::boolean(false),
+            integer(-1));
+        row("false reads as 0", SettingValue::boolean(false), SettingValue::boolean(true),
+            integer(0));
+        row("integer with boolean default", integer(1), SettingValue::boolean(false), integer(1));
+    }
+    // Values go through the file: a second store object on the same path reads them, and every
+    // value stays on one line of the file however many line breaks its text holds.
+    void valuesKeepTheirKind() {
+        QFETCH(SettingValue, written);
+        QFETCH(SettingValue, defaultValue);
+
+        SettingsStore(storePath()).write(QStringLiteral("Value"), written);
+        SettingsStore(storePath()).write(QStringLiteral("After"), SettingValue::integer(7));
+
+        const SettingsStore reader(storePath());
+        QTEST(reader.read(QStringLiteral("Value"), defaultValue), "expected");
+        QCOMPARE(reader.read(QStringLiteral("After"), SettingValue::integer(0)),
+                 SettingValue::integer(7));
+        const auto stored = reader.find(QStringLiteral("Value"));
+        QVERIFY(stored);
+        QCOMPARE(stored->kind,
+                 written.isText() ? StoredSetting::Kind::Text : StoredSetting::Kind::Integer);
+        QCOMPARE(readBytes(storePath()).count('\n'), 3);
+    }
+
+    void missingValueGivesTheDefault_data() {
+        QTest::addColumn<bool>("storeExists");
+        QTest::addColumn<SettingValue>("defaultValue");
+        for (const bool exists : {false, true}) {
+            const char* where = exists ? "absent value" : "no store";
+            QTest::addRow("%s, text", where) << exists << SettingValue::text("Arial");
+            QTest::addRow("%s, integer", where) << exists << SettingValue::integer(-7);
+            QTest::addRow("%s, true", where) << exists << SettingValue::boolean(true);
+            QTest::addRow("%s, false", where) << exists << SettingValue::boolean(false);
+        }
+    }
+    void missingValueGivesTheDefault() {
+        QFETCH(bool, storeExists);
+        QFETCH(SettingValue, defaultValue);
+        SettingsStore store(storePath());
+        if (storeExists)
+            store.write(QStringLiteral("Other"), SettingValue::text("x"));
+
+        const SettingValue got = store.read(QStringLiteral("Missing"), defaultValue);
+        QCOMPARE(got, defaultValue); // the kind too: a boolean default stays boolean
+    }
+
+    void otherKindFailsNamingTheSetting_data() {
+        QTest::addColumn<SettingValue>("stored");
+        QTest::addColumn<SettingValue>("defaultValue");
+        QTest::newRow("text read as integer")
+            << SettingValue::text("12") << SettingValue::integer(0);
+        QTest::newRow("text read as boolean")
+            << SettingValue::text("-1") << SettingValue::boolean(true);
+        QTest::newRow("integer read as text")
+            << SettingValue::integer(12) << SettingValue::text("12");
+    }
+    void otherKindFailsNamingTheSetting() {
+        QFETCH(SettingValue, stored);
+        QFETCH(SettingValue, defaultValue);
+        SettingsStore store(storePath());
+        store.write(QStringLiteral("HistoryMaximum"), stored);
+
+        const QString message = errorOf<SettingsError>(
+            [&] { store.read(QStringLiteral("HistoryMaximum"), defaultValue); });
+        QVERIFY2(message.contains(QStringLiteral("HistoryMaximum")), qPrintable(message));
+    }
+
+    // A store written by hand in no sorted order stays in that order; rewriting a value, also with
+    // the other kind, keeps its place, and new names go to the end.
+    void rewriteKeepsTheStoreOrder() {
+        QDir().mkpath(QFileInfo(storePath()).path());
+        QVERIFY(writeBytes(storePath(), kHeader + "Zeta=integer:1\nAlpha=text:a\nMid=integer:2\n"));
+        SettingsStore store(storePath());
+        store.write(QStringLiteral("Alpha"), SettingValue::integer(3));
+        store.write(QStringLiteral("Beta"), SettingValue::text("b"));
+        store.write(QStringLiteral("Zeta"), SettingValue::text("z"));
+
+        QStringList names;
+        for (const StoredSetting& s : store.list())
+            names << s.name;
+        QCOMPARE(names, QStringList({"Zeta", "Alpha", "Mid", "Beta"}));
+        QCOMPARE(readBytes(storePath()),
+                 kHeader + "Zeta=text:z\nAlpha=integer:3\nMid=integer:2\nBeta=text:b\n");
+    }
+
+    void unusableNamesAreRefused_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("usable");
+        QTest::newRow("empty") << QString() << false;
+        QTest::newRow("equals sign") << QStringLiteral("a=b") << false;
+        QTest::newRow("newline") << QStringLiteral("a\nb") << false;
+        QTest::newRow("tab") << QStringLiteral("a\tb") << false;
+        QTest::newRow("lone surrogate") << QString(QChar(0xD800)) << false;
+        QTest::newRow("256 characters") << QString(256, u'n') << false;
+        QTest::newRow("255 characters") << QString(255, u'n') << true;
+        QTest::newRow("spaces and non-ASCII") << QString::fromUtf8(" Grid größe [1] ") << true;
+        QTest::newRow("leading byte order mark") << QStringLiteral(u"\uFEFFName") << true;
+    }
+    void unusableNamesAreRefused() {
+        QFETCH(QString, name);
+        QFETCH(bool, usable);
+        SettingsStore store(storePath());
+        store.write(QStringLiteral("Before"), SettingValue::integer(1));
+        const QByteArray before = readBytes(storePath());
+
+        const QString error =
+            errorOf<SettingsError>([&] { store.write(name, SettingValue::integer(2)); });
+        QCOMPARE(error.isNull(), usable);
+        if (usable) {
+            QCOMPARE(store.read(name, SettingValue::integer(0)), SettingValue::integer(2));
+            QVERIFY(!SettingsFile::parse(readBytes(storePath())).damaged);
+        } else {
+            QCOMPARE(readBytes(storePath()), before);
+        }
+    }
+
+    void damagedFileIsReadAndKeptAside_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("damaged");
+        const QByteArray good = "Keep=text:ok\nCount=integer:7\n";
+        QTest::newRow("unknown escape") << kHeader + good + "Broken=text:a\\qb\n" << true;
+        QTest::newRow("backslash at end") << kHeader + "Broken=text:abc\\\n" + good << true;
+        QTest::newRow("integer overflow") << kHeader + good + "Broken=integer:2147483648\n" << true;
+        QTest::newRow("integer junk") << kHeader + "Broken=integer:12x\n" + good << true;
+        QTest::newRow("no equals sign") << kHeader + "nonsense\n" + good << true;
+        QTest::newRow("empty name") << kHeader + good + "=text:x\n" << true;
+        QTest::newRow("unknown kind") << kHeader + good + "Broken=float:1.5\n" << true;
+        QTest::newRow("invalid UTF-8 text") << kHeader + good + "Broken=text:\xC3\x28\n" << true;
+        QTest::newRow("UTF-8 cut off in text") << kHeader + good + "Broken=text:ab\xC3\n" << true;
+        QTest::newRow("UTF-8 cut off in name")
+            << kHeader + "Broken\xE2\x82=text:x\n" + good << true;
+        QTest::newRow("invalid UTF-8 name") << kHeader + "\xFF\xFE=integer:3\n" + good << true;
+        QTest::newRow("name twice, later wins") << kHeader + "Keep=text:old\n" + good << true;
+        QTest::newRow("binary junk") << QByteArray("\x00\x01\xFF=\x00\n", 6) + good << true;
+        QTest::newRow("no header") << good << false;
+        QTest::newRow("CRLF, no final newline")
+            << kHeader + "Keep=text:ok\r\nCount=integer:7" << false;
+    }
+    // Reading never fails on a damaged file. The first write keeps a copy of the damaged bytes
+    // beside it and tells the user once; later damage gets a copy of its own but no new message.
+    void damagedFileIsReadAndKeptAside() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, damaged);
+        QDir().mkpath(QFileInfo(storePath()).path());
+        QVERIFY(writeBytes(storePath(), bytes));
+        SettingsStore store(storePath());
+        QStringList told;
+        store.setDamageNotifier([&](const QString& text) { told << text; });
+
+        QCOMPARE(store.read(QStringLiteral("Keep"), SettingValue::text("")),
+                 SettingValue::text("ok"));
+        QCOMPARE(store.read(QStringLiteral("Count"), SettingValue::integer(0)),
+                 SettingValue::integer(7));
+        QCOMPARE(store.read(QStringLiteral("Broken"), SettingValue::text("d")),
+                 SettingValue::text("d"));
+
+        store.write(QStringLiteral("New"), SettingValue::integer(1));
+        store.write(QStringLiteral("Newer"), SettingValue::integer(2));
+        const QString copy = storePath() + QStringLiteral(".damaged");
+        QCOMPARE(QFileInfo::exists(copy), damaged);
+        QCOMPARE(told.size(), damaged ? 1 : 0);
+        if (!damaged)
+            return;
+        QCOMPARE(readBytes(copy), bytes);
+        QVERIFY(told[0].contains(copy));
+
+        const SettingsFile::Parsed now = SettingsFile::parse(readBytes(storePath()));
+        QVERIFY(!now.damaged);
+        QCOMPARE(store.read(QStringLiteral("Keep"), SettingValue::text("")),
+                 SettingValue::text("ok"));
+        QCOMPARE(store.read(QStringLiteral("Newer"), SettingValue::integer(0)),
+                 SettingValue::integer(2));
+
+        QVERIFY(writeBytes(storePath(), readBytes(storePath()) + "again damaged\n"));
+        store.write(QStringLiteral("Last"), SettingValue::integer(3));
+        QCOMPARE(readBytes(copy), bytes);
+        QVERIFY(QFileInfo::exists(storePath() + QStringLiteral(".damaged-2")));
+        QCOMPARE(told.size(), 1);
+    }
+
+    void unwritableStoreFailsAndKeepsTheFile_data() {
+        QTest::addColumn<bool>("readOnlyFolder"); // otherwise the folder's parent is a regular file
+        QTest::newRow("read-only folder") << true;
+        QTest::newRow("folder below a regular file") << false;
+    }
+    void unwritableStoreFailsAndKeepsTheFile() {
+        QFETCH(bool, readOnlyFolder);
+        QString path;
+        if (readOnlyFolder) {
+            if (geteuid() == 0)
+                QSKIP("folder permissions do not hold back root");
+            const QString folder = m_dir->filePath(QStringLiteral("readonly"));
+            path = folder + QStringLiteral("/store.conf");
+            QDir().mkpath(folder);
+            SettingsStore(path).write(QStringLiteral("Old"), SettingValue::text("kept"));
+            QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        } else {
+            QVERIFY(writeBytes(m_dir->filePath(QStringLiteral("plain")), "not a folder"));
+            path = m_dir->filePath(QStringLiteral("plain/sub/store.conf"));
+        }
+        const QByteArray before = readBytes(path);
+
+        SettingsStore store(path);
+        const QString error = errorOf<SettingsError>(
+            [&] { store.write(QStringLiteral("New"), SettingValue::integer(1)); });
+        if (readOnlyFolder)
+            QFile::setPermissions(QFileInfo(path).path(), QFileDevice::ReadOwner |
+                                                              QFileDevice::WriteOwner |
+                                                              QFileDevice::ExeOwner);
+        QVERIFY(!error.isNull());
+        QVERIFY2(error.contains(QFileInfo(path).path()), qPrintable(error));
+        QVERIFY2(!error.contains(QStringLiteral("locked by")),
+                 qPrintable(error)); // nobody holds it
+        QCOMPARE(readBytes(path), before);
+        QCOMPARE(store.read(QStringLiteral("New"), SettingValue::integer(0)),
+                 SettingValue::integer(0));
+    }
+
+    // Several command-line processes and this process write their own names into the user's
+    // store at the same time, each through its own lock and atomic replacement.
+    void concurrentWritersNeverLoseAValue() {
+        const QString path = SettingsStore::defaultPath();
+        QCOMPARE(path, TestEnv::settingsPath());
+        QFile::remove(path);
+        constexpr int kWriters = 3;
+        constexpr int kNames = 30;
+
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("HOME"), TestEnv::home());
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), TestEnv::home() + QStringLiteral("/.config"));
+        const QString loop = QStringLiteral("i=1; while [ $i -le %1 ]; do \"$0\" config set-int "
+                                            "\"$1_$i\" $((i * $2)) || exit 1; "
+                                            "i=$((i + 1)); done")
+                                 .arg(kNames);
+        std::vector<std::unique_ptr<QProcess>> writers;
+        for (int w = 1; w <= kWriters; ++w) {
+            auto p = std::make_unique<QProcess>();
+            p->setProcessEnvironment(env);
+            p->start(QStringLiteral("/bin/sh"),
+                     {QStringLiteral("-c"), loop, QStringLiteral(IXV_CLI_PATH),
+                      QStringLiteral("W%1").arg(w), QString::number(w)});
+            QVERIFY2(p->waitForStarted(), qPrintable(p->errorString()));
+            writers.push_back(std::move(p));
+        }
+        // This process writes its names in turn with the others: each after one more of theirs, or
+        // once they have all ended.
+        const auto othersRun = [&] {
+            return std::any_of(writers.begin(), writers.end(),
+                               [](const auto& p) { return p->state() != QProcess::NotRunning; });
+        };
+        const auto values = [&] { return SettingsFile::parse(readBytes(path)).values.size(); };
+        SettingsStore own(path);
+        for (int i = 1; i <= kNames; ++i) {
+            const qsizetype before = values();
+            own.write(QStringLiteral("Own_%1").arg(i), SettingValue::text(QString::number(i)));
+            IXV_TRY_VERIFY(values() > before + 1 || !othersRun());
+        }
+        for (auto& p : writers) {
+            QVERIFY(p->waitForFinished(-1) || p->state() == QProcess::NotRunning);
+            QCOMPARE(p->exitStatus(), QProcess::NormalExit);
+            QVERIFY2(p->exitCode() == 0, p->readAllStandardError().constData());
+        }
+
+        const SettingsFile::Parsed parsed = SettingsFile::parse(readBytes(path));
+        QVERIFY(!parsed.damaged);
+        QCOMPARE(parsed.values.size(), (kWriters + 1) * kNames);
+        for (int i = 1; i <= kNames; ++i) {
+            for (int w = 1; w <= kWriters; ++w)
+                QCOMPARE(own.read(QStringLiteral("W%1_%2").arg(w).arg(i), SettingValue::integer(0)),
+                         SettingValue::integer(i * w));
+            QCOMPARE(own.read(QStringLiteral("Own_%1").arg(i), SettingValue::text("")),
+                     SettingValue::text(QString::number(i)));
+        }
+        // Nothing but the store and the writers' lock file is left beside it.
+        QCOMPARE(QDir(QFileInfo(path).path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+                 (QStringList{QFileInfo(path).fileName(), QFileInfo(path).fileName() + ".lock"}));
+    }
 
 private:
     QString storePath() const { return m_dir->filePath(QStringLiteral("cfg/sub/store.conf")); }
     std::unique_ptr<QTemporaryDir> m_dir;
 };
-
-void Tst_settingsstore::valuesKeepTheirKind_data() {
-    QTest::addColumn<SettingValue>("written");
-    QTest::addColumn<SettingValue>("defaultValue");
-    QTest::addColumn<SettingValue>("expected");
-
-    const auto text = [](const QString& t) { return SettingValue::text(t); };
-    const auto integer = [](qint32 i) { return SettingValue::integer(i); };
-    const auto noText = text(QStringLiteral("default"));
-    QTest::newRow("text") << text("Times New Roman") << noText << text("Times New Roman");
-    QTest::newRow("empty text") << text("") << noText << text("");
-    QTest::newRow("quoted program path")
-        << text(R"("C:\tools\dict.exe" /x)") << noText << text(R"("C:\tools\dict.exe" /x)");
-    QTest::newRow("newline tab CR") << text("a\nb\tc\r\nd") << noText << text("a\nb\tc\r\nd");
-    QTest::newRow("escape look-alikes")
-        << text(R"(\n \t \\ \0 \)") << noText << text(R"(\n \t \\ \0 \)");
-    QTest::newRow("NUL inside") << text(QString("a") + QChar(0) + "b") << noText
-                                << text(QString("a") + QChar(0) + "b");
-    QTest::newRow("non-ASCII") << text(QString::fromUtf8("Zoë Ærø – ☃ 𝄞")) << noText
-                               << text(QString::fromUtf8("Zoë Ærø – ☃ 𝄞"));
-    QTest::newRow("leading byte order mark")
-        << text(QStringLiteral(u"\uFEFFx")) << noText << text(QStringLiteral(u"\uFEFFx"));
-    QTest::newRow("integer 0") << integer(0) << integer(5) << integer(0);
-    QTest::newRow("INT32_MIN") << integer(INT32_MIN) << integer(0) << integer(INT32_MIN);
-    QTest::newRow("INT32_MAX") << integer(INT32_MAX) << integer(0) << integer(INT32_MAX);
-    QTest::newRow("true reads as -1")
-        << SettingValue::boolean(true) << SettingValue::boolean(false) << integer(-1);
-    QTest::newRow("false reads as 0")
-        << SettingValue::boolean(false) << SettingValue::boolean(true) << integer(0);
-    QTest::newRow("integer with boolean default")
-        << integer(1) << SettingValue::boolean(false) << integer(1);
-}
-
-// Values go through the file: a second store object on the same path reads them, and every
-// value stays on one line of the file however many line breaks its text holds.
-void Tst_settingsstore::valuesKeepTheirKind() {
-    QFETCH(SettingValue, written);
-    QFETCH(SettingValue, defaultValue);
-    QFETCH(SettingValue, expected);
-
-    SettingsStore(storePath()).write(QStringLiteral("Value"), written);
-    SettingsStore(storePath()).write(QStringLiteral("After"), SettingValue::integer(7));
-
-    const SettingsStore reader(storePath());
-    QCOMPARE(reader.read(QStringLiteral("Value"), defaultValue), expected);
-    QCOMPARE(reader.read(QStringLiteral("After"), SettingValue::integer(0)),
-             SettingValue::integer(7));
-    const auto stored = reader.find(QStringLiteral("Value"));
-    QVERIFY(stored);
-    QCOMPARE(stored->kind,
-             written.isText() ? StoredSetting::Kind::Text : StoredSetting::Kind::Integer);
-    QCOMPARE(readBytes(storePath()).count('\n'), 3);
-}
-
-void Tst_settingsstore::missingValueGivesTheDefault_data() {
-    QTest::addColumn<bool>("storeExists");
-    QTest::addColumn<SettingValue>("defaultValue");
-    for (const bool exists : {false, true}) {
-        const char* where = exists ? "absent value" : "no store";
-        QTest::addRow("%s, text", where) << exists << SettingValue::text("Arial");
-        QTest::addRow("%s, integer", where) << exists << SettingValue::integer(-7);
-        QTest::addRow("%s, true", where) << exists << SettingValue::boolean(true);
-        QTest::addRow("%s, false", where) << exists << SettingValue::boolean(false);
-    }
-}
-
-void Tst_settingsstore::missingValueGivesTheDefault() {
-    QFETCH(bool, storeExists);
-    QFETCH(SettingValue, defaultValue);
-    SettingsStore store(storePath());
-    if (storeExists)
-        store.write(QStringLiteral("Other"), SettingValue::text("x"));
-
-    const SettingValue got = store.read(QStringLiteral("Missing"), defaultValue);
-    QCOMPARE(got, defaultValue); // the kind too: a boolean default stays boolean
-}
-
-void Tst_settingsstore::otherKindFailsNamingTheSetting_data() {
-    QTest::addColumn<SettingValue>("stored");
-    QTest::addColumn<SettingValue>("defaultValue");
-    QTest::newRow("text read as integer") << SettingValue::text("12") << SettingValue::integer(0);
-    QTest::newRow("text read as boolean")
-        << SettingValue::text("-1") << SettingValue::boolean(true);
-    QTest::newRow("integer read as text") << SettingValue::integer(12) << SettingValue::text("12");
-}
-
-void Tst_settingsstore::otherKindFailsNamingTheSetting() {
-    QFETCH(SettingValue, stored);
-    QFETCH(SettingValue, defaultValue);
-    SettingsStore store(storePath());
-    store.write(QStringLiteral("HistoryMaximum"), stored);
-
-    const QString message =
-        settingsErrorOf([&] { store.read(QStringLiteral("HistoryMaximum"), defaultValue); });
-    QVERIFY2(message.contains(QStringLiteral("HistoryMaximum")), qPrintable(message));
-}
-
-// A store written by hand in no sorted order stays in that order; rewriting a value, also with
-// the other kind, keeps its place, and new names go to the end.
-void Tst_settingsstore::rewriteKeepsTheStoreOrder() {
-    QDir().mkpath(QFileInfo(storePath()).path());
-    writeBytes(storePath(), kHeader + "Zeta=integer:1\nAlpha=text:a\nMid=integer:2\n");
-    SettingsStore store(storePath());
-    store.write(QStringLiteral("Alpha"), SettingValue::integer(3));
-    store.write(QStringLiteral("Beta"), SettingValue::text("b"));
-    store.write(QStringLiteral("Zeta"), SettingValue::text("z"));
-
-    QStringList names;
-    for (const StoredSetting& s : store.list())
-        names << s.name;
-    QCOMPARE(names, QStringList({"Zeta", "Alpha", "Mid", "Beta"}));
-    QCOMPARE(readBytes(storePath()),
-             kHeader + "Zeta=text:z\nAlpha=integer:3\nMid=integer:2\nBeta=text:b\n");
-}
-
-void Tst_settingsstore::unusableNamesAreRefused_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("usable");
-    QTest::newRow("empty") << QString() << false;
-    QTest::newRow("equals sign") << QStringLiteral("a=b") << false;
-    QTest::newRow("newline") << QStringLiteral("a\nb") << false;
-    QTest::newRow("tab") << QStringLiteral("a\tb") << false;
-    QTest::newRow("lone surrogate") << QString(QChar(0xD800)) << false;
-    QTest::newRow("256 characters") << QString(256, u'n') << false;
-    QTest::newRow("255 characters") << QString(255, u'n') << true;
-    QTest::newRow("spaces and non-ASCII") << QString::fromUtf8(" Grid größe [1] ") << true;
-    QTest::newRow("leading byte order mark") << QStringLiteral(u"\uFEFFName") << true;
-}
-
-void Tst_settingsstore::unusableNamesAreRefused() {
-    QFETCH(QString, name);
-    QFETCH(bool, usable);
-    SettingsStore store(storePath());
-    store.write(QStringLiteral("Before"), SettingValue::integer(1));
-    const QByteArray before = readBytes(storePath());
-
-    const QString error = settingsErrorOf([&] { store.write(name, SettingValue::integer(2)); });
-    QCOMPARE(error.isNull(), usable);
-    if (usable) {
-        QCOMPARE(store.read(name, SettingValue::integer(0)), SettingValue::integer(2));
-        QVERIFY(!SettingsFile::parse(readBytes(storePath())).damaged);
-    } else {
-        QCOMPARE(readBytes(storePath()), before);
-    }
-}
-
-void Tst_settingsstore::damagedFileIsReadAndKeptAside_data() {
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<bool>("damaged");
-    const QByteArray good = "Keep=text:ok\nCount=integer:7\n";
-    QTest::newRow("unknown escape") << kHeader + good + "Broken=text:a\\qb\n" << true;
-    QTest::newRow("backslash at end") << kHeader + "Broken=text:abc\\\n" + good << true;
-    QTest::newRow("integer overflow") << kHeader + good + "Broken=integer:2147483648\n" << true;
-    QTest::newRow("integer junk") << kHeader + "Broken=integer:12x\n" + good << true;
-    QTest::newRow("no equals sign") << kHeader + "nonsense\n" + good << true;
-    QTest::newRow("empty name") << kHeader + good + "=text:x\n" << true;
-    QTest::newRow("unknown kind") << kHeader + good + "Broken=float:1.5\n" << true;
-    QTest::newRow("invalid UTF-8 text") << kHeader + good + "Broken=text:\xC3\x28\n" << true;
-    QTest::newRow("UTF-8 cut off in text") << kHeader + good + "Broken=text:ab\xC3\n" << true;
-    QTest::newRow("UTF-8 cut off in name") << kHeader + "Broken\xE2\x82=text:x\n" + good << true;
-    QTest::newRow("invalid UTF-8 name") << kHeader + "\xFF\xFE=integer:3\n" + good << true;
-    QTest::newRow("name twice, later wins") << kHeader + "Keep=text:old\n" + good << true;
-    QTest::newRow("binary junk") << QByteArray("\x00\x01\xFF=\x00\n", 6) + good << true;
-    QTest::newRow("no header") << good << false;
-    QTest::newRow("CRLF, no final newline") << kHeader + "Keep=text:ok\r\nCount=integer:7" << false;
-}
-
-// Reading never fails on a damaged file. The first write keeps a copy of the damaged bytes
-// beside it and tells the user once; later damage gets a copy of its own but no new message.
-void Tst_settingsstore::damagedFileIsReadAndKeptAside() {
-    QFETCH(QByteArray, bytes);
-    QFETCH(bool, damaged);
-    QDir().mkpath(QFileInfo(storePath()).path());
-    writeBytes(storePath(), bytes);
-    SettingsStore store(storePath());
-    QStringList told;
-    store.setDamageNotifier([&](const QString& text) { told << text; });
-
-    QCOMPARE(store.read(QStringLiteral("Keep"), SettingValue::text("")), SettingValue::text("ok"));
-    QCOMPARE(store.read(QStringLiteral("Count"), SettingValue::integer(0)),
-             SettingValue::integer(7));
-    QCOMPARE(store.read(QStringLiteral("Broken"), SettingValue::text("d")),
-             SettingValue::text("d"));
-
-    store.write(QStringLiteral("New"), SettingValue::integer(1));
-    store.write(QStringLiteral("Newer"), SettingValue::integer(2));
-    const QString copy = storePath() + QStringLiteral(".damaged");
-    QCOMPARE(QFileInfo::exists(copy), damaged);
-    QCOMPARE(told.size(), damaged ? 1 : 0);
-    if (!damaged)
-        return;
-    QCOMPARE(readBytes(copy), bytes);
-    QVERIFY(told[0].contains(copy));
-
-    const SettingsFile::Parsed now = SettingsFile::parse(readBytes(storePath()));
-    QVERIFY(!now.damaged);
-    QCOMPARE(store.read(QStringLiteral("Keep"), SettingValue::text("")), SettingValue::text("ok"));
-    QCOMPARE(store.read(QStringLiteral("Newer"), SettingValue::integer(0)),
-             SettingValue::integer(2));
-
-    writeBytes(storePath(), readBytes(storePath()) + "again damaged\n");
-    store.write(QStringLiteral("Last"), SettingValue::integer(3));
-    QCOMPARE(readBytes(copy), bytes);
-    QVERIFY(QFileInfo::exists(storePath() + QStringLiteral(".damaged-2")));
-    QCOMPARE(told.size(), 1);
-}
-
-void Tst_settingsstore::unwritableStoreFailsAndKeepsTheFile_data() {
-    QTest::addColumn<bool>("readOnlyFolder"); // otherwise the folder's parent is a regular file
-    QTest::newRow("read-only folder") << true;
-    QTest::newRow("folder below a regular file") << false;
-}
-
-void Tst_settingsstore::unwritableStoreFailsAndKeepsTheFile() {
-    QFETCH(bool, readOnlyFolder);
-    QString path;
-    if (readOnlyFolder) {
-        if (geteuid() == 0)
-            QSKIP("folder permissions do not hold back root");
-        const QString folder = m_dir->filePath(QStringLiteral("readonly"));
-        path = folder + QStringLiteral("/store.conf");
-        QDir().mkpath(folder);
-        SettingsStore(path).write(QStringLiteral("Old"), SettingValue::text("kept"));
-        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    } else {
-        writeBytes(m_dir->filePath(QStringLiteral("plain")), "not a folder");
-        path = m_dir->filePath(QStringLiteral("plain/sub/store.conf"));
-    }
-    const QByteArray before = readBytes(path);
-
-    SettingsStore store(path);
-    const QString error =
-        settingsErrorOf([&] { store.write(QStringLiteral("New"), SettingValue::integer(1)); });
-    if (readOnlyFolder)
-        QFile::setPermissions(QFileInfo(path).path(), QFileDevice::ReadOwner |
-                                                          QFileDevice::WriteOwner |
-                                                          QFileDevice::ExeOwner);
-    QVERIFY(!error.isNull());
-    QVERIFY2(error.contains(QFileInfo(path).path()), qPrintable(error));
-    QVERIFY2(!error.contains(QStringLiteral("locked by")), qPrintable(error)); // nobody holds it
-    QCOMPARE(readBytes(path), before);
-    QCOMPARE(store.read(QStringLiteral("New"), SettingValue::integer(0)), SettingValue::integer(0));
-}
-
-// Several command-line processes and this process write their own names into the user's
-// store at the same time, each through its own lock and atomic replacement.
-void Tst_settingsstore::concurrentWritersNeverLoseAValue() {
-    const QString path = SettingsStore::defaultPath();
-    QCOMPARE(path, TestEnv::settingsPath());
-    QFile::remove(path);
-    constexpr int kWriters = 3;
-    constexpr int kNames = 30;
-
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("HOME"), TestEnv::home());
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), TestEnv::home() + QStringLiteral("/.config"));
-    const QString loop =
-        QStringLiteral(
-            "i=1; while [ $i -le %1 ]; do \"$0\" config set-int \"$1_$i\" $((i * $2)) || exit 1; "
-            "i=$((i + 1)); done")
-            .arg(kNames);
-    std::vector<std::unique_ptr<QProcess>> writers;
-    for (int w = 1; w <= kWriters; ++w) {
-        auto p = std::make_unique<QProcess>();
-        p->setProcessEnvironment(env);
-        p->start(QStringLiteral("/bin/sh"),
-                 {QStringLiteral("-c"), loop, QStringLiteral(IXV_CLI_PATH),
-                  QStringLiteral("W%1").arg(w), QString::number(w)});
-        QVERIFY2(p->waitForStarted(), qPrintable(p->errorString()));
-        writers.push_back(std::move(p));
-    }
-    SettingsStore own(path);
-    for (int i = 1; i <= kNames; ++i) {
-        own.write(QStringLiteral("Own_%1").arg(i), SettingValue::text(QString::number(i)));
-        QThread::msleep(10); // spread over the time the other writers run
-    }
-    for (auto& p : writers) {
-        QVERIFY(p->waitForFinished(-1));
-        QCOMPARE(p->exitStatus(), QProcess::NormalExit);
-        QVERIFY2(p->exitCode() == 0, p->readAllStandardError().constData());
-    }
-
-    const SettingsFile::Parsed parsed = SettingsFile::parse(readBytes(path));
-    QVERIFY(!parsed.damaged);
-    QCOMPARE(parsed.values.size(), (kWriters + 1) * kNames);
-    for (int i = 1; i <= kNames; ++i) {
-        for (int w = 1; w <= kWriters; ++w)
-            QCOMPARE(own.read(QStringLiteral("W%1_%2").arg(w).arg(i), SettingValue::integer(0)),
-                     SettingValue::integer(i * w));
-        QCOMPARE(own.read(QStringLiteral("Own_%1").arg(i), SettingValue::text("")),
-                 SettingValue::text(QString::number(i)));
-    }
-    // Nothing but the store and the writers' lock file is left beside it.
-    QCOMPARE(QDir(QFileInfo(path).path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
-             (QStringList{QFileInfo(path).fileName(), QFileInfo(path).fileName() + ".lock"}));
-}
 
 QTEST_GUILESS_MAIN(Tst_settingsstore)
 #include "tst_settingsstore.moc"

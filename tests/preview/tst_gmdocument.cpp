@@ -31,9 +31,7 @@ private slots:
         QTest::addColumn<qint32>("dotsAt600");
         QTest::addColumn<qint32>("dotsAt1");
         QTest::newRow("one inch") << 2540 << 1440 << 600 << 1;
-        QTest::newRow("Letter width, 8.5 dots to even 8") << 21590 << 12240 << 5100 << 8;
         QTest::newRow("A4 width rounds up") << 21000 << 11906 << 4961 << 8;
-        QTest::newRow("A4 height rounds down") << 29700 << 16838 << 7016 << 12;
         QTest::newRow("negative") << -2540 << -1440 << -600 << -1;
         QTest::newRow("half a dot down to even 0") << 1270 << 720 << 300 << 0;
         QTest::newRow("one and a half dots up to even 2") << 3810 << 2160 << 900 << 2;
@@ -44,13 +42,10 @@ private slots:
     }
     void valueReaders() {
         QFETCH(qint32, count);
-        QFETCH(qint32, twips);
-        QFETCH(qint32, dotsAt600);
-        QFETCH(qint32, dotsAt1);
         const TGmValue v(count);
-        QCOMPARE(v.AsTwips(), twips);
-        QCOMPARE(v.AsDots(600), dotsAt600);
-        QCOMPARE(v.AsDots(1), dotsAt1);
+        QTEST(v.AsTwips(), "twips");
+        QTEST(v.AsDots(600), "dotsAt600");
+        QTEST(v.AsDots(1), "dotsAt1");
         QCOMPARE(v.AsInches(), count / 2540.0);
     }
 
@@ -60,9 +55,7 @@ private slots:
         QTest::addColumn<qint32>("count");
         QTest::newRow("36 twips is 63.5, to even 64") << 36.0 << 5 << 64;
         QTest::newRow("108 twips is 190.5, to even 190") << 108.0 << 5 << 190;
-        QTest::newRow("1440 twips") << 1440.0 << 5 << 2540;
         QTest::newRow("one screen pixel") << 1.0 << 1 << 26;
-        QTest::newRow("48 screen pixels") << 48.0 << 1 << 1270;
         QTest::newRow("a millimetre") << 1.0 << 2 << 100;
         QTest::newRow("a centimetre") << 1.0 << 3 << 1000;
         QTest::newRow("an inch") << 1.0 << 4 << 2540;
@@ -118,13 +111,10 @@ private slots:
         QTest::newRow("96 pixels are 1440 twips")
             << 96.0 << TGmUnit::Pixel << TGmUnit::Twip << 1440.0;
         QTest::newRow("25.4 mm are an inch") << 25.4 << TGmUnit::Millimetre << TGmUnit::Inch << 1.0;
-        QTest::newRow("a centimetre is 10 mm")
-            << 1.0 << TGmUnit::Centimetre << TGmUnit::Millimetre << 10.0;
         QTest::newRow("1440 twips are 2540 hundredths")
             << 1440.0 << TGmUnit::Twip << TGmUnit::HundredthMm << 2540.0;
         QTest::newRow("one twip in hundredths, unrounded")
             << 1.0 << TGmUnit::Twip << TGmUnit::HundredthMm << 2540.0 / 1440;
-        QTest::newRow("a pixel in inches") << 1.0 << TGmUnit::Pixel << TGmUnit::Inch << 1.0 / 96;
         QTest::newRow("the same unit keeps the number")
             << 0.1 << TGmUnit::Twip << TGmUnit::Twip << 0.1;
     }
@@ -132,35 +122,38 @@ private slots:
         QFETCH(double, x);
         QFETCH(TGmUnit, from);
         QFETCH(TGmUnit, to);
-        QFETCH(double, expected);
-        QCOMPARE(ConvertUnits(x, from, to), expected);
+        QTEST(ConvertUnits(x, from, to), "expected");
     }
 
     void paperSizes_data() {
         QTest::addColumn<TGmPaperSize>("paper");
         QTest::addColumn<qint32>("height");
         QTest::addColumn<qint32>("width");
-        QTest::newRow("A3") << TGmPaperSize::A3 << 42000 << 29700;
         QTest::newRow("A4") << TGmPaperSize::A4 << 29700 << 21000;
-        QTest::newRow("A5") << TGmPaperSize::A5 << 21000 << 14850;
-        QTest::newRow("A6") << TGmPaperSize::A6 << 14850 << 10500;
-        QTest::newRow("B5") << TGmPaperSize::B5 << 25000 << 17600;
         QTest::newRow("C5 as listed, wider than high") << TGmPaperSize::C5 << 16300 << 22900;
         QTest::newRow("Legal") << TGmPaperSize::Legal << 35560 << 21590;
         QTest::newRow("Letter") << TGmPaperSize::Letter << 27940 << 21590;
     }
+    // Every page takes the document's size and orientation; turning it again tells nothing.
     void paperSizes() {
         QFETCH(TGmPaperSize, paper);
         QFETCH(qint32, height);
         QFETCH(qint32, width);
         TGmDocument doc;
+        drawOnEveryPage(doc, 2);
         doc.SetPaperSize(paper == TGmPaperSize::A4 ? TGmPaperSize::Letter : TGmPaperSize::A4);
         doc.SetPaperSize(paper);
         QCOMPARE(doc.PageHeight().Count(), height);
         QCOMPARE(doc.PageWidth().Count(), width);
+        QSignalSpy turned(&doc, &TGmDocument::OnChangeOrientation);
         doc.SetOrientation(gmLandscape);
+        doc.SetOrientation(gmLandscape);
+        QCOMPARE(turned.count(), 1);
         QCOMPARE(doc.PageHeight().Count(), width);
         QCOMPARE(doc.PageWidth().Count(), height);
+        QCOMPARE(doc.GetPage(2).Orientation(), gmLandscape);
+        QCOMPARE(doc.GetPage(2).Size().Height.Count(), width);
+        QCOMPARE(doc.GetPage(2).Size().Width.Count(), height);
     }
 
     void paperSizeResizesEveryPage() {
@@ -209,20 +202,6 @@ private slots:
         QCOMPARE(doc.PageWidth().Count(), 29700);
     }
 
-    void orientationExchangesEveryPage() {
-        TGmDocument doc;
-        drawOnEveryPage(doc, 2);
-        QSignalSpy turned(&doc, &TGmDocument::OnChangeOrientation);
-        doc.SetOrientation(gmLandscape);
-        for (int n = 1; n <= 2; ++n) {
-            QCOMPARE(doc.GetPage(n).Orientation(), gmLandscape);
-            QCOMPARE(doc.GetPage(n).Size().Width.Count(), 29700);
-            QCOMPARE(doc.GetPage(n).Size().Height.Count(), 21000);
-        }
-        doc.SetOrientation(gmLandscape);
-        QCOMPARE(turned.count(), 1);
-    }
-
     void zoom_data() {
         QTest::addColumn<int>("minZoom");
         QTest::addColumn<int>("maxZoom");
@@ -243,17 +222,14 @@ private slots:
         QFETCH(int, minZoom);
         QFETCH(int, maxZoom);
         QFETCH(int, zoom);
-        QFETCH(int, heldMin);
-        QFETCH(int, heldMax);
-        QFETCH(int, heldZoom);
         TGmDocument doc;
         QCOMPARE(doc.Zoom(), 20);
         doc.SetMaxZoom(maxZoom);
         doc.SetMinZoom(minZoom);
         doc.SetZoom(zoom);
-        QCOMPARE(doc.MinZoom(), heldMin);
-        QCOMPARE(doc.MaxZoom(), heldMax);
-        QCOMPARE(doc.Zoom(), heldZoom);
+        QTEST(doc.MinZoom(), "heldMin");
+        QTEST(doc.MaxZoom(), "heldMax");
+        QTEST(doc.Zoom(), "heldZoom");
     }
 
     void zoomEventCarriesOldAndNew() {
@@ -350,7 +326,6 @@ private slots:
         QTest::newRow("previous at page 1 does nothing") << 1 << "prev" << 1;
         QTest::newRow("first") << 3 << "first" << 1;
         QTest::newRow("last") << 1 << "last" << 3;
-        QTest::newRow("last at the last page does nothing") << 3 << "last" << 3;
     }
     void navigation() {
         QFETCH(int, from);
@@ -418,7 +393,6 @@ private slots:
     void origin() {
         QFETCH(TGmCoordsRelativeTo, relativeTo);
         QFETCH(bool, printer);
-        QFETCH(QPoint, landsAt);
         FakePrinterFacts facts;
         facts.present = printer;
         TGmDocument doc;
@@ -426,7 +400,7 @@ private slots:
         doc.SetCoordsRelativeTo(relativeTo);
         doc.Canvas().TextOut(0, 0, QStringLiteral("Corner"), TGmUnit::Twip);
         const auto& text = *doc.GetPage(1).Objects().front();
-        QCOMPARE(QPoint(text.Left, text.Top), landsAt);
+        QTEST(QPoint(text.Left, text.Top), "landsAt");
     }
 
     void originBelowTheHeaderLine() {
@@ -466,10 +440,6 @@ private slots:
         TGmDocument doc;
         QSignalSpy recorded(&doc, &TGmDocument::OnCanvasChange);
         TGmCanvas& c = doc.Canvas();
-        QCOMPARE(c.Font().Name(), QStringLiteral("Arial"));
-        QCOMPARE(c.Font().Size(), 12);
-        QCOMPARE(c.Font().Color(), QColor(Qt::black));
-        QCOMPARE(c.Brush().Style(), TGmBrushStyle::Clear);
         c.Font().SetStyle(TGmFontStyle::Bold | TGmFontStyle::Italic);
         c.Font().SetColor(Qt::red);
         c.TextOut(1440, 720, QStringLiteral("Title"), TGmUnit::Twip);
@@ -485,10 +455,8 @@ private slots:
         const auto& objects = doc.GetPage(1).Objects();
         QCOMPARE(objects.size(), std::size_t(3));
         const auto& text = static_cast<const TGmTextObject&>(*objects[0]);
-        QCOMPARE(text.Kind(), TGmObjectKind::Text);
         QCOMPARE(text.Left, 2540);
         QCOMPARE(text.Top, 1270);
-        QCOMPARE(text.Font.Angle, 0);
         QCOMPARE(text.Font.Size, 12);
         QCOMPARE(text.Font.Name, QStringLiteral("Arial"));
         QCOMPARE(text.Font.Color, QColor(Qt::red));
@@ -499,7 +467,6 @@ private slots:
         QCOMPARE(text.Bottom - text.Top, c.TextHeight(QStringLiteral("Title")).Count());
 
         const auto& rect = static_cast<const TGmRectangleShape&>(*objects[1]);
-        QCOMPARE(rect.Kind(), TGmObjectKind::Rectangle);
         QCOMPARE(QRect(QPoint(rect.Left, rect.Top), QPoint(rect.Right, rect.Bottom)),
                  QRect(QPoint(1000, 1000), QPoint(2000, 3000)));
         QCOMPARE(rect.Brush.Style, TGmBrushStyle::Solid);
@@ -508,7 +475,6 @@ private slots:
         QCOMPARE(rect.Pen.Style, TGmPenStyle::Dash);
 
         const auto& line = static_cast<const TGmLineObject&>(*objects[2]);
-        QCOMPARE(line.Kind(), TGmObjectKind::Line);
         QCOMPARE(QPoint(line.Right, line.Bottom), QPoint(1000, 2000));
     }
 
@@ -531,29 +497,24 @@ private slots:
 
     void textMeasuring_data() {
         QTest::addColumn<int>("points");
-        QTest::newRow("8 points") << 8;
-        QTest::newRow("12 points") << 12;
-        QTest::newRow("24 points") << 24;
-        QTest::newRow("72 points") << 72;
+        QTest::addColumn<int>("height"); // dots at 600 dpi
+        QTest::newRow("12 points") << 12 << 100;
+        QTest::newRow("9 points") << 9 << 75;
+        QTest::newRow("72 points") << 72 << 600;
     }
     void textMeasuring() {
         QFETCH(int, points);
+        QFETCH(int, height);
         TGmDocument doc;
         TGmFont& font = doc.Canvas().Font();
         font.SetSize(points);
-        QCOMPARE(font.Height(), qRound(points * 600 / 72.0));
-        const QString text = QStringLiteral("MMMMMMMMMM");
+        QCOMPARE(font.Height(), height);
         // Arial's metrics (Liberation Sans stands in with the same): M advances 1706/2048 em,
-        // the cell is (1854 + 434)/2048 em high; unhinted, so exact at the font's size, a
-        // whole number of dots at 600 dpi.
-        const double em = qRound(points * 600 / 72.0) * 2540 / 600.0;
+        // the cell is (1854 + 434)/2048 em high; unhinted, so exact at the font's size.
+        const QString text = QStringLiteral("MMMMMMMMMM");
+        const double em = height * 2540 / 600.0;
         QVERIFY(qAbs(doc.Canvas().TextWidth(text).Count() - 10 * em * 1706 / 2048) <= 1);
         QVERIFY(qAbs(doc.Canvas().TextHeight(text).Count() - em * 2288 / 2048) <= 1);
-        const qint32 width = doc.Canvas().TextWidth(text).Count();
-        font.SetSize(points + 1);
-        QVERIFY(doc.Canvas().TextWidth(text).Count() > width);
-        font.SetStyle(TGmFontStyle::Bold);
-        QVERIFY(doc.Canvas().TextWidth(QStringLiteral("a")).Count() > 0);
     }
 
     void fontSetByHeight_data() {

@@ -100,7 +100,6 @@ private slots:
         QFETCH(int, width);
         QFETCH(TGmPenStyle, style);
         QFETCH(int, dpi);
-        QFETCH(int, dots);
         TGmPenSnapshot pen;
         pen.Width = width;
         pen.Style = style;
@@ -113,7 +112,7 @@ private slots:
         int drawn = 0;
         for (int x = dpi; x < 2 * dpi; x += 7) // across dashes and gaps
             drawn = std::max(drawn, thicknessAt(image, x));
-        QCOMPARE(drawn, dots);
+        QTEST(drawn, "dots");
     }
 
     void squareCaps() {
@@ -178,7 +177,6 @@ private slots:
         QTest::newRow("right edge at left, solid") << 1 << int(TGmBrushStyle::Solid) << 600;
         QTest::newRow("centred on left, solid") << 2 << int(TGmBrushStyle::Solid) << 600;
         QTest::newRow("clear brush, no background") << 0 << int(TGmBrushStyle::Clear) << 600;
-        QTest::newRow("left aligned, solid, 150 dpi") << 0 << int(TGmBrushStyle::Solid) << 150;
         QTest::newRow("centred, solid, 150 dpi") << 2 << int(TGmBrushStyle::Solid) << 150;
     }
     void textBackground() {
@@ -225,8 +223,7 @@ private slots:
     }
     void tokens() {
         QFETCH(QString, text);
-        QFETCH(QString, shown);
-        QCOMPARE(ReplaceTokens(text, 2, 5, QDateTime(QDate(2024, 3, 5), QTime(9, 7))), shown);
+        QTEST(ReplaceTokens(text, 2, 5, QDateTime(QDate(2024, 3, 5), QTime(9, 7))), "shown");
     }
 
     void pageNumberShownInTheViewPrintedAsRecorded() {

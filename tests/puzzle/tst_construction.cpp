@@ -101,7 +101,6 @@ private slots:
         QTest::addColumn<int>("height");
         QTest::addColumn<int>("leading");
         QTest::newRow("1: no size fits, 10 x 8") << 1 << 10 << 8 << 5;
-        QTest::newRow("50: no size fits, 10 x 8") << 50 << 10 << 8 << 5;
         QTest::newRow("70: no size fits, 10 x 8") << 70 << 10 << 8 << 5;
         QTest::newRow("71: 9 left over") << 71 << 10 << 8 << 4;
         QTest::newRow("79: 1 left over") << 79 << 10 << 8 << 0;
@@ -111,10 +110,8 @@ private slots:
         QTest::newRow("120: first of equal sizes") << 120 << 10 << 12 << 0;
         QTest::newRow("348: 29 x 12") << 348 << 29 << 12 << 0;
         QTest::newRow("349: fewest leftovers") << 349 << 30 << 12 << 5;
-        QTest::newRow("350: fewest leftovers") << 350 << 30 << 12 << 5;
         QTest::newRow("351: 9 left over") << 351 << 30 << 12 << 4;
         QTest::newRow("361: fewest leftovers") << 361 << 31 << 12 << 5;
-        QTest::newRow("362: fewest leftovers") << 362 << 31 << 12 << 5;
         QTest::newRow("372: the largest") << 372 << 31 << 12 << 0;
     }
     void automaticSizeAndCentring() {
@@ -290,17 +287,6 @@ private slots:
             QVERIFY2(fault.isEmpty(),
                      qPrintable(QStringLiteral("seed %1: %2").arg(seed).arg(fault)));
         }
-    }
-
-    void seedDecidesThePlacement() {
-        const Input in = makeInput(letters(26 * 6), "Ozzy");
-        QSet<QByteArray> records;
-        for (quint64 seed = 0; seed < 40; ++seed) {
-            const QByteArray bytes = build(in, seed).record->toBytes();
-            QCOMPARE(build(in, seed).record->toBytes(), bytes);
-            records.insert(bytes);
-        }
-        QVERIFY(records.size() > 10);
     }
 
     void scanNeverStartsInTheBottomRow() {

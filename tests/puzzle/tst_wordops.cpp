@@ -112,24 +112,6 @@ private slots:
         QVERIFY2(full > 0, "word 1 never reached its 30 letters");
     }
 
-    void pickFillsTheLowestEmptyPosition() {
-        PuzzleRecord rec = gridOf({"ABCDEFGH"}, {"AAAA...."});
-        int position = 0;
-        QCOMPARE(WordOps::pickSquare(rec, 5, 1, 1, &position), WordOps::Pick::Picked);
-        QCOMPARE(position, 5);
-        QCOMPARE(WordOps::takeLetterOut(rec, 1, 2), (Square{2, 1}));
-        QCOMPARE(WordOps::takeLetterOut(rec, 1, 2), Square{});
-        QCOMPARE(WordOps::pickSquare(rec, 6, 1, 1, &position), WordOps::Pick::Picked);
-        QCOMPARE(position, 2);
-        QCOMPARE(int(rec.squareOf(201)), 601);
-        WordOps::takeLetterOut(rec, 1, 1);
-        QCOMPARE(WordOps::pickSquare(rec, 7, 1, 1, &position), WordOps::Pick::Picked);
-        QCOMPARE(position, 1);
-        QCOMPARE(WordOps::pickSquare(rec, 8, 1, 1, &position), WordOps::Pick::Picked);
-        QCOMPARE(position, 6);
-        QCOMPARE(fault(rec), QString());
-    }
-
     void ignoredPicks_data() {
         QTest::addColumn<int>("c");
         QTest::addColumn<int>("r");
@@ -146,7 +128,7 @@ private slots:
         QFETCH(int, c);
         QFETCH(int, r);
         QFETCH(int, word);
-        PuzzleRecord rec = gridOf({"AB'#-C"}, {".B...."});
+        PuzzleRecord rec = grid("AB'#-C", ".B");
         const QByteArray before = rec.toBytes();
         QCOMPARE(WordOps::pickSquare(rec, c, r, word), WordOps::Pick::Ignored);
         QCOMPARE(rec.toBytes(), before);
@@ -162,38 +144,34 @@ private slots:
     }
     void wordLettersStopAtTheFirstGap() {
         QFETCH(QList<int>, positions);
-        QFETCH(QByteArray, letters);
-        PuzzleRecord rec = gridOf({"ABCDE"});
+        PuzzleRecord rec = grid("ABCDE");
         for (int p : positions)
             rec.setCode(p, 1, qint16(p * 100 + 7));
-        QCOMPARE(WordOps::wordLetters(rec, 7), letters);
+        QTEST(WordOps::wordLetters(rec, 7), "letters");
     }
 
     void scanRepeaters_data() {
-        QTest::addColumn<QList<QByteArray>>("grid");
-        QTest::addColumn<QList<QByteArray>>("words");
-        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QByteArray>("rows");
+        QTest::addColumn<QByteArray>("words");
+        QTest::addColumn<QStringList>("listed");
         QTest::newRow("two letters of THE, listed once")
-            << QList<QByteArray>{"THE#CAT"} << QList<QByteArray>{"BBA#BBA"}
-            << QStringList{"B.THCA"};
+            << QByteArray("THE#CAT") << QByteArray("BBA#BBA") << QStringList{"B.THCA"};
         QTest::newRow("quotation word split over two grid rows")
-            << QList<QByteArray>{"AN#TH", "EN#OK"} << QList<QByteArray>{"....A", "A...."}
-            << QStringList{"A.HE"};
+            << QByteArray("AN#TH/EN#OK") << QByteArray("....A/A") << QStringList{"A.HE"};
         QTest::newRow("neighbouring words across a black square")
-            << QList<QByteArray>{"AN#TH", "EN#OK"} << QList<QByteArray>{".A#A.", "....."}
-            << QStringList{};
+            << QByteArray("AN#TH/EN#OK") << QByteArray(".A#A.") << QStringList{};
         QTest::newRow("in the order first found, lower-case labels")
-            << QList<QByteArray>{"ABCD#EF", "GH#IJKL"} << QList<QByteArray>{"aaCC#..", "..#.CC."}
+            << QByteArray("ABCD#EF/GH#IJKL") << QByteArray("aaCC#../..#.CC.")
             << QStringList{"aa.AB", "C.CDJK"};
     }
     void scanRepeaters() {
-        QFETCH(QList<QByteArray>, grid);
-        QFETCH(QList<QByteArray>, words);
-        QFETCH(QStringList, rows);
-        const PuzzleRecord rec = gridOf(grid, words);
-        QCOMPARE(WordOps::scanRepeaters(rec), rows);
+        QFETCH(QByteArray, rows);
+        QFETCH(QByteArray, words);
+        QFETCH(QStringList, listed);
+        const PuzzleRecord rec = grid(rows, words);
+        QCOMPARE(WordOps::scanRepeaters(rec), listed);
         // A click on a row selects the word it names.
-        for (const QString& row : rows)
+        for (const QString& row : listed)
             QCOMPARE(WordOps::wordLetters(rec, WordOps::wordOfScanRow(row)),
                      row.section(u'.', 1).toLatin1());
     }
@@ -221,59 +199,45 @@ private slots:
         sets.loadLanguage(language);
         if (hyphensTakenIn)
             sets.takeGridHyphens();
-        PuzzleRecord rec = gridOf({"AXB"});
+        PuzzleRecord rec = grid("AXB");
         QCOMPARE(WordOps::retypeSquare(rec, 2, 1, quint8(key), WordOps::gridKeySet(sets)),
                  stored != 0);
         QCOMPARE(int(rec.letter(2, 1)), stored ? stored : int('X'));
         QCOMPARE(int(rec.code(2, 1)), int(CodeFree));
     }
 
-    // letters, words and vowels in a 31 x 12 grid; the other letters are consonants and the
-    // squares left over alternate black, hyphen and apostrophe.
+    // Letters are A to Z and the code page's accented letters; Y is a vowel, an accented letter
+    // neither vowel nor consonant; apostrophes, hyphens and black squares are no letters. Only
+    // initials make words, and the letters per word round half to even.
     void statistics_data() {
-        QTest::addColumn<int>("letters");
-        QTest::addColumn<int>("words");
-        QTest::addColumn<int>("vowels");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("ratio 13")
-            << 312 << 24 << 120
-            << "312 letters  /  24 acrostic words  /  13 letters per acrostic word  /  "
-               "120 vowels  /  192 consonants";
-        QTest::newRow("12.5 rounds to 12")
-            << 300 << 24 << 100
-            << "300 letters  /  24 acrostic words  /  12 letters per acrostic "
-               "word  /  100 vowels  /  200 consonants";
-        QTest::newRow("13.5 rounds to 14")
-            << 324 << 24 << 0
-            << "324 letters  /  24 acrostic words  /  14 letters per acrostic "
-               "word  /  0 vowels  /  324 consonants";
+        QTest::addColumn<QByteArray>("rows");
+        QTest::addColumn<QByteArray>("words");
+        QTest::addColumn<QList<int>>("counts"); // letters, words, per word, vowels, consonants
+        QTest::newRow("Y a vowel, punctuation no letter")
+            << QByteArray("BY'-A#") << QByteArray("A") << QList<int>{3, 1, 3, 2, 1};
+        QTest::newRow("2.5 rounds to 2")
+            << QByteArray("ABCDE") << QByteArray("AB") << QList<int>{5, 2, 2, 2, 3};
+        QTest::newRow("3.5 rounds to 4")
+            << QByteArray("ABCDEFG") << QByteArray("AB") << QList<int>{7, 2, 4, 2, 5};
+        QTest::newRow("accented letter neither vowel nor consonant")
+            << QByteArray("\xC9T\xC9") << QByteArray(".A") << QList<int>{3, 1, 3, 0, 1};
+        QTest::newRow("a word's second letter is no word")
+            << QByteArray("ABC#DE") << QByteArray("AA") << QList<int>{5, 1, 5, 2, 3};
         QTest::newRow("no words, ratio 0")
-            << 5 << 0 << 5
-            << "5 letters  /  0 acrostic words  /  0 letters per acrostic word  "
-               "/  5 vowels  /  0 consonants";
+            << QByteArray("AEIOU") << QByteArray() << QList<int>{5, 0, 0, 5, 0};
     }
     void statistics() {
-        QFETCH(int, letters);
-        QFETCH(int, words);
-        QFETCH(int, vowels);
-        QFETCH(QString, text);
-        PuzzleRecord rec = PuzzleRecord::zeroed();
-        rec.ClearPuzzle(31, 12, "Ann Example");
-        const QByteArray vowelCycle = "AEIOUY", consonantCycle = "BCDFGHJKLMNPQRSTVWXZ",
-                         other = "#-'";
-        for (int i = 0; i < 31 * 12; ++i) {
-            const int c = i % 31 + 1, r = i / 31 + 1;
-            const char ch = i < vowels    ? vowelCycle[i % 6]
-                            : i < letters ? consonantCycle[i % 20]
-                                          : other[i % 3];
-            rec.letter(c, r) = ch == '#' ? BlackSquare : quint8(ch);
-            // Each word gets its initial and a second letter; only initials count as words.
-            if (i < words)
-                rec.setCode(c, r, qint16(100 + i + 1));
-            else if (i < 2 * words)
-                rec.setCode(c, r, qint16(200 + i - words + 1));
-        }
-        QCOMPARE(PuzzleStatistics(rec), text);
+        QFETCH(QByteArray, rows);
+        QFETCH(QByteArray, words);
+        QFETCH(QList<int>, counts);
+        QCOMPARE(PuzzleStatistics(grid(rows, words)),
+                 QStringLiteral("%1 letters  /  %2 acrostic words  /  %3 letters per acrostic "
+                                "word  /  %4 vowels  /  %5 consonants")
+                     .arg(counts[0])
+                     .arg(counts[1])
+                     .arg(counts[2])
+                     .arg(counts[3])
+                     .arg(counts[4]));
     }
 };
 

@@ -27,3 +27,16 @@ inline PuzzleRecord gridOf(const QList<QByteArray>& rows, const QList<QByteArray
     }
     return rec;
 }
+
+// The same from one text, rows separated by '/'; each row of words may stop early, the rest of
+// its squares being free.
+inline PuzzleRecord grid(const QByteArray& rows, const QByteArray& words = {}) {
+    const QList<QByteArray> gridRows = rows.split('/');
+    QList<QByteArray> wordRows;
+    if (!words.isEmpty()) {
+        const QList<QByteArray> given = words.split('/');
+        for (int r = 0; r < gridRows.size(); ++r)
+            wordRows << given.value(r).leftJustified(gridRows[r].size(), '.');
+    }
+    return gridOf(gridRows, wordRows);
+}

@@ -70,3 +70,13 @@ private:
     bool m_mounted = false;
     QString m_why;
 };
+
+// Skips the test for a user who cannot mount a small disk; fails where root could not.
+#define IXV_REQUIRE_MOUNTED(disk)                                                                  \
+    do {                                                                                           \
+        if (!(disk).mounted()) {                                                                   \
+            if (::geteuid() != 0)                                                                  \
+                QSKIP(qPrintable((disk).why()));                                                   \
+            QFAIL(qPrintable((disk).why()));                                                       \
+        }                                                                                          \
+    } while (false)

@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "TestFiles.h"
 #include "app/StatusPanels.h"
 #include "app/ui/TIxv7AboutForm.h"
 #include "app/ui/TMsgBar.h"
@@ -57,14 +58,7 @@ class Tst_MainWindow : public MainWindowFixture {
             name = path(name);
         return names;
     }
-    QByteArray disk(const QString& name) const {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-    void writeFile(const QString& name, const QByteArray& bytes) const {
-        QFile file(path(name));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-    }
+    QByteArray disk(const QString& name) const { return readBytes(path(name)); }
     void openPuzzle(const QString& name) {
         dialogs.files << path(name);
         press("OpenPuzzleBtn");
@@ -91,9 +85,9 @@ class Tst_MainWindow : public MainWindowFixture {
 private slots:
     void init() {
         setUp();
-        writeFile("A.ixv", puzzleBytes(10));
-        writeFile("B.ixv", puzzleBytes(12));
-        writeFile("bad.ixv", QByteArray(100, 'x'));
+        QVERIFY(writeBytes(path("A.ixv"), puzzleBytes(10)));
+        QVERIFY(writeBytes(path("B.ixv"), puzzleBytes(12)));
+        QVERIFY(writeBytes(path("bad.ixv"), QByteArray(100, 'x')));
     }
     void cleanup() { tearDown(); }
 
@@ -355,6 +349,18 @@ private slots:
         QCOMPARE(ctx->CurrentFile, path("copy.ixv"));
         QCOMPARE(ctx->history().read(), paths({"copy.ixv", "B.ixv", "A.ixv"}));
         QCOMPARE(form->MsgBar->panelText(2), QString());
+
+        // The history list shows every change of the file, and a row opens the file it shows.
+        QListWidget* list = form->editors().tool->HistoryList;
+        QStringList rows;
+        for (int i = 0; i < list->count(); ++i)
+            rows << list->item(i)->data(Qt::UserRole).toString();
+        QCOMPARE(rows, paths({"copy.ixv", "B.ixv", "A.ixv"}));
+        const QPoint row = list->visualItemRect(list->item(2)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row);
+        QCOMPARE(ctx->CurrentFile, path("A.ixv"));
+        QCOMPARE(ctx->puzzle.toBytes(), puzzleBytes(10));
     }
 
     void startupOpening_data() {
@@ -435,25 +441,6 @@ private slots:
         QCOMPARE(desktop.opened.size(), 1);
         QCOMPARE(desktop.opened[0].scheme(), QStringLiteral("mailto"));
         QCOMPARE(desktop.opened[0].path(), QString::fromLatin1(TIxv7AboutForm::kSupportAddress));
-    }
-
-    // Every change of the history file shows in the list, and a row opens the file it shows.
-    void historyListFollowsSaveAs() {
-        showForm();
-        openPuzzle("A.ixv");
-        openPuzzle("B.ixv");
-        dialogs.files << path("D.ixv");
-        press("SaveAsBtn");
-        QListWidget* list = form->editors().tool->HistoryList;
-        QStringList rows;
-        for (int i = 0; i < list->count(); ++i)
-            rows << list->item(i)->data(Qt::UserRole).toString();
-        QCOMPARE(rows, paths({"D.ixv", "B.ixv", "A.ixv"}));
-        const QPoint row = list->visualItemRect(list->item(2)).center();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row);
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row);
-        QCOMPARE(ctx->CurrentFile, path("A.ixv"));
-        QCOMPARE(ctx->puzzle.toBytes(), puzzleBytes(10));
     }
 
     // Changes declined at "Save current changes?" stay, still marked, when no other puzzle

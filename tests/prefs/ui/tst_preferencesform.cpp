@@ -2,6 +2,7 @@
 // the font buttons, Browse and Backup.
 #include "ScriptedDialogs.h"
 #include "TestEnv.h"
+#include "TestFiles.h"
 #include "TestPuzzles.h"
 #include "app/ui/FontColourDialog.h"
 #include "base/Errors.h"
@@ -98,10 +99,8 @@ class Tst_PreferencesForm : public QObject {
     }
     QString executable(const QString& name) const {
         const QString path = dir->filePath(name);
-        QFile f(path);
-        if (f.open(QIODevice::WriteOnly))
-            f.write("#!/bin/sh\n");
-        f.setPermissions(f.permissions() | QFileDevice::ExeOwner);
+        writeBytes(path, "#!/bin/sh\n");
+        QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner);
         return path;
     }
 
@@ -172,15 +171,6 @@ private slots:
         QVERIFY(!t.ToolTopChk->isChecked());
         const RadioGroup* lang = form->LanguagePage->LangGroup;
         QCOMPARE(lang->item(lang->itemIndex())->text(), QStringLiteral("English"));
-    }
-
-    void pageButtonsShowTheirPages() {
-        open();
-        for (int i : {3, 1, 5, 0, 4, 2}) {
-            showPage(i);
-            for (int b = 0; b < 6; ++b)
-                QCOMPARE(findPageButton(b)->isChecked(), b == i);
-        }
     }
 
     // Defaults acts on the page showing: its controls change, every other page keeps what the
@@ -480,17 +470,6 @@ private slots:
         QCOMPARE(form->ViewPage->PrefGrid->font, (FontValue{"Liberation Sans", 16, 1, 0x00123456}));
     }
 
-    void cancellingSetGridFontStillRepaints() {
-        open();
-        showPage(1);
-        PaintCounter counter;
-        form->ViewPage->PrefGrid->installEventFilter(&counter);
-        dialogs.fonts << std::nullopt;
-        click(form->ViewPage->FontBtn);
-        IXV_TRY_VERIFY(counter.paints > 0);
-        QCOMPARE(form->ViewPage->PrefGrid->font, (FontValue{"Arial", 11, 0, 0}));
-    }
-
     // The clue-list font button also sets the item height; the lines are that height plus 2,
     // scaled to the screen (96 pixels per inch here).
     void clueFontButtons_data() {
@@ -574,7 +553,7 @@ private slots:
 
         // A file that is no program, and a cancelled dialog, leave the field as it was.
         const QString text = dir->filePath("notes.txt");
-        QFile(text).open(QIODevice::WriteOnly);
+        QVERIFY(writeBytes(text, "notes"));
         dialogs.files << text << QString();
         click(browse);
         click(browse);
@@ -592,9 +571,7 @@ private slots:
         showPage(2);
         form->PrintPage->NameEd->setText(QStringLiteral("Unsaved Name"));
         const QString out = dir->filePath("prefs.reg");
-        QFile old(out);
-        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
-        old.close();
+        QVERIFY(writeBytes(out, "old"));
         dialogs.files << out;
         click(form->BackupBtn);
         const Dialogs::FileRequest request = dialogs.fileRequests.value(0);
@@ -603,13 +580,11 @@ private slots:
         QCOMPARE(request.defaultSuffix, QStringLiteral("reg"));
         QCOMPARE(request.filters, QStringList{"Registration Entry Files (*.reg)"});
         QVERIFY(!request.confirmOverwrite);
-        QFile written(out);
-        QVERIFY(written.open(QIODevice::ReadOnly));
-        QCOMPARE(written.readAll(), QByteArray("Windows Registry Editor Version 5.00\r\n\r\n"
-                                               "[HKEY_CURRENT_USER\\Software\\Tamberlin32\\"
-                                               "Ixenvar7Demo]\r\n"
-                                               "\"Name\"=\"Stored Name\"\r\n"
-                                               "\"FontSize\"=dword:0000000b\r\n\r\n"));
+        QCOMPARE(readBytes(out), QByteArray("Windows Registry Editor Version 5.00\r\n\r\n"
+                                            "[HKEY_CURRENT_USER\\Software\\Tamberlin32\\"
+                                            "Ixenvar7Demo]\r\n"
+                                            "\"Name\"=\"Stored Name\"\r\n"
+                                            "\"FontSize\"=dword:0000000b\r\n\r\n"));
         QVERIFY(form->isVisible());
         QCOMPARE(form->PrintPage->NameEd->text(), QStringLiteral("Unsaved Name"));
     }

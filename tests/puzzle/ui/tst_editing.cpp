@@ -1,6 +1,7 @@
 // Building acrostic words in the real main window: clicks on the quotation grid and the
 // author-title strip, quote editing, the repeater scan, the letter box, Spill and F8.
 #include "MainWindowFixture.h"
+#include "TestFiles.h"
 #include "app/ui/TMsgBar.h"
 #include "prefs/SettingsCatalogue.h"
 #include "puzzle/WordOperations.h"
@@ -232,10 +233,8 @@ private slots:
         selectWord(4);
         pick(freeSquares(rec()).first());
         QVERIFY(ctx->Edited());
-        QFile saved(file);
         press("SquaresBtn");
-        QVERIFY(saved.open(QIODevice::ReadOnly));
-        QCOMPARE(saved.readAll(), rec().toBytes());
+        QCOMPARE(readBytes(file), rec().toBytes());
         QVERIFY(!ctx->Edited());
         QCOMPARE(ctx->SelectedWord, 0);
         QVERIFY(dialogs.shown.isEmpty());
