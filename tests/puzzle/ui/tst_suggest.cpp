@@ -184,7 +184,6 @@ private slots:
         QTest::addColumn<QString>("filter");
         QTest::addColumn<int>("row");
         QTest::addColumn<bool>("enter");
-        QTest::newRow("double click on the first row") << 1 << QString() << 0 << false;
         QTest::newRow("Enter on the third row") << 4 << QString() << 2 << true;
         QTest::newRow("double click on a filtered row") << 5 << QStringLiteral("e") << 1 << false;
     }
