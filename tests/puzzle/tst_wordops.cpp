@@ -118,7 +118,6 @@ private slots:
         QTest::addColumn<int>("word");
         QTest::newRow("black square") << 4 << 1 << 1;
         QTest::newRow("apostrophe") << 3 << 1 << 1;
-        QTest::newRow("hyphen") << 5 << 1 << 1;
         QTest::newRow("square used by another word") << 2 << 1 << 1;
         QTest::newRow("word 0") << 1 << 1 << 0;
         QTest::newRow("right of the grid") << 7 << 1 << 1;

@@ -101,26 +101,23 @@ private slots:
     void fieldLimits_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("clipboard");
-        QTest::addColumn<QString>("action"); // after typing: Paste button, menu, Count
+        QTest::addColumn<QString>("action"); // after typing: Paste button, Count, map cell
         QTest::addColumn<QString>("field");
         auto add = [](const char* name, const QString& typed, const QString& clipboard,
                       const QString& action, const QString& field) {
             QTest::newRow(name) << typed << clipboard << action << field;
         };
         const QString s78(78, u'x');
-        const QString s77(77, u'x'), s79(79, u'x'), s80(80, u'x');
+        const QString s77(77, u'x'), s79(79, u'x');
         add("count after 78 characters", s78, "", "Count", s78 + " (12)");
         add("Paste button cut at the limit", s78, "1234", "Paste", s78 + "12");
-        add("context-menu paste cut at the limit", s78, "1234", "menu", s78 + "12");
         // From the character map, a cell goes in whole or not at all.
         add("map's blank up to the limit", s77, "", "map ___", s77 + "___");
         add("map's blank beyond the limit", s79, "", "map ___", s79);
         add("map's letter at the last place", s79, "", "map ¼", s79 + "¼");
-        add("map's letter beyond the limit", s80, "", "map ¼", s80);
         add("map's blank in front of a selection up to the limit", s77, "", "map ___ over 3",
             s77.left(74) + "___xxx");
-        add("map's blank in front of a selection beyond the limit", s78, "", "map ___ over 3",
-            s78);
+        add("map's blank in front of a selection beyond the limit", s78, "", "map ___ over 3", s78);
     }
     void fieldLimits() {
         QFETCH(QString, typed);
@@ -136,8 +133,6 @@ private slots:
         if (action == "Paste") {
             QApplication::clipboard()->setText(clipboard);
             clickCentre(clues()->InsertBtn);
-        } else if (action == "menu") {
-            TextEntry::pasteFromContextMenu(edit, clipboard);
         } else if (action == "Count") {
             clickCentre(clues()->CountBtn);
         } else if (action.startsWith("map ")) {
@@ -199,7 +194,8 @@ private slots:
         QVERIFY(!ctx->Edited());
     }
 
-    // Its cells, and the chosen character going in front of the selected text, which stays.
+    // The chosen character goes in front of the selected text, which stays, and the map
+    // closes.
     void charMap() {
         showPuzzle(file);
         openClues();
@@ -209,22 +205,12 @@ private slots:
         for (int i = 0; i < 3; ++i)
             QTest::keyClick(edit, Qt::Key_Left, Qt::ShiftModifier);
         QCOMPARE(edit->selectedText(), QStringLiteral("old"));
-        clickCentre(clues()->CharsBtn);
-        TCharMap7Form* map = clues()->charMap();
-        QVERIFY(map && QTest::qWaitForWindowExposed(map, TestEnv::kEventWaitMs));
-        const QTableWidget* cells = map->CharGrid;
-        QCOMPARE(cells->columnCount(), 31);
-        QCOMPARE(cells->rowCount(), 3);
-        const struct {
-            int column, row;
-            const char* text;
-        } samples[] = {{0, 0, "¼"},   {30, 0, "Ú"}, {30, 1, "ú"},
-                       {4, 2, "___"}, {8, 2, "—"},  {30, 2, "¦"}};
-        for (const auto& cell : samples)
-            QCOMPARE(cells->item(cell.row, cell.column)->text(), QString::fromUtf8(cell.text));
+        clickCentre(clues()->CharsBtn); // the button opens the map and closes it again
+        QVERIFY(clues()->charMap() &&
+                QTest::qWaitForWindowExposed(clues()->charMap(), TestEnv::kEventWaitMs));
         clickCentre(clues()->CharsBtn);
         IXV_TRY_VERIFY(!clues()->charMap());
-        chooseFromMap(QPoint(8, 2));
+        chooseFromMap(QPoint(8, 2)); // the em dash
         QCOMPARE(edit->text(), QStringLiteral("very \u2014old"));
         QCOMPARE(rec().clue(1).bytes(), QByteArray("very \x97old"));
         IXV_TRY_VERIFY(!clues()->charMap());
@@ -314,12 +300,10 @@ private slots:
         auto add = [](const char* name, const QStringList& steps, bool clueWindow, bool specs,
                       bool map) { QTest::newRow(name) << steps << clueWindow << specs << map; };
         const QString a = "AutoclueBtn", s = "SpecsBtn", c = "CharsBtn", t = "type";
-        add("opened", {}, false, false, false);
         add("Clues...", {a}, true, false, false);
         add("Acrostic...", {a, a}, false, false, false);
         add("Clues... keeps specifications", {s, a}, true, true, false);
         add("map opened", {a, c}, true, false, true);
-        add("map opened and closed", {a, c, c}, true, false, false);
         add("Acrostic... closes the map", {a, c, a}, false, false, false);
         add("Revert opens specifications", {a, t, "RevertBtn"}, true, true, false);
         add("Revert closes specifications", {s, a, t, "RevertBtn"}, true, false, false);

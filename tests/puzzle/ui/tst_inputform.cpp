@@ -42,23 +42,15 @@ private slots:
         sounds.played.clear();
     }
 
-    void caption_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("caption");
-        QTest::newRow("lower case") << "/home/a/untitled.ixv"
-                                    << "Quotation and Author-Title of UNTITLED";
-        QTest::newRow("accents kept") << "/x/café au lait.ixv"
-                                      << "Quotation and Author-Title of CAFé AU LAIT";
-        QTest::newRow("only the name") << "/Docs/Acrostics/Sunday 12.ixv"
-                                       << "Quotation and Author-Title of SUNDAY 12";
-    }
+    // Only the file's name, its A to Z upper-cased and its accented letters left as they are.
     void caption() {
-        QFETCH(QString, file);
-        QFETCH(QString, caption);
-        QCOMPARE(TIxv7InputForm::captionFor(file), caption);
+        QCOMPARE(TIxv7InputForm::captionFor(QStringLiteral("/Docs/Acrostics/café au lait 12.ixv")),
+                 QStringLiteral("Quotation and Author-Title of CAFé AU LAIT 12"));
     }
 
-    void textFontIsAnInstalledFamily() {
+    // The first installed of the wanted families, 21 pixels at the design width and growing
+    // with the box; the author-title line stays at the bottom.
+    void textFont() {
         const QString family = TIxv7InputForm::textFontFamily();
         const QStringList wanted = {"Consolas", "Lucida Console", "Courier New"};
         QVERIFY(wanted.contains(family));
@@ -67,6 +59,12 @@ private slots:
         auto form = openForm();
         QCOMPARE(form->QuoteMemo->font().family(), family);
         QCOMPARE(form->QuoteMemo->font().pixelSize(), 21);
+        const int width = form->QuoteMemo->width();
+        form->resize(form->width() + width / 2, form->height());
+        const int expected = qRound(double(form->QuoteMemo->width()) * 21 / width);
+        QVERIFY(qAbs(form->QuoteMemo->font().pixelSize() - expected) <= 1);
+        QVERIFY(form->QuoteMemo->font().pixelSize() > 21);
+        QCOMPARE(form->AcrosticEdit->y() + form->AcrosticEdit->height() + 6, form->height() - 8);
     }
 
     void countLabel_data() {
@@ -124,28 +122,24 @@ private slots:
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QStringList>("sounds");
-        QTest::newRow("no quotation")
-            << ""
-            << "Emerson" << false << "10"
-            << "attention"
-            << "Please Input the Source Quotation!" << QStringList{"attention"};
-        QTest::newRow("blank author-title")
-            << kQuotation << "   " << false << "10"
-            << "attention"
-            << "Please Input the Author-Title Line!" << QStringList{"attention"};
-        QTest::newRow("spaces are a quotation")
-            << "   "
-            << "A" << false << "10"
-            << "information"
-            << "The Author-Title line contains the letter A that does not appear in the Quotation. "
-               "Please correct the Author-Title line or cancel construction."
-            << QStringList{"warning"};
-        QTest::newRow("manual width not a number") << kQuotation << "Emerson" << true << "1x"
-                                                   << "information"
-                                                   << "The grid width must be a whole number from "
-                                                      "10 to 31. Please adjust the grid size or "
-                                                      "cancel construction."
-                                                   << QStringList{"warning"};
+        // The dialog's own prompts come as attention boxes, the construction's refusals as
+        // information boxes with the warning sound.
+        const auto add = [](const char* name, const QString& quotation, const QString& authorTitle,
+                            bool manual, const QString& width, const QString& message) {
+            const bool attention = message.startsWith(QLatin1String("Please Input"));
+            QTest::newRow(name) << quotation << authorTitle << manual << width
+                                << (attention ? "attention" : "information") << message
+                                << QStringList{attention ? "attention" : "warning"};
+        };
+        add("no quotation", "", "Emerson", false, "10", "Please Input the Source Quotation!");
+        add("blank author-title", kQuotation, "   ", false, "10",
+            "Please Input the Author-Title Line!");
+        add("spaces are a quotation", "   ", "A", false, "10",
+            "The Author-Title line contains the letter A that does not appear in the Quotation. "
+            "Please correct the Author-Title line or cancel construction.");
+        add("manual width not a number", kQuotation, "Emerson", true, "1x",
+            "The grid width must be a whole number from 10 to 31. Please adjust the grid size or "
+            "cancel construction.");
     }
     void refusals() {
         QFETCH(QString, quotation);
@@ -209,16 +203,6 @@ private slots:
         QVERIFY(!squaresOf(0).contains(u'\''));
         QVERIFY(squaresOf(1).contains(QStringLiteral("DON'T")));
         QVERIFY(squaresOf(0).contains(QStringLiteral("·-·")));
-    }
-
-    void fontFollowsTheWidth() {
-        auto form = openForm();
-        const int width = form->QuoteMemo->width();
-        form->resize(form->width() + width / 2, form->height());
-        const int expected = qRound(double(form->QuoteMemo->width()) * 21 / width);
-        QVERIFY(qAbs(form->QuoteMemo->font().pixelSize() - expected) <= 1);
-        QVERIFY(form->QuoteMemo->font().pixelSize() > 21);
-        QCOMPARE(form->AcrosticEdit->y() + form->AcrosticEdit->height() + 6, form->height() - 8);
     }
 };
 

@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
-#include <QToolBar>
 #include <QTreeWidget>
 
 namespace {
@@ -79,23 +78,6 @@ private slots:
         Settings::writeText(*procs, Settings::WordListPath, words);
     }
     void cleanup() { tearDown(); }
-
-    void theButtonFollowsTheThesaurus() {
-        showForm();
-        QToolButton* b = form->button(QStringLiteral("SuggestBtn"));
-        QCOMPARE(b->text(), QStringLiteral("Suggest..."));
-        QCOMPARE(b->statusTip(),
-                 QStringLiteral(
-                     "Suggest words for the selected acrostic word from the letters still free."));
-        QVERIFY(b->isEnabled());
-        const QToolBar* bar = form->toolBar(QStringLiteral("ToolsTools"));
-        QStringList order;
-        for (QAction* action : bar->actions()) {
-            if (const auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action)))
-                order << button->objectName();
-        }
-        QCOMPARE(order.mid(0, 3), (QStringList{"DictBtn", "ThesBtn", "SuggestBtn"}));
-    }
 
     void theWindowSaysWhatIsMissing() {
         showForm();
@@ -202,7 +184,6 @@ private slots:
         QTest::addColumn<QString>("filter");
         QTest::addColumn<int>("row");
         QTest::addColumn<bool>("enter");
-        QTest::newRow("double click on the first row") << 1 << QString() << 0 << false;
         QTest::newRow("Enter on the third row") << 4 << QString() << 2 << true;
         QTest::newRow("double click on a filtered row") << 5 << QStringLiteral("e") << 1 << false;
     }
