@@ -1,7 +1,6 @@
 // The preferences' values without a window: loading, Defaults page by page, the order and
 // values of Save, the sample grid and the palette's mouse rules.
 #include "TestEnv.h"
-#include "base/Errors.h"
 #include "prefs/GridSample.h"
 #include "prefs/PreferenceValues.h"
 #include "prefs/SettingsAccess.h"
@@ -142,7 +141,6 @@ private slots:
         QTest::addColumn<int>("size");
         QTest::addColumn<int>("height");
         QTest::newRow("5: 8.5 to even") << 5 << 8;
-        QTest::newRow("10: 17") << 10 << 17;
         QTest::newRow("11: 18.7") << 11 << 19;
         QTest::newRow("12: 20.4") << 12 << 20;
         QTest::newRow("25: 42.5 to even") << 25 << 42;
@@ -150,11 +148,6 @@ private slots:
     void itemHeights() {
         QFETCH(int, size);
         QTEST(Preferences::itemHeightFor(size), "height");
-    }
-
-    void unreadableColourStopsTheLoading() {
-        m_access->store.write("HiliteSqColor", SettingValue::text("pinkish"));
-        QVERIFY_THROWS_EXCEPTION(ColourConversionError, Preferences::load(*m_access));
     }
 
     // Defaults changes the page showing and no other; the Print and Tools pages read the
@@ -317,12 +310,8 @@ private slots:
         row("middle", Qt::MiddleButton, none, Qt::NoButton, int(T::Filled));
         row("Ctrl+left", Qt::LeftButton, ctrl, Qt::NoButton, int(T::Initial));
         row("Ctrl+right", Qt::RightButton, ctrl, Qt::NoButton, int(T::Hilite));
-        row("Ctrl+middle", Qt::MiddleButton, ctrl, Qt::NoButton, int(T::Hilite));
         row("Ctrl+Shift+left", Qt::LeftButton, ctrl | Qt::ShiftModifier, Qt::NoButton,
             int(T::Blank));
-        row("Ctrl+Shift+right", Qt::RightButton, ctrl | Qt::ShiftModifier, Qt::NoButton,
-            int(T::Filled));
-        row("Ctrl+Alt+left", Qt::LeftButton, ctrl | Qt::AltModifier, Qt::NoButton, int(T::Blank));
         row("Shift+left", Qt::LeftButton, Qt::ShiftModifier, Qt::NoButton, int(T::Blank));
         row("Ctrl+left with right held", Qt::LeftButton, ctrl, Qt::RightButton, int(T::Blank));
         row("back button", Qt::BackButton, none, Qt::NoButton, -1);
