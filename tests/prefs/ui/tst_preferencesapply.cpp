@@ -88,8 +88,6 @@ private slots:
             click(f.ViewPage->FontBtn);
             click(f.SaveBtn);
         });
-        QCOMPARE(grid()->look.blank, QColor(Qt::yellow));
-        QCOMPARE(grid()->look.filled, QColor(0, 0, 128));
         QCOMPARE(grid()->look.font.family(), QStringLiteral("Liberation Serif"));
         QCOMPARE(grid()->look.letter, QColor(Qt::red));
         QCOMPARE(title()->look.blank, QColor(Qt::yellow));
