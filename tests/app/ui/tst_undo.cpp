@@ -100,8 +100,6 @@ private slots:
         QTest::addColumn<QString>("edits");
         QTest::addColumn<int>("steps");
         QTest::addColumn<bool>("keys");
-        QTest::newRow("picks and a take-out, keys")
-            << "word 3; pick 0; pick 1; pick 2; out 2" << 4 << true;
         QTest::newRow("Spill and F8, buttons")
             << "word 1; pick 0; pick 1; spill; word 2; pick 3; pick 4; F8; pick 5" << 7 << false;
         QTest::newRow("clue visits, keys")
