@@ -130,7 +130,7 @@ private slots:
     }
 
     // The grid's colours, the letter row and the letter box counts go back with the record;
-    // the selected word stays, the specifications rows and the statistics follow. (Which edit
+    // the selected word stays, the word position rows and the statistics follow. (Which edit
     // is named is checked without a window.)
     void windowsShowTheRecord() {
         showAndActivate();
