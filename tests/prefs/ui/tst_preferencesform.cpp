@@ -93,6 +93,30 @@ class Tst_PreferencesForm : public QObject {
         QTest::mousePress(palette, button, modifiers, at);
         QTest::mouseRelease(palette, button, modifiers, at);
     }
+    // The user changes something on every page.
+    void changeEveryPage() {
+        click(form->GeneralPage->UpDown1->downButton());
+        click(form->GeneralPage->CopyClipRadio->item(2));
+        click(form->GeneralPage->PencilChk);
+        click(form->GeneralPage->SlideWinChk);
+        showPage(1);
+        paletteClick(6, Qt::RightButton, {});
+        dialogs.fonts << Dialogs::FontChoice{font("Liberation Serif", 14, true, true), 0x000080};
+        click(form->ViewPage->FontBtn);
+        click(form->ViewPage->DefDeskChk);
+        showPage(2);
+        form->PrintPage->NameEd->clear();
+        QTest::keyClicks(form->PrintPage->NameEd, "Ann Setter");
+        click(form->PrintPage->PapersRadio->item(1));
+        showPage(3);
+        QTest::keyClicks(form->ToolsPage->DictPathEd, "/usr/bin/dict");
+        QTest::keyClicks(form->ToolsPage->QuotPathEd, "saywell --quote");
+        showPage(4);
+        dialogs.fonts << Dialogs::FontChoice{font("DejaVu Sans", 20), 0x0000FF};
+        click(form->FontsPage->DefsFontBtn);
+        showPage(5);
+        click(form->LanguagePage->LangGroup->item(4));
+    }
     QString executable(const QString& name) const {
         const QString path = dir->filePath(name);
         writeBytes(path, "#!/bin/sh\n");
@@ -146,30 +170,8 @@ private slots:
         QFETCH(int, page);
         store("Name", SettingValue::text("Stored Name"));
         store("DictPath", SettingValue::text("/stored/dict"));
-        store("UserDesktop", SettingValue::boolean(true));
         open();
-        // The user changes something on every page.
-        click(form->GeneralPage->MessageChk);
-        click(form->GeneralPage->CopyClipRadio->item(0));
-        click(form->GeneralPage->UpDown1->upButton());
-        showPage(1);
-        paletteClick(9, Qt::LeftButton, {});
-        paletteClick(4, Qt::LeftButton, Qt::ControlModifier);
-        click(form->ViewPage->DeskChk);
-        showPage(2);
-        QTest::keyClicks(form->PrintPage->NameEd, " typed");
-        QTest::keyClicks(form->PrintPage->Add4Ed, "other");
-        click(form->PrintPage->PapersRadio->item(1));
-        showPage(3);
-        QTest::keyClicks(form->ToolsPage->DictPathEd, " --typed");
-        QTest::keyClicks(form->ToolsPage->MailPathEd, "/typed/postrill");
-        click(form->ToolsPage->ToolTopChk);
-        showPage(4);
-        dialogs.fonts << Dialogs::FontChoice{font("Liberation Serif", 20), 0x0000FF};
-        click(form->FontsPage->DefsFontBtn);
-        showPage(5);
-        click(form->LanguagePage->LangGroup->item(6));
-
+        changeEveryPage();
         const PreferenceValues before = form->values();
         showPage(page);
         click(form->DefaultsBtn);
@@ -184,26 +186,8 @@ private slots:
     // without a window).
     void saveStoresTheControls() {
         open();
-        click(form->GeneralPage->UpDown1->downButton());
-        click(form->GeneralPage->CopyClipRadio->item(2));
-        click(form->GeneralPage->PencilChk);
-        click(form->GeneralPage->SlideWinChk);
-        showPage(1);
-        paletteClick(6, Qt::RightButton, {});
-        dialogs.fonts << Dialogs::FontChoice{font("Liberation Serif", 14, true, true), 0x000080};
-        click(form->ViewPage->FontBtn);
-        click(form->ViewPage->DefDeskChk);
-        showPage(2);
-        form->PrintPage->NameEd->clear();
-        QTest::keyClicks(form->PrintPage->NameEd, "Ann Setter");
-        click(form->PrintPage->PapersRadio->item(1));
-        showPage(3);
-        QTest::keyClicks(form->ToolsPage->DictPathEd, "/usr/bin/dict");
-        QTest::keyClicks(form->ToolsPage->QuotPathEd, "saywell --quote");
-        showPage(5);
-        click(form->LanguagePage->LangGroup->item(4));
+        changeEveryPage();
         save();
-
         QCOMPARE(stored("HistoryMaximum")->integer, 19);
         QCOMPARE(stored("DefClipOption")->integer, 2);
         QCOMPARE(stored("UseCursors")->integer, 1);
@@ -219,6 +203,8 @@ private slots:
         QCOMPARE(storedText("Name"), QStringLiteral("Ann Setter"));
         QCOMPARE(stored("PaperSize")->integer, 1);
         QCOMPARE(storedText("QuotPath"), QStringLiteral("saywell --quote"));
+        QCOMPARE(storedText("DefsFontName"), QStringLiteral("DejaVu Sans"));
+        QCOMPARE(stored("DefsFontSize")->integer, 20);
     }
 
     // A stored index beyond the last item selects the last; below -1 selects nothing, and Save
