@@ -103,8 +103,6 @@ private slots:
                                             << "constructor's name";
         QTest::newRow("two clues") << "| type 1 a; type 2 b"
                                    << "changes of the puzzle";
-        QTest::newRow("pick and clue") << "| pick 1 2 1; type 1 a"
-                                       << "changes of the puzzle";
         QTest::newRow("nothing") << "|"
                                  << "";
     }
@@ -121,7 +119,6 @@ private slots:
         QTest::addColumn<QString>("edits");
         QTest::addColumn<int>("steps");
         QTest::addColumn<QString>("last"); // the undo button's step after the edits
-        QTest::newRow("picks") << "pick 3 2 1; pick 3 3 1" << 2 << "pick of E in word C";
         QTest::newRow("picks, take-out, Spill")
             << "pick 1 2 1; pick 1 3 1; pick 1 2 2; out 1 3; spill 1" << 5 << "Spill of word A";
         QTest::newRow("one visit of a clue") << "type 3 Sits" << 1 << "clue of word C";
@@ -130,8 +127,6 @@ private slots:
         QTest::newRow("clues of two words") << "type 1 ab; type 2 cd" << 2 << "clue of word B";
         QTest::newRow("a group back where it began")
             << "pick 3 2 1; group; pick 3 3 1; out 3 3; end" << 1 << "pick of H in word C";
-        QTest::newRow("quote retyping")
-            << "retype 2 1 x; retype 2 1 y" << 2 << "retyping of X as Y";
         QTest::newRow("a word's picks as one step")
             << "group; pick 3 2 1; pick 3 3 1; end; pick 3 6 2" << 2 << "pick of N in word C";
         QTest::newRow("everything") << "pick 2 2 1; type 2 Feline; leave; retype 7 1 s; out 2 2; "

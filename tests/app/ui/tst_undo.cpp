@@ -100,8 +100,6 @@ private slots:
         QTest::addColumn<QString>("edits");
         QTest::addColumn<int>("steps");
         QTest::addColumn<bool>("keys");
-        QTest::newRow("picks and a take-out, keys")
-            << "word 3; pick 0; pick 1; pick 2; out 2" << 4 << true;
         QTest::newRow("Spill and F8, buttons")
             << "word 1; pick 0; pick 1; spill; word 2; pick 3; pick 4; F8; pick 5" << 7 << false;
         QTest::newRow("clue visits, keys")
@@ -132,35 +130,25 @@ private slots:
     }
 
     // The grid's colours, the letter row and the letter box counts go back with the record;
-    // the selected word stays, the specifications rows and the statistics follow.
-    void windowsShowTheRecord_data() {
-        QTest::addColumn<QString>("last");
-        QTest::addColumn<bool>("keys");
-        QTest::addColumn<QString>("named");
-        QTest::newRow("Ctrl+Z after a pick") << "pick 2" << true << "pick of";
-        QTest::newRow("Undo button after a take-out") << "out 1" << false << "take-out of";
-        QTest::newRow("Ctrl+Z after Spill") << "spill" << true << "Spill of word C";
-    }
+    // the selected word stays, the word position rows and the statistics follow. (Which edit
+    // is named is checked without a window.)
     void windowsShowTheRecord() {
-        QFETCH(QString, last);
-        QFETCH(bool, keys);
-        QFETCH(QString, named);
         showAndActivate();
         press(QStringLiteral("SpecsBtn"));
         edit("word 3; pick 0; pick 1");
         const QList<QImage> before = windowImages();
-        edit(last);
+        edit("spill");
         const QList<QImage> after = windowImages();
         QVERIFY(after != before);
         QString notice;
         QTimer::singleShot(0, form.get(), [&] { notice = form->MsgBar->panelText(1); });
-        step(true, keys);
-        QCOMPARE(notice.left(8 + named.size()), QStringLiteral("Undone: ") + named);
+        step(true, true);
+        QCOMPARE(notice, QStringLiteral("Undone: Spill of word C"));
         QCOMPARE(form->MsgBar->panelText(1), PuzzleStatistics(rec()));
         QCOMPARE(ctx->SelectedWord, 3);
         QCOMPARE(windowImages(), before);
         QCOMPARE(specs()->AcrList->item(2)->text(), QString(WordOps::positionRow(rec(), 3)));
-        step(false, keys);
+        step(false, true);
         QCOMPARE(windowImages(), after);
     }
 
