@@ -43,22 +43,13 @@ private slots:
         QTest::newRow("pdf, 80 characters: the last word moves")
             << Target::Pdf << tooWide << "A.  " + xs(70) + " " << QList<int>{127, 470}
             << QByteArray("LASTW") << QList<int>{223, 517};
-        QTest::newRow("pdf, 80-character clue of many words")
-            << Target::Pdf << QByteArray("WORDS ").repeated(13) + "XY"
-            << "A.  " + QByteArray("WORDS ").repeated(12) << QList<int>{127, 470}
-            << QByteArray("WORDS XY") << QList<int>{223, 517};
         QTest::newRow("pdf, no space: the whole clue moves after its prefix")
             << Target::Pdf << xs(80) << QByteArray("A.  ") << QList<int>{127, 470} << xs(80)
             << QList<int>{223, 517};
         QTest::newRow("pdf, still too wide without the last word: two words move")
-            << Target::Pdf << xs(72) + " AB CD" << "A.  " + xs(72) + " " << QList<int>{127, 470}
-            << QByteArray("AB CD") << QList<int>{223, 517};
-        QTest::newRow("print, still too wide without the last word: two words move")
-            << Target::Print << xs(48) + " AB CD" << "A.  " + xs(48) + " "
-            << QList<int>{720, 3890} << QByteArray("AB CD") << QList<int>{1488, 4279};
-        QTest::newRow("print, 55 characters fit")
-            << Target::Print << xs(44) + " LASTWD"
-            << "A.  " + xs(44) + " LASTWD" << QList<int>{720, 3890} << QByteArray() << QList<int>{};
+            << Target::Pdf << xs(72) + " AB CD"
+            << "A.  " + xs(72) + " " << QList<int>{127, 470} << QByteArray("AB CD")
+            << QList<int>{223, 517};
         QTest::newRow("print, 56 characters split")
             << Target::Print << xs(45) + " LASTWD"
             << "A.  " + xs(45) + " " << QList<int>{720, 3890} << QByteArray("LASTWD")
@@ -99,7 +90,6 @@ private slots:
         QTest::addColumn<QList<int>>("last"); // x, y of the last letter
         QTest::addColumn<int>("nextClue");
         // Clue at 470, answers at 517 (letters 4 lower); 21 to a row, the second row 2L lower.
-        QTest::newRow("one letter") << 1 << QList<int>{227, 521} << 517 + 141;
         QTest::newRow("20 letters, one row") << 20 << QList<int>{227 + 19 * 80, 521} << 658;
         QTest::newRow("21 letters fill the row") << 21 << QList<int>{227 + 20 * 80, 521} << 752;
         QTest::newRow("22 letters: 21, then one") << 22 << QList<int>{227, 615} << 752;
@@ -145,7 +135,6 @@ private slots:
         // LinesPerPage x L (54 x 47 = 2538, or 46 x 47 = 2162 at margin 9).
         QTest::newRow("margin 1: twelve clues on the first page") << 1 << 13 << QList<int>{13};
         QTest::newRow("no break after the last clue") << 1 << 12 << QList<int>{};
-        QTest::newRow("margin 9: ten clues on the first page") << 9 << 13 << QList<int>{11};
         QTest::newRow("margin 9: eleven on a continuation page") << 9 << 30 << QList<int>{11, 22};
     }
     void pageBreaks() {
@@ -174,15 +163,6 @@ private slots:
         QCOMPARE(run.canvas.textOut("SOLUTION")->page, pages + 2);
     }
 
-    void listStopsAtFirstEmptyClue() {
-        TestPuzzle puzzle({"AB"});
-        puzzle.clue(1, "ONE").clue(2, "TWO").clue(4, "FOUR");
-        Composed run(puzzle.record, Target::Pdf);
-        run.composer->DrawManuscript();
-        QVERIFY(run.canvas.textOut("B.  TWO"));
-        QVERIFY(!run.canvas.textOut("D.  FOUR"));
-    }
-
     void solutionPage_data() {
         QTest::addColumn<Target>("target");
         QTest::addColumn<int>("words");
@@ -201,8 +181,6 @@ private slots:
         // 456 + 3L + 3L = 738.
         QTest::newRow("pdf, no words: the row for word 1")
             << Target::Pdf << 0 << false << QList<QByteArray>{"A. " + blank} << 738;
-        QTest::newRow("pdf, two words")
-            << Target::Pdf << 2 << false << QList<QByteArray>{row(1), row(2)} << 738;
         QTest::newRow("pdf, a gap shows as a space")
             << Target::Pdf << 1 << true << QList<QByteArray>{"A. AB D" + blank.left(26)} << 738;
         QTest::newRow("pdf, words 27 and 28 are aa and bb")
