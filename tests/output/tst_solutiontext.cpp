@@ -69,8 +69,6 @@ private slots:
             << QByteArray("HELLO WORLD") << 1 << QByteArray("Hello world");
         QTest::newRow("second press: upper case")
             << QByteArray("HELLO WORLD") << 2 << QByteArray("HELLO WORLD");
-        QTest::newRow("third press lowers again")
-            << QByteArray("HELLO") << 3 << QByteArray("Hello");
         QTest::newRow("only A to Z change") << QByteArray("\xC9"
                                                           "COLE \xC0 BX")
                                             << 1
