@@ -323,9 +323,6 @@ private slots:
         QTest::newRow("equal x: a line")
             << Action([](PdfEngine& e) { e.Rectangle(254, 254, 254, 508); })
             << split("0 0 0 RG\n[]0 d\n0.283 w\n72 720 m\n72 648 l S\n");
-        QTest::newRow("equal y: a line")
-            << Action([](PdfEngine& e) { e.Rectangle(254, 254, 508, 254); })
-            << split("0 0 0 RG\n[]0 d\n0.283 w\n72 720 m\n144 720 l S\n");
         QTest::newRow("underlined text: a line under it, as long as the text, rounded")
             << Action([](PdfEngine& e) {
                    e.Font().setName(QStringLiteral("Courier New"));
