@@ -8,8 +8,7 @@
 //     the first at 132 + 13 x 63 + 1 = 952, the clue text at 63 + TW("bb. ") = 135; a clue is
 //     split when (5 + length) x 18 + 63 > 1079, from 52 characters; blanks from 1079.
 //   Print, 31 columns: q = 12240 div 34 = 360; L1 = 352; numbers at size 4 (80 x size + 8 <
-//     360); grid from (360, 1056); L = 288 + 2 = 290, the first clue at 1056 + 4680 + 1 = 5737,
-//     its text at 360 + 576 = 936; split from 36 characters; blanks from 6120.
+//     360); grid from (360, 1056); L = 288 + 2 = 290, the first clue at 1056 + 4680 + 1 = 5737.
 #include "OutputFixtures.h"
 #include "prefs/SettingsCatalogue.h"
 
@@ -174,47 +173,40 @@ private slots:
     }
 
     void clues_data() {
-        QTest::addColumn<Target>("target");
         QTest::addColumn<QByteArray>("clue");
         QTest::addColumn<QByteArray>("first");
         QTest::addColumn<QList<int>>("firstAt");
         QTest::addColumn<QByteArray>("rest"); // empty: not split
         QTest::addColumn<int>("blanksY");
-        QTest::newRow("pdf, smart quotes")
-            << Target::Pdf << QByteArray("It's \"quoted\"") << QByteArray("It\x92s \x93quoted\x94")
+        QTest::newRow("smart quotes")
+            << QByteArray("It's \"quoted\"") << QByteArray("It\x92s \x93quoted\x94")
             << QList<int>{135, 952} << QByteArray() << 952;
-        QTest::newRow("pdf, 51 characters fit")
-            << Target::Pdf << xs(44) + " LASTWD" << xs(44) + " LASTWD" << QList<int>{135, 952}
-            << QByteArray() << 952;
+        QTest::newRow("51 characters fit") << xs(44) + " LASTWD" << xs(44) + " LASTWD"
+                                           << QList<int>{135, 952} << QByteArray() << 952;
         // The second part goes 2L lower, and the blanks with it.
-        QTest::newRow("pdf, 52 characters: the last word moves")
-            << Target::Pdf << xs(45) + " LASTWD" << xs(45) + " " << QList<int>{135, 952}
-            << QByteArray("LASTWD") << 952 + 76;
-        QTest::newRow("pdf, no space: one line")
-            << Target::Pdf << xs(60) << xs(60) << QList<int>{135, 952} << QByteArray() << 952;
-        QTest::newRow("print, 36 characters split")
-            << Target::Print << xs(29) + " LASTWD" << xs(29) + " " << QList<int>{936, 5737}
-            << QByteArray("LASTWD") << 5737 + 580;
+        QTest::newRow("52 characters: the last word moves")
+            << xs(45) + " LASTWD" << xs(45) + " " << QList<int>{135, 952} << QByteArray("LASTWD")
+            << 952 + 76;
+        QTest::newRow("no space: one line")
+            << xs(60) << xs(60) << QList<int>{135, 952} << QByteArray() << 952;
     }
     void clues() {
-        QFETCH(Target, target);
         QFETCH(QByteArray, clue);
         QFETCH(QByteArray, first);
         QFETCH(QList<int>, firstAt);
         QFETCH(QByteArray, rest);
         QFETCH(int, blanksY);
-        Composed run(TestPuzzle::withWord(3).clue(1, clue).record, target);
+        Composed run(TestPuzzle::withWord(3).clue(1, clue).record, Target::Pdf);
         run.options.solutionWithPuzzlePage = false;
         run.composer->DrawPuzzlePage();
 
-        const int q = target == Target::Pdf ? 63 : 360;
-        QCOMPARE(run.canvas.textOut("A.")->args, (QList<int>{q, firstAt[1]}));
+        QCOMPARE(run.canvas.textOut("A.")->args, (QList<int>{63, firstAt[1]}));
         QCOMPARE(run.canvas.textOut(first)->args, firstAt);
         if (!rest.isEmpty())
             QCOMPARE(run.canvas.textOut(rest)->args, (QList<int>{firstAt[0], blanksY}));
         const auto blanks = run.canvas.textOuts("___");
         QCOMPARE(blanks.size(), 3);
-        QCOMPARE(blanks[0].args, (QList<int>{target == Target::Pdf ? 1079 : 6120, blanksY}));
+        QCOMPARE(blanks[0].args, (QList<int>{1079, blanksY}));
     }
 
     void blankRows_data() {
