@@ -183,9 +183,6 @@ private slots:
         QTest::newRow("pdf solution apostrophe, drawn as a letter")
             << Target::Pdf << GridMode::SolutionGrid << QByteArray("'")
             << QList<int>{242, 1155, 23};
-        QTest::newRow("print solution hyphen, drawn as a letter")
-            << Target::Print << GridMode::SolutionGrid << QByteArray("-")
-            << QList<int>{1557 + 85, 6569, 84};
     }
     void punctuation() {
         QFETCH(Target, target);
@@ -254,9 +251,7 @@ private slots:
         QTest::addColumn<QString>("op");
         QTest::addColumn<bool>("lowest");
         QTest::addColumn<int>("extreme");
-        // Text that never narrows: the lowering loops stop at 1.
-        QTest::newRow("print grid heights stop at 1")
-            << Target::Print << 1000 << false << "SetFontHeight" << true << 1;
+        // Text that never narrows: the puzzle page's size loop stops at 1.
         QTest::newRow("print puzzle page size stops at 1")
             << Target::Print << 1000 << true << "SetFontSize" << true << 1;
         // Text that never grows: the raising loops stop a square's side above their start

@@ -102,7 +102,6 @@ private slots:
         QTest::newRow("pdf, margin 1") << Target::Pdf << 12 << 1 << 47 << 127 << 54;
         QTest::newRow("print, margin 9 holds 8 lines fewer")
             << Target::Print << 12 << 9 << 389 << 720 << 29;
-        QTest::newRow("print, 10 points") << Target::Print << 10 << 1 << 325 << 720 << 44;
     }
     void pageMetrics() {
         QFETCH(Target, target);
