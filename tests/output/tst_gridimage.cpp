@@ -30,21 +30,11 @@ QStringList describe(const GridImage& image) {
     QStringList out;
     for (const GridImage::Item& item : image.items) {
         if (const auto* s = std::get_if<GridImage::Square>(&item))
-            out << QStringLiteral("square %1 %2 %3 %4 %5")
-                       .arg(s->x1)
-                       .arg(s->y1)
-                       .arg(s->x2)
-                       .arg(s->y2)
-                       .arg(s->black ? "black" : "white");
-        else {
-            const auto& t = std::get<GridImage::Text>(item);
-            out << QStringLiteral("text %1 %2 %3%4 %5")
-                       .arg(t.x)
-                       .arg(t.y)
-                       .arg(t.height)
-                       .arg(t.bold ? " bold" : "")
-                       .arg(QString::fromLatin1(t.text));
-        }
+            out << QString::asprintf("square %d %d %d %d %s", s->x1, s->y1, s->x2, s->y2,
+                                     s->black ? "black" : "white");
+        else if (const auto* t = std::get_if<GridImage::Text>(&item))
+            out << QString::asprintf("text %d %d %d%s %s", t->x, t->y, t->height,
+                                     t->bold ? " bold" : "", t->text.constData());
     }
     return out;
 }

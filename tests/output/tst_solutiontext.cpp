@@ -34,9 +34,6 @@ private slots:
         QTest::addColumn<QList<QByteArray>>("rows");
         QTest::addColumn<QList<int>>("codes"); // code, column, row, ...
         QTest::addColumn<QByteArray>("text");
-        QTest::newRow("rows run together as the grid reads")
-            << QList<QByteArray>{"ABC", "DEF"} << QList<int>{101, 1, 1}
-            << QByteArray("ABCDEF\n\nA");
         QTest::newRow("black squares are spaces, the ends trimmed")
             << QList<QByteArray>{"#AB#", "CD##"} << QList<int>{101, 2, 1, 102, 1, 2}
             << QByteArray("AB CD\n\nAC");
@@ -65,8 +62,6 @@ private slots:
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<int>("presses");
         QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("first press: lower case after the first character")
-            << QByteArray("HELLO WORLD") << 1 << QByteArray("Hello world");
         QTest::newRow("second press: upper case")
             << QByteArray("HELLO WORLD") << 2 << QByteArray("HELLO WORLD");
         QTest::newRow("only A to Z change") << QByteArray("\xC9"
@@ -74,7 +69,7 @@ private slots:
                                             << 1
                                             << QByteArray("\xC9"
                                                           "cole \xC0 bx");
-        QTest::newRow("a line break is one character")
+        QTest::newRow("first press: lower case after the first character; a line break is one")
             << QByteArray("AB\n\nCD") << 1 << QByteArray("Ab\n\ncd");
         const QByteArray longText = QByteArray("ABCDEFGHIJ ").repeated(41); // 451 characters
         QTest::newRow("once on a long text: cut to 401")
