@@ -525,32 +525,6 @@ private slots:
         QTEST(engine.TextHeight(text), "height");
     }
 
-    // The identifier: the day count since 30 December 1899 with the fraction of the day, times
-    // 10000, rounded; then the letters at positions 3, 6, 9, ... of the file name.
-    void identifier_data() {
-        QTest::addColumn<QDateTime>("now");
-        QTest::addColumn<QString>("fileName");
-        QTest::addColumn<QByteArray>("id");
-        // 5 March 2024 is day 45356; 14:30:15 is 0.60434 of a day.
-        QTest::newRow("afternoon") << fixedNow() << QString() << QByteArray("453566043");
-        // /home/ann/Acrostic.PDF: positions 3 o, 6 /, 9 n, 12 c, 15 s, 18 c, 21 D.
-        QTest::newRow("letters of the file name")
-            << fixedNow() << QStringLiteral("/home/ann/Acrostic.PDF")
-            << QByteArray("453566043oncscD");
-    }
-    void identifier() {
-        QFETCH(QDateTime, now);
-        QFETCH(QString, fileName);
-        QFETCH(QByteArray, id);
-        PdfEngine engine;
-        setUp(engine, TOutputChannel::chDisplay, fileName);
-        engine.setClock([now] { return now; });
-        engine.BeginDoc();
-        engine.EndDoc();
-        QVERIFY2(engine.lastDocument().contains("\n/ID[(" + id + ")(" + id + ")]\n"),
-                 engine.lastDocument().right(120).constData());
-    }
-
     // The preview's export: the end of the file's document switches back to the display and
     // composes again from inside the end handler.
     void endHandlerExportsAndShowsAgain() {
