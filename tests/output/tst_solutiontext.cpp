@@ -87,11 +87,6 @@ private slots:
         QTEST(solution.text(), "expected");
     }
 
-    void paragraphs() {
-        QCOMPARE(SolutionText::wrap("AB CD\n\nAC"), (QList<QByteArray>{"AB CD", "", "AC"}));
-        QCOMPARE(SolutionText::wrap("AB\r\n\r\nAC"), (QList<QByteArray>{"AB", "", "AC"}));
-    }
-
     void wrapsAtTheBoxWidth_data() {
         QTest::addColumn<QByteArray>("paragraph");
         QTest::addColumn<bool>("atSpaces");
@@ -116,7 +111,10 @@ private slots:
         }
     }
 
+    // The box shows each paragraph wrapped, an empty line between them, whatever line breaks
+    // the text was given with.
     void linesOfTheWholeText() {
+        QCOMPARE(SolutionText::wrap("AB\r\n\r\nAC"), (QList<QByteArray>{"AB", "", "AC"}));
         SolutionText solution(TestPuzzle({"AB"}).record);
         solution.setText(kLongQuotation + "\n\nEMERSON");
         const QList<QByteArray> lines = solution.lines();
