@@ -1,7 +1,7 @@
 // The PDF engine as the composer and the preview window drive it: the pieces of PDF syntax it
 // writes (numbers, text strings, names, ASCII85, widths arrays); the file, line by line,
 // against a file written by hand and against the rules of each drawing call; its states and
-// every failure; its measuring; its events and its display.
+// every failure; its measuring; its end handler and its display.
 #include "PdfTestSupport.h"
 #include "TestEnv.h"
 #include "pdf/PdfDisplay.h"
@@ -239,11 +239,6 @@ private slots:
             e.setChannel(TOutputChannel::chPDF);
             e.BeginDoc();
         }) << PdfMessage::CantOpenFile << QString();
-        QTest::newRow("file in a folder that does not exist") << false << Action([](PdfEngine& e) {
-            e.setChannel(TOutputChannel::chPDF);
-            e.setFileName(QStringLiteral("/nonexistent-ixv-folder/out.pdf"));
-            e.BeginDoc();
-        }) << PdfMessage::CantOpenFile << QStringLiteral("/nonexistent-ixv-folder/out.pdf");
         QTest::newRow("file name of a folder") << false << Action([](PdfEngine& e) {
             e.setChannel(TOutputChannel::chPDF);
             e.setFileName(QDir::tempPath());
