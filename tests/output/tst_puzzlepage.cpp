@@ -308,7 +308,6 @@ private slots:
         QTest::newRow("pdf ignores PuzPageSol") << Target::Pdf << false << -1 << false;
         QTest::newRow("print, PuzPageSol absent counts as true")
             << Target::Print << false << 2 << true;
-        QTest::newRow("print, PuzPageSol true") << Target::Print << false << -1 << true;
         QTest::newRow("print, a stored 1 is not true") << Target::Print << true << 1 << false;
     }
     // A puzzle without words: the clue block is empty and the solution page still follows.
