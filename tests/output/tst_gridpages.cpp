@@ -1,6 +1,7 @@
-// The three grid pages on both targets: the square size, the grid's place and frame, the
-// numbers, labels and letters in their squares, punctuation squares, and the font-fitting
-// loops on a target that cannot measure.
+// What every page shares (square numbers, smart quotes, the font-fitting loops, the page
+// metrics and the first page's header), then the three grid pages on both targets: the square
+// size, the grid's place and frame, the numbers, labels and letters in their squares,
+// punctuation squares, and the font-fitting loops on a target that cannot measure.
 //
 // Hand-worked values (see RecordingCanvas for the metrics):
 //   PDF, 31 x 12: s = 127, q = (2159 - 127) div 34 = 59, left = (2159 - 1829) div 2 = 165,
@@ -11,6 +12,8 @@
 //     h = 33; manuscript letters: TH("A") = 4h >= 252 at h = 63; solution letters: 4h < 337 at
 //     h = 84.
 #include "OutputFixtures.h"
+#include "output/FontFitting.h"
+#include "output/SmartQuotes.h"
 #include "prefs/SettingsCatalogue.h"
 
 #include <QtTest>
@@ -44,6 +47,184 @@ class Tst_GridPages : public QObject {
     Q_OBJECT
 
 private slots:
+    // The loops' result is the first height, one unit at a time from the start towards the
+    // limit, at which the condition holds, or the limit; the font is left at it.
+    void fontFitting_data() {
+        QTest::addColumn<bool>("lower");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("limit");    // raising only
+        QTest::addColumn<int>("boundary"); // the condition holds from here on
+        QTest::addColumn<int>("result");
+        QTest::newRow("lowering to the boundary") << true << 338 << 0 << 45 << 45;
+        QTest::newRow("lowering, the first step fits") << true << 338 << 0 << 400 << 337;
+        QTest::newRow("lowering, nothing fits: 1") << true << 338 << 0 << 0 << 1;
+        QTest::newRow("raising to the boundary") << false << 45 << 383 << 106 << 106;
+        QTest::newRow("raising, the first step fits") << false << 45 << 383 << 0 << 46;
+        QTest::newRow("raising, nothing fits: the limit") << false << 45 << 383 << 1000 << 383;
+    }
+    void fontFitting() {
+        QFETCH(bool, lower);
+        QFETCH(int, start);
+        QFETCH(int, limit);
+        QFETCH(int, boundary);
+        QFETCH(int, result);
+        RecordingCanvas canvas(Target::Print);
+        canvas.SetFontHeight(start);
+        // A measure that grows with the font.
+        const auto fits = [&] {
+            return lower ? canvas.font().height <= boundary : canvas.font().height >= boundary;
+        };
+        const int got = lower ? FontFitting::lowerHeightUntil(canvas, start, fits)
+                              : FontFitting::raiseHeightUntil(canvas, start, limit, fits);
+        QCOMPARE(got, result);
+        QCOMPARE(canvas.font().height, result);
+        // Never a step beyond the start's neighbour or the limit.
+        for (const auto& c : canvas.ops(QStringLiteral("SetFontHeight")).mid(1))
+            QVERIFY(lower ? c.args[0] < start && c.args[0] >= 1
+                          : c.args[0] > start && c.args[0] <= limit);
+    }
+
+    void numberSquares_data() {
+        QTest::addColumn<QList<QByteArray>>("rows");
+        QTest::addColumn<QString>("numbers");
+        QTest::newRow("reading order, row by row")
+            << QList<QByteArray>{"ABC", "DEF"} << "1 2 3/4 5 6";
+        QTest::newRow("black squares skipped") << QList<QByteArray>{"A#C", "##F"} << "1 0 2/0 0 3";
+        QTest::newRow("apostrophe and hyphen never numbered, numbers stay consecutive")
+            << QList<QByteArray>{"AB'C", "#D-E", "F##G"} << "1 2 0 3/0 4 0 5/6 0 0 7";
+    }
+    void numberSquares() {
+        QFETCH(QList<QByteArray>, rows);
+        const TestPuzzle puzzle(rows);
+        SquareNumbers table;
+        table.fill(puzzle.record);
+        QStringList got;
+        for (int r = 1; r <= puzzle.record.GridHeight; ++r) {
+            QStringList row;
+            for (int c = 1; c <= puzzle.record.GridWidth; ++c)
+                row << QString::number(table.at(c, r));
+            got << row.join(u' ');
+        }
+        QTEST(got.join(u'/'), "numbers");
+    }
+
+    void smartQuotes_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("a pair") << QByteArray("Say \"hi\" now") << QByteArray("Say \x93hi\x94 now");
+        QTest::newRow("two pairs alternate") << QByteArray("\"a\" or \"b\"")
+                                             << QByteArray("\x93"
+                                                           "a\x94 or \x93"
+                                                           "b\x94");
+        QTest::newRow("unbalanced opens") << QByteArray("\"open") << QByteArray("\x93open");
+        QTest::newRow("apostrophe") << QByteArray("it's") << QByteArray("it\x92s");
+        QTest::newRow("apostrophes do not flip the doubles")
+            << QByteArray("'\"'\"") << QByteArray("\x92\x93\x92\x94");
+    }
+    void smartQuotes() {
+        QFETCH(QByteArray, text);
+        QTEST(SmartQuotes(text), "expected");
+    }
+
+    // PDF: 12-point manuscript font, TH("I") = 48, L = 47; (2794 - 2 x 127) div 47 = 54.
+    // Print: TH("I") = 384, L = 389; (15840 - 2 x 720) div 389 = 37.
+    void pageMetrics_data() {
+        QTest::addColumn<Target>("target");
+        QTest::addColumn<int>("fontSize");
+        QTest::addColumn<int>("bottomMargin");
+        QTest::addColumn<int>("lineHeight");
+        QTest::addColumn<int>("margin");
+        QTest::addColumn<int>("linesPerPage");
+        QTest::newRow("pdf, margin 1") << Target::Pdf << 12 << 1 << 47 << 127 << 54;
+        QTest::newRow("print, margin 9 holds 8 lines fewer")
+            << Target::Print << 12 << 9 << 389 << 720 << 29;
+    }
+    void pageMetrics() {
+        QFETCH(Target, target);
+        QFETCH(int, fontSize);
+        QFETCH(int, bottomMargin);
+        QFETCH(int, margin);
+        Composed run(TestPuzzle({"AB"}).record, target);
+        Settings::writeInt(*run.settings, Settings::MSFontSize, fontSize);
+        run.options.bottomMargin = bottomMargin;
+        run.composer->SetUpPageMetrics();
+        const PageMetrics& m = run.composer->pageMetrics();
+        QTEST(m.LineHeight, "lineHeight");
+        QCOMPARE(m.SideMargin, margin);
+        QCOMPARE(m.TopMargin, margin);
+        QTEST(m.LinesPerPage, "linesPerPage");
+    }
+
+    // The print target keeps the manuscript colour for everything after it; the PDF target
+    // never sets a font colour.
+    void manuscriptColour_data() {
+        QTest::addColumn<Target>("target");
+        QTest::addColumn<bool>("applied");
+        QTest::newRow("print applies MSFontColor") << Target::Print << true;
+        QTest::newRow("pdf does not") << Target::Pdf << false;
+    }
+    void manuscriptColour() {
+        QFETCH(Target, target);
+        QFETCH(bool, applied);
+        Composed run(TestPuzzle({"AB"}).record, target);
+        Settings::writeColour(*run.settings, Settings::MSFontColor, 0x0000FF);
+        run.options.puzzlePage = run.options.numberedGrid = true;
+        run.composer->ComposeDocument();
+        const auto colours = run.canvas.ops(QStringLiteral("SetFontColour"));
+        QCOMPARE(!colours.isEmpty(), applied);
+        for (const auto& colour : colours)
+            QCOMPARE(colour.args, QList<int>{0x0000FF});
+        for (const auto& text : run.canvas.ops(QStringLiteral("TextOut")))
+            QCOMPARE(text.font.colour, quint32(applied ? 0x0000FF : 0));
+    }
+
+    // PDF: L = 47, s = t = 127, "Page 1" at 2159 - 0 - 127 - TW("Page 00") (7 x 24) = 1864.
+    // Print: L = 389, s = t = 720, at 12240 - 360 - 720 - 7 x 192 = 9816.
+    void firstPageHeader_data() {
+        QTest::addColumn<Target>("target");
+        QTest::addColumn<QByteArray>("add4");
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<int>("s");
+        QTest::addColumn<int>("L");
+        QTest::addColumn<int>("xPage");
+        QTest::addColumn<int>("body");
+        QTest::newRow("pdf without Add4: body at 10L")
+            << Target::Pdf << QByteArray() << QByteArray("Your Name") << 127 << 47 << 1864 << 470;
+        QTest::newRow("pdf with Add4: body at 11L")
+            << Target::Pdf << QByteArray("Fax 5") << QByteArray("Your Name") << 127 << 47 << 1864
+            << 517;
+        QTest::newRow("print without Add4")
+            << Target::Print << QByteArray() << QByteArray("Ixenvar Constructor") << 720 << 389
+            << 9816 << 3890;
+    }
+    void firstPageHeader() {
+        QFETCH(Target, target);
+        QFETCH(QByteArray, add4);
+        QFETCH(QByteArray, name);
+        QFETCH(int, s);
+        QFETCH(int, L);
+        QFETCH(int, xPage);
+        Composed run(TestPuzzle({"AB"}).record, target);
+        Settings::writeText(*run.settings, Settings::Add4, QString::fromLatin1(add4));
+        run.composer->SetUpPageMetrics();
+        QTEST(run.composer->DrawPageHeader(HeaderKind::First), "body");
+
+        const auto title = run.canvas.textOut("Acrostic");
+        QVERIFY(title);
+        QCOMPARE(title->args, (QList<int>{s, s}));
+        QCOMPARE(title->font.style, 1);
+        const auto page = run.canvas.textOut("Page 1");
+        QVERIFY(page);
+        QCOMPARE(page->args, (QList<int>{xPage, s}));
+        QCOMPARE(run.canvas.textOut(name)->args, (QList<int>{s, s + 2 * L}));
+        QCOMPARE(run.canvas.textOut(name)->font.style, 0);
+        QVERIFY(run.canvas.textOut(target == Target::Pdf ? "Address 3" : "Tel. (555) 010-0199"));
+        if (!add4.isEmpty())
+            QCOMPARE(run.canvas.textOut(add4)->args, (QList<int>{s, s + 6 * L}));
+        else
+            QCOMPARE(run.canvas.ops(QStringLiteral("TextOut")).size(), 6);
+    }
+
     void squareSize_data() {
         QTest::addColumn<Target>("target");
         QTest::addColumn<int>("width");
@@ -60,9 +241,6 @@ private slots:
         // 12240 div 15 = 816).
         QTest::newRow("pdf 12 x 12") << Target::Pdf << 12 << 12 << QList<int>{219, 823, 1940, 2544}
                                      << QList<int>{221, 825, 365, 969};
-        QTest::newRow("print 10 x 12")
-            << Target::Print << 10 << 12 << QList<int>{1221, 4653, 9388, 14452}
-            << QList<int>{1224, 4656, 2041, 5473};
     }
     void squareSize() {
         QFETCH(Target, target);
@@ -128,27 +306,6 @@ private slots:
         }
     }
 
-    void letterInsets_data() {
-        QTest::addColumn<Target>("target");
-        QTest::addColumn<QByteArray>("letter");
-        QTest::addColumn<int>("x");
-        // PDF: x + 59 - TW("M") (15) - d; print: x + 338 - 126 - d.
-        QTest::newRow("pdf I (column 9)") << Target::Pdf << QByteArray("I") << 637 + 38;
-        QTest::newRow("pdf M (column 13)") << Target::Pdf << QByteArray("M") << 873 + 29;
-        QTest::newRow("pdf W (column 23)") << Target::Pdf << QByteArray("W") << 1463 + 24;
-        QTest::newRow("print I") << Target::Print << QByteArray("I") << 3247 + 204;
-        QTest::newRow("print M") << Target::Print << QByteArray("M") << 4599 + 198;
-        QTest::newRow("print W") << Target::Print << QByteArray("W") << 7979 + 197;
-        QTest::newRow("print other") << Target::Print << QByteArray("B") << 881 + 200;
-    }
-    void letterInsets() {
-        QFETCH(Target, target);
-        QFETCH(QByteArray, letter);
-        Composed run(TestPuzzle::lettered(31, 12).record, target);
-        run.composer->DrawGridPage(GridMode::ManuscriptGrid);
-        QTEST(run.canvas.textOut(letter)->args[0], "x");
-    }
-
     void labels_data() {
         QTest::addColumn<Target>("target");
         QTest::addColumn<int>("word");
@@ -159,9 +316,7 @@ private slots:
         // two-letter ones at x + 42 or x + 184.
         QTest::newRow("pdf A") << Target::Pdf << 1 << QByteArray("A") << 214 << 1162;
         QTest::newRow("pdf aa") << Target::Pdf << 27 << QByteArray("aa") << 1741 << 1162;
-        QTest::newRow("pdf dd") << Target::Pdf << 30 << QByteArray("dd") << 1918 << 1162;
         QTest::newRow("print aa") << Target::Print << 27 << QByteArray("aa") << 9515 << 6570;
-        QTest::newRow("print dd") << Target::Print << 30 << QByteArray("dd") << 10529 << 6570;
     }
     void labels() {
         QFETCH(Target, target);
@@ -189,18 +344,9 @@ private slots:
         // y + q - TH("I") - raise, at the height where TH("A") >= (q div 4) x 3.
         QTest::newRow("pdf numbered apostrophe") << Target::Pdf << GridMode::NumberedGrid
                                                  << QByteArray("'") << QList<int>{239, 1172, 21};
-        QTest::newRow("pdf manuscript hyphen") << Target::Pdf << GridMode::ManuscriptGrid
-                                               << QByteArray("-") << QList<int>{357, 1172, 21};
         QTest::newRow("pdf solution apostrophe, drawn as a letter")
             << Target::Pdf << GridMode::SolutionGrid << QByteArray("'")
             << QList<int>{242, 1155, 23};
-        QTest::newRow("print numbered apostrophe") << Target::Print << GridMode::NumberedGrid
-                                                   << QByteArray("'") << QList<int>{955, 6654, 63};
-        QTest::newRow("print manuscript hyphen") << Target::Print << GridMode::ManuscriptGrid
-                                                 << QByteArray("-") << QList<int>{1631, 6654, 63};
-        QTest::newRow("print solution hyphen, drawn as a letter")
-            << Target::Print << GridMode::SolutionGrid << QByteArray("-")
-            << QList<int>{1557 + 85, 6569, 84};
     }
     void punctuation() {
         QFETCH(Target, target);
@@ -214,11 +360,6 @@ private slots:
         const auto drawn = run.canvas.textOuts(mark);
         QCOMPARE(drawn.size(), 1);
         QTEST((QList<int>{drawn[0].args[0], drawn[0].args[1], drawn[0].font.height}), "at");
-        if (mode != GridMode::SolutionGrid) {
-            // Never numbered; the numbers run on across them.
-            QCOMPARE(numbersDrawn(run.canvas), range(1, 31 * 12 - 2));
-            QCOMPARE(run.canvas.textOut("2")->args[0], target == Target::Pdf ? 283 + 5 : 1219 + 22);
-        }
     }
 
     void blackSquares_data() {
@@ -274,9 +415,7 @@ private slots:
         QTest::addColumn<QString>("op");
         QTest::addColumn<bool>("lowest");
         QTest::addColumn<int>("extreme");
-        // Text that never narrows: the lowering loops stop at 1.
-        QTest::newRow("print grid heights stop at 1")
-            << Target::Print << 1000 << false << "SetFontHeight" << true << 1;
+        // Text that never narrows: the puzzle page's size loop stops at 1.
         QTest::newRow("print puzzle page size stops at 1")
             << Target::Print << 1000 << true << "SetFontSize" << true << 1;
         // Text that never grows: the raising loops stop a square's side above their start

@@ -103,8 +103,6 @@ private slots:
     void writesTheChosenName_data() {
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("title");
-        QTest::newRow("lower-case extension") << "Puzzle.rtf"
-                                              << "Puzzle";
         QTest::newRow("upper-case extension") << "Puzzle.RTF"
                                               << "Puzzle";
         QTest::newRow("dots in the name") << "Sunday.v2.rtf"

@@ -34,9 +34,6 @@ private slots:
         QTest::addColumn<QList<QByteArray>>("rows");
         QTest::addColumn<QList<int>>("codes"); // code, column, row, ...
         QTest::addColumn<QByteArray>("text");
-        QTest::newRow("rows run together as the grid reads")
-            << QList<QByteArray>{"ABC", "DEF"} << QList<int>{101, 1, 1}
-            << QByteArray("ABCDEF\n\nA");
         QTest::newRow("black squares are spaces, the ends trimmed")
             << QList<QByteArray>{"#AB#", "CD##"} << QList<int>{101, 2, 1, 102, 1, 2}
             << QByteArray("AB CD\n\nAC");
@@ -65,18 +62,14 @@ private slots:
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<int>("presses");
         QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("first press: lower case after the first character")
-            << QByteArray("HELLO WORLD") << 1 << QByteArray("Hello world");
         QTest::newRow("second press: upper case")
             << QByteArray("HELLO WORLD") << 2 << QByteArray("HELLO WORLD");
-        QTest::newRow("third press lowers again")
-            << QByteArray("HELLO") << 3 << QByteArray("Hello");
         QTest::newRow("only A to Z change") << QByteArray("\xC9"
                                                           "COLE \xC0 BX")
                                             << 1
                                             << QByteArray("\xC9"
                                                           "cole \xC0 bx");
-        QTest::newRow("a line break is one character")
+        QTest::newRow("first press: lower case after the first character; a line break is one")
             << QByteArray("AB\n\nCD") << 1 << QByteArray("Ab\n\ncd");
         const QByteArray longText = QByteArray("ABCDEFGHIJ ").repeated(41); // 451 characters
         QTest::newRow("once on a long text: cut to 401")
@@ -92,11 +85,6 @@ private slots:
         for (int i = 0; i < presses; ++i)
             solution.switchCase();
         QTEST(solution.text(), "expected");
-    }
-
-    void paragraphs() {
-        QCOMPARE(SolutionText::wrap("AB CD\n\nAC"), (QList<QByteArray>{"AB CD", "", "AC"}));
-        QCOMPARE(SolutionText::wrap("AB\r\n\r\nAC"), (QList<QByteArray>{"AB", "", "AC"}));
     }
 
     void wrapsAtTheBoxWidth_data() {
@@ -123,7 +111,10 @@ private slots:
         }
     }
 
+    // The box shows each paragraph wrapped, an empty line between them, whatever line breaks
+    // the text was given with.
     void linesOfTheWholeText() {
+        QCOMPARE(SolutionText::wrap("AB\r\n\r\nAC"), (QList<QByteArray>{"AB", "", "AC"}));
         SolutionText solution(TestPuzzle({"AB"}).record);
         solution.setText(kLongQuotation + "\n\nEMERSON");
         const QList<QByteArray> lines = solution.lines();

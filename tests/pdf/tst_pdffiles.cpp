@@ -136,13 +136,11 @@ private slots:
         QTest::addColumn<QString>("family");
         QTest::addColumn<int>("style");
         QTest::addColumn<bool>("vertical");
-        QTest::newRow("DejaVu Serif, embedded") << QStringLiteral("DejaVu Serif") << 0 << true;
         QTest::newRow("DejaVu Sans bold, embedded")
             << QStringLiteral("DejaVu Sans") << int(PdfFontStyle::Bold) << true;
         QTest::newRow("Arial") << QStringLiteral("Arial") << 0 << false;
         QTest::newRow("Times New Roman bold")
             << QStringLiteral("Times New Roman") << int(PdfFontStyle::Bold) << false;
-        QTest::newRow("Courier New") << QStringLiteral("Courier New") << 0 << false;
     }
     void pdftotextPlacesTheText() {
         QFETCH(QString, family);
@@ -213,9 +211,6 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<bool>("trueType");
         using C = PdfFontFacts::Choice;
-        QTest::newRow("Arial stands in as Liberation Sans")
-            << QStringLiteral("Arial") << false << false << C::Substitute << QStringLiteral("Arial")
-            << kLiberation + QStringLiteral("LiberationSans-Regular.ttf") << true;
         QTest::newRow("Times New Roman bold as Liberation Serif Bold")
             << QStringLiteral("Times New Roman") << true << false << C::Substitute
             << QStringLiteral("Times New Roman")
@@ -258,8 +253,6 @@ private slots:
             << urw + QStringLiteral("opentype/urw-base35/NimbusSans-Regular.otf") << K::OpenTypeCff;
         QTest::newRow("Type 1, ASCII")
             << urw + QStringLiteral("type1/urw-base35/NimbusSans-Regular.t1") << K::Other;
-        QTest::newRow("Type 1, binary")
-            << urw + QStringLiteral("X11/Type1/NimbusSans-Regular.pfb") << K::Other;
         QTest::newRow("collection")
             << m_folder.filePath(QStringLiteral("one.ttc")) << K::Collection;
         QTest::newRow("not a font") << QStringLiteral(IXV_TEST_DATA "/pdf/tiny.pdf") << K::Other;
