@@ -164,22 +164,17 @@ private slots:
     }
 
     void textBackground_data() {
-        QTest::addColumn<int>("alignment");
         QTest::addColumn<int>("brushStyle");
         QTest::addColumn<int>("dpi");
-        QTest::newRow("left aligned, solid") << 0 << int(TGmBrushStyle::Solid) << 600;
-        QTest::newRow("right edge at left, solid") << 1 << int(TGmBrushStyle::Solid) << 600;
-        QTest::newRow("centred on left, solid") << 2 << int(TGmBrushStyle::Solid) << 600;
-        QTest::newRow("clear brush, no background") << 0 << int(TGmBrushStyle::Clear) << 600;
-        QTest::newRow("centred, solid, 150 dpi") << 2 << int(TGmBrushStyle::Solid) << 150;
+        QTest::newRow("solid") << int(TGmBrushStyle::Solid) << 600;
+        QTest::newRow("clear brush, no background") << int(TGmBrushStyle::Clear) << 600;
+        QTest::newRow("solid, 150 dpi") << int(TGmBrushStyle::Solid) << 150;
     }
     void textBackground() {
-        QFETCH(int, alignment);
         QFETCH(int, brushStyle);
         QFETCH(int, dpi);
         auto t = text(3 * kInch / 2, kInch, QStringLiteral("WWW"), 24,
                       {QColor(Qt::yellow), TGmBrushStyle(brushStyle)});
-        t->Alignment = alignment;
         TGmPage page = squarePage();
         page.AddObject(t);
         const QImage image = render(page, dpi);
@@ -187,8 +182,7 @@ private slots:
         // cell, whose top lies clear of the glyphs. Every device draws it as wide as the canvas
         // measured it at 600 dpi.
         const int width = qRound(MeasureText("Arial", 24, {}, "WWW", 600).width() * dpi / 600);
-        const int x = 3 * dpi / 2;
-        const int left = x - (alignment == 1 ? width : alignment == 2 ? width / 2 : 0);
+        const int left = 3 * dpi / 2;
         const QColor background =
             brushStyle == int(TGmBrushStyle::Solid) ? QColor(Qt::yellow) : QColor(Qt::white);
         const int top = dpi;
@@ -250,58 +244,6 @@ private slots:
         TGmPage page = squarePage();
         page.AddObject(l);
         QCOMPARE(thicknessAt(render(page, 150), 150), 0);
-    }
-
-    void clipping() {
-        TGmPenSnapshot pen;
-        pen.Width = 8;
-        TGmPage page = squarePage();
-        page.AddObject(line(0, kInch, 3 * kInch, kInch, pen));
-        auto clipped = line(0, 2 * kInch, 3 * kInch, 2 * kInch, pen);
-        clipped->ClipRect = QRect(0, 0, kInch, 3 * kInch);
-        page.AddObject(clipped);
-        TGmPageDecor decor;
-        decor.ClipMargins = true;
-        decor.MarginLeft = decor.MarginRight = kInch / 2;
-        const QImage image = render(page, 150, false, decor);
-        QCOMPARE(at(image, 40, 150), QColor(Qt::white));  // outside the left margin
-        QCOMPARE(at(image, 100, 150), QColor(Qt::black)); // inside the margins
-        QCOMPARE(at(image, 410, 150), QColor(Qt::white)); // outside the right margin
-        QCOMPARE(at(image, 100, 300), QColor(Qt::black)); // inside the object's clip
-        QCOMPARE(at(image, 200, 300), QColor(Qt::white)); // outside it
-    }
-
-    void headerAndFooterShowTheirTokensEverywhere() {
-        TGmPageDecor decor;
-        decor.MarginLeft = decor.MarginRight = decor.MarginTop = decor.MarginBottom = kInch / 4;
-        decor.Header.Visible = true;
-        decor.Header.Captions[TGmHeaderFooter::Right].Caption = QStringLiteral("{PAGE}");
-        decor.Header.Captions[TGmHeaderFooter::Right].Font.Size = 30;
-        decor.Header.LineHeight = 1180;
-        decor.Footer.Visible = true;
-        decor.Footer.LineHeight = 400;
-        decor.Footer.ShowLine = true;
-        TGmPageDecor literal = decor;
-        literal.Header.Captions[TGmHeaderFooter::Right].Caption = QStringLiteral("1");
-        TGmPageList pages;
-        TGmPage& page = pages.Page(1);
-        page.SetLayout(gmPortrait, squarePage().Size());
-        QCOMPARE(render(page, 150, false, decor), render(page, 150, true, literal));
-        const QImage image = render(page, 150, false, decor);
-        // The header's rule 1180 + 50 hundredths under the top margin; the footer's above the
-        // footer line; each from the left margin to the right.
-        const int headerRule = qRound((635 + 1180 + 50) * 150 / 2540.0);
-        const int footerRule = qRound((3 * kInch - 635 - 400 - 50) * 150 / 2540.0);
-        QCOMPARE(at(image, 225, headerRule), QColor(Qt::black));
-        QCOMPARE(at(image, 225, footerRule), QColor(Qt::black));
-        QCOMPARE(at(image, 20, headerRule), QColor(Qt::white));
-        // The right caption ends at the right margin.
-        int rightmost = 0;
-        for (int y = 38; y < headerRule - 2; ++y)
-            for (int x = 300; x < 450; ++x)
-                if (image.pixel(x, y) != qRgb(255, 255, 255))
-                    rightmost = std::max(rightmost, x);
-        QVERIFY2(rightmost > 395 && rightmost <= 412, qPrintable(QString::number(rightmost)));
     }
 };
 
