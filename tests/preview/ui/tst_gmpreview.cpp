@@ -112,19 +112,11 @@ private slots:
         QCOMPARE(at(image, {423, 300}), kBackground);
         shown.preview.Document().Shadow().SetVisible(false);
         QCOMPARE(at(shown.image(), {420, 7}), kBackground);
-        // Around the image the view shows its own colour.
-        QCOMPARE(at(shown.whole(), {2, 2}), kBackground);
-        shown.preview.SetColor(Qt::darkGreen);
-        QCOMPARE(at(shown.whole(), {2, 2}), QColor(Qt::darkGreen));
+        QCOMPARE(at(shown.whole(), {2, 2}), kBackground); // around the image, the view's colour
     }
 
-    void marginOutlines_data() {
-        QTest::addColumn<bool>("printer");
-        QTest::newRow("user margins") << false;
-        QTest::newRow("printer margins") << true;
-    }
-    void marginOutlines() {
-        QFETCH(bool, printer);
+    // The printer's margins drawn in their pen (the program shows no other margins).
+    void printerMarginOutline() {
         Shown shown;
         TGmDocument& doc = shown.preview.Document();
         FakePrinterFacts facts;
@@ -132,24 +124,12 @@ private slots:
         doc.SetPrinterFacts(&facts);
         TGmPenSnapshot red;
         red.Color = Qt::red;
-        if (printer) {
-            doc.Margins().SetPrinterMarginPen(red);
-            doc.Margins().SetShowPrinterMargins(true);
-        } else {
-            doc.Margins().SetPen(red);
-            doc.Margins().SetVisible(true);
-        }
+        doc.Margins().SetPrinterMarginPen(red);
+        doc.Margins().SetShowPrinterMargins(true);
         const QImage image = shown.image();
-        // User margins, 20 mm: 75.59 pixels at 96 per inch, 76; 38.76 at 51%, 39.
-        // Printer margins: a quarter inch is 24 pixels, 12.24 at 51%, 12; half an inch 24.48, 24.
-        const int left = printer ? 12 : 39;
-        const int top = printer ? 24 : 39;
-        const int right = printer ? 12 : 39;
-        const int bottom = printer ? 24 : 39;
-        const int l = 4 + left - 1; // one pixel further out on the left and top
-        const int t = 4 + top - 1;
-        const int r = 4 + 416 - right - 1;
-        const int b = 4 + 539 - bottom - 1;
+        // A quarter inch is 24 pixels, 12.24 at 51%, 12; half an inch 24.48, 24. The outline
+        // lies one pixel further out on the left and top.
+        const int l = 4 + 12 - 1, t = 4 + 24 - 1, r = 4 + 416 - 12 - 1, b = 4 + 539 - 24 - 1;
         QCOMPARE(at(image, {l, 300}), QColor(Qt::red));
         QCOMPARE(at(image, {r, 300}), QColor(Qt::red));
         QCOMPARE(at(image, {200, t}), QColor(Qt::red));
