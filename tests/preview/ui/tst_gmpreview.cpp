@@ -179,16 +179,6 @@ private slots:
         QCOMPARE(at(shown.image(), {4 + 73, 4 + 73}), QColor(Qt::black));
     }
 
-    void pageShapeFollowsTheShownPage() {
-        Shown shown;
-        TGmDocument& doc = shown.preview.Document();
-        doc.SetOrientation(gmLandscape);
-        doc.NewPage().SetPortrait();
-        QCOMPARE(shown.preview.PaperImage().size(), QSize(424, 547));
-        doc.FirstPage();
-        QCOMPARE(shown.preview.PaperImage().size(), QSize(547, 424));
-    }
-
     void thinLinesStayVisible() {
         Shown shown;
         TGmCanvas& c = shown.preview.Document().Canvas();
