@@ -66,17 +66,6 @@ private slots:
         QCOMPARE(surface.endCount, 1);
     }
 
-    void printRange() {
-        TGmDocument doc;
-        makePages(doc, 4);
-        FakePrintSurface surface;
-        QCOMPARE(doc.PrintRange(2, 3, surface), TGmPrintResult::Printed);
-        QCOMPARE(pagesOnSheets(surface, 4), (QList<int>{2, 3}));
-        FakePrintSurface none;
-        QCOMPARE(doc.PrintRange(5, 9, none), TGmPrintResult::Failed);
-        QCOMPARE(none.beginCount, 0);
-    }
-
     // The window shows the progress on AfterPrint (nothing else listens to a job's events): it
     // comes once, when every sheet is done.
     void afterPrintWhenEverySheetIsDone() {

@@ -138,18 +138,6 @@ private slots:
         doc.SetPrinterFacts(nullptr);
     }
 
-    void pageNumbersShowInTheView() {
-        Shown withToken;
-        Shown withNumber;
-        for (Shown* shown : {&withToken, &withNumber}) {
-            TGmDocument& doc = shown->preview.Document();
-            doc.NewPage();
-            doc.Canvas().Font().SetSize(40);
-            doc.Canvas().TextOut(1, 1, shown == &withToken ? "{PAGE}" : "2", TGmUnit::Inch);
-        }
-        QCOMPARE(withToken.preview.PagePicture(), withNumber.preview.PagePicture());
-    }
-
     void showsTheCurrentPage() {
         Shown shown;
         TGmDocument& doc = shown.preview.Document();
