@@ -47,37 +47,29 @@ private slots:
         QCOMPARE(v.AsInches(), count / 2540.0);
     }
 
+    // The program draws in twips; the printer's margins come in its dots.
     void valueWriters_data() {
         QTest::addColumn<double>("x");
-        QTest::addColumn<int>("from"); // a unit code, or -dpi for device dots
+        QTest::addColumn<int>("dpi"); // 0: twips
         QTest::addColumn<qint32>("count");
-        QTest::newRow("36 twips is 63.5, to even 64") << 36.0 << 5 << 64;
-        QTest::newRow("108 twips is 190.5, to even 190") << 108.0 << 5 << 190;
-        QTest::newRow("one screen pixel") << 1.0 << 1 << 26;
-        QTest::newRow("a centimetre") << 1.0 << 3 << 1000;
-        QTest::newRow("an inch") << 1.0 << 4 << 2540;
-        QTest::newRow("one dot at 5080 dpi, half to even 0") << 1.0 << -5080 << 0;
-        QTest::newRow("three dots at 5080 dpi, to even 2") << 3.0 << -5080 << 2;
+        QTest::newRow("36 twips is 63.5, to even 64") << 36.0 << 0 << 64;
+        QTest::newRow("108 twips is 190.5, to even 190") << 108.0 << 0 << 190;
+        QTest::newRow("one dot at 5080 dpi, half to even 0") << 1.0 << 5080 << 0;
+        QTest::newRow("three dots at 5080 dpi, to even 2") << 3.0 << 5080 << 2;
         QTest::newRow("a huge length is held at the range's end")
-            << 1e12 << 4 << std::numeric_limits<qint32>::max();
+            << 1e12 << 0 << std::numeric_limits<qint32>::max();
         QTest::newRow("a huge negative length likewise")
-            << -1e12 << 4 << std::numeric_limits<qint32>::min();
+            << -1e12 << 0 << std::numeric_limits<qint32>::min();
     }
     void valueWriters() {
         QFETCH(double, x);
-        QFETCH(int, from);
-        QFETCH(qint32, count);
+        QFETCH(int, dpi);
         TGmValue v;
-        if (from < 0)
-            v.SetDots(x, -from);
+        if (dpi)
+            v.SetDots(x, dpi);
         else
-            v.SetUnits(x, TGmUnit(from));
-        QCOMPARE(v.Count(), count);
-        if (from == int(TGmUnit::Inch)) {
-            TGmValue w;
-            w.SetInches(x);
-            QCOMPARE(w.Count(), count);
-        }
+            v.SetUnits(x, TGmUnit::Twip);
+        QTEST(v.Count(), "count");
     }
 
     void valueNotifiesItsOwnerOfChanges() {
@@ -102,9 +94,6 @@ private slots:
         QTest::addColumn<TGmUnit>("from");
         QTest::addColumn<TGmUnit>("to");
         QTest::addColumn<double>("expected");
-        QTest::newRow("96 pixels are 1440 twips")
-            << 96.0 << TGmUnit::Pixel << TGmUnit::Twip << 1440.0;
-        QTest::newRow("25.4 mm are an inch") << 25.4 << TGmUnit::Millimetre << TGmUnit::Inch << 1.0;
         QTest::newRow("one twip in hundredths, unrounded")
             << 1.0 << TGmUnit::Twip << TGmUnit::HundredthMm << 2540.0 / 1440;
         QTest::newRow("the same unit keeps the number")
