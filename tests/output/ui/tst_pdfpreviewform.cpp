@@ -100,23 +100,6 @@ private slots:
         QCOMPARE(shown(), 1);
     }
 
-    // What is shown is the document the engine wrote: a picture of the page in the window
-    // has the page's black squares and rules.
-    void displayShowsThePageOnWhite() {
-        open();
-        click(panel().MSChk);
-        click(panel().NGChk);
-        click(panel().RedrawBtn);
-        IXV_TRY_COMPARE(display->document().status(), QPdfDocument::Status::Ready);
-        IXV_TRY_VERIFY(darkPixels(display->view()->viewport()) > 200);
-        // One whole page, fitted: nothing to scroll.
-        QVERIFY(!display->view()->verticalScrollBar()->isVisible());
-        QVERIFY(!display->view()->horizontalScrollBar()->isVisible());
-        const QImage image = display->view()->viewport()->grab().toImage();
-        // The middle of the page above the grid is white paper.
-        QCOMPARE(image.pixelColor(image.width() / 2, image.height() / 4), QColor(Qt::white));
-    }
-
     void nothingToRedrawLeavesTheDisplay_data() {
         QTest::addColumn<QString>("button");
         QTest::newRow("Redraw Preview") << "RedrawBtn";
@@ -137,8 +120,9 @@ private slots:
         QCOMPARE(pages(), 4);
     }
 
-    // Redraw shows a new document of the chosen pages from page 1; which pages each choice
-    // gives is checked on the exported file (tst_export) and against it (Make PDF below).
+    // Redraw shows a new document of the chosen pages from page 1 (which pages each choice
+    // gives is checked on the exported file, in tst_export, and against it, Make PDF below):
+    // the document the engine wrote, one whole page fitted, its squares and rules on white.
     void redrawShowsTheChosenPagesFromPage1() {
         open();
         right();
@@ -151,6 +135,12 @@ private slots:
         IXV_TRY_COMPARE(display->document().status(), QPdfDocument::Status::Ready);
         QCOMPARE(pages(), 2);
         QCOMPARE(shown(), 1);
+        IXV_TRY_VERIFY(darkPixels(display->view()->viewport()) > 200);
+        QVERIFY(!display->view()->verticalScrollBar()->isVisible());
+        QVERIFY(!display->view()->horizontalScrollBar()->isVisible());
+        const QImage image = display->view()->viewport()->grab().toImage();
+        // The middle of the page above the grid.
+        QCOMPARE(image.pixelColor(image.width() / 2, image.height() / 4), QColor(Qt::white));
     }
 
     // The font dialog starts from the stored font; a confirmed choice is stored name, style,
