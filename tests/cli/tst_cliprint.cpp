@@ -1,5 +1,5 @@
-// ixenvar-cli print run as a real process: its refusals for want of a printer, and the pages it hands
-// to the test run's real CUPS queues (see PrintQueue.h), read back from the queue's PDF: how
+// ixenvar-cli print run as a real process: its refusals for want of a printer, and the pages it
+// hands to the test run's real CUPS queues (see PrintQueue.h), read back from the queue's PDF: how
 // many, their paper, and a grid page's black squares and frame where the composer put them.
 #include "../output/OutputFixtures.h"
 #include "CliRun.h"
@@ -127,9 +127,8 @@ private slots:
     void gridPageOnPaper_data() {
         QTest::addColumn<bool>("bordered");
         QTest::addColumn<bool>("gray");
-        QTest::newRow("black squares, a printer that marks the whole sheet") << false << false;
         QTest::newRow("black squares, a printer with a border") << true << false;
-        QTest::newRow("gray squares") << false << true;
+        QTest::newRow("gray squares, a printer that marks the whole sheet") << false << true;
     }
     void gridPageOnPaper() {
         requireQueues();

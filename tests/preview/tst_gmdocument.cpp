@@ -32,10 +32,8 @@ private slots:
         QTest::addColumn<qint32>("dotsAt1");
         QTest::newRow("one inch") << 2540 << 1440 << 600 << 1;
         QTest::newRow("A4 width rounds up") << 21000 << 11906 << 4961 << 8;
-        QTest::newRow("negative") << -2540 << -1440 << -600 << -1;
         QTest::newRow("half a dot down to even 0") << 1270 << 720 << 300 << 0;
         QTest::newRow("one and a half dots up to even 2") << 3810 << 2160 << 900 << 2;
-        QTest::newRow("two and a half dots down to even 2") << 6350 << 3600 << 1500 << 2;
         QTest::newRow("minus half a dot to even 0") << -1270 << -720 << -300 << 0;
         QTest::newRow("largest count")
             << std::numeric_limits<qint32>::max() << 1217471044 << 507279602 << 845466;
@@ -49,41 +47,29 @@ private slots:
         QCOMPARE(v.AsInches(), count / 2540.0);
     }
 
+    // The program draws in twips; the printer's margins come in its dots.
     void valueWriters_data() {
         QTest::addColumn<double>("x");
-        QTest::addColumn<int>("from"); // a unit code, or -dpi for device dots
+        QTest::addColumn<int>("dpi"); // 0: twips
         QTest::addColumn<qint32>("count");
-        QTest::newRow("36 twips is 63.5, to even 64") << 36.0 << 5 << 64;
-        QTest::newRow("108 twips is 190.5, to even 190") << 108.0 << 5 << 190;
-        QTest::newRow("one screen pixel") << 1.0 << 1 << 26;
-        QTest::newRow("a millimetre") << 1.0 << 2 << 100;
-        QTest::newRow("a centimetre") << 1.0 << 3 << 1000;
-        QTest::newRow("an inch") << 1.0 << 4 << 2540;
-        QTest::newRow("hundredths as they are") << 17.0 << 0 << 17;
-        QTest::newRow("one dot at 5080 dpi, half to even 0") << 1.0 << -5080 << 0;
-        QTest::newRow("three dots at 5080 dpi, to even 2") << 3.0 << -5080 << 2;
-        QTest::newRow("five dots at 5080 dpi, to even 2") << 5.0 << -5080 << 2;
-        QTest::newRow("minus one dot at 5080 dpi, to 0") << -1.0 << -5080 << 0;
+        QTest::newRow("36 twips is 63.5, to even 64") << 36.0 << 0 << 64;
+        QTest::newRow("108 twips is 190.5, to even 190") << 108.0 << 0 << 190;
+        QTest::newRow("one dot at 5080 dpi, half to even 0") << 1.0 << 5080 << 0;
+        QTest::newRow("three dots at 5080 dpi, to even 2") << 3.0 << 5080 << 2;
         QTest::newRow("a huge length is held at the range's end")
-            << 1e12 << 4 << std::numeric_limits<qint32>::max();
+            << 1e12 << 0 << std::numeric_limits<qint32>::max();
         QTest::newRow("a huge negative length likewise")
-            << -1e12 << 4 << std::numeric_limits<qint32>::min();
+            << -1e12 << 0 << std::numeric_limits<qint32>::min();
     }
     void valueWriters() {
         QFETCH(double, x);
-        QFETCH(int, from);
-        QFETCH(qint32, count);
+        QFETCH(int, dpi);
         TGmValue v;
-        if (from < 0)
-            v.SetDots(x, -from);
+        if (dpi)
+            v.SetDots(x, dpi);
         else
-            v.SetUnits(x, TGmUnit(from));
-        QCOMPARE(v.Count(), count);
-        if (from == int(TGmUnit::Inch)) {
-            TGmValue w;
-            w.SetInches(x);
-            QCOMPARE(w.Count(), count);
-        }
+            v.SetUnits(x, TGmUnit::Twip);
+        QTEST(v.Count(), "count");
     }
 
     void valueNotifiesItsOwnerOfChanges() {
@@ -108,11 +94,6 @@ private slots:
         QTest::addColumn<TGmUnit>("from");
         QTest::addColumn<TGmUnit>("to");
         QTest::addColumn<double>("expected");
-        QTest::newRow("96 pixels are 1440 twips")
-            << 96.0 << TGmUnit::Pixel << TGmUnit::Twip << 1440.0;
-        QTest::newRow("25.4 mm are an inch") << 25.4 << TGmUnit::Millimetre << TGmUnit::Inch << 1.0;
-        QTest::newRow("1440 twips are 2540 hundredths")
-            << 1440.0 << TGmUnit::Twip << TGmUnit::HundredthMm << 2540.0;
         QTest::newRow("one twip in hundredths, unrounded")
             << 1.0 << TGmUnit::Twip << TGmUnit::HundredthMm << 2540.0 / 1440;
         QTest::newRow("the same unit keeps the number")
@@ -130,11 +111,9 @@ private slots:
         QTest::addColumn<qint32>("height");
         QTest::addColumn<qint32>("width");
         QTest::newRow("A4") << TGmPaperSize::A4 << 29700 << 21000;
-        QTest::newRow("C5 as listed, wider than high") << TGmPaperSize::C5 << 16300 << 22900;
-        QTest::newRow("Legal") << TGmPaperSize::Legal << 35560 << 21590;
         QTest::newRow("Letter") << TGmPaperSize::Letter << 27940 << 21590;
     }
-    // Every page takes the document's size and orientation; turning it again tells nothing.
+    // Every page, drawn on or added later, takes the document's size and is drawn again.
     void paperSizes() {
         QFETCH(TGmPaperSize, paper);
         QFETCH(qint32, height);
@@ -142,177 +121,77 @@ private slots:
         TGmDocument doc;
         drawOnEveryPage(doc, 2);
         doc.SetPaperSize(paper == TGmPaperSize::A4 ? TGmPaperSize::Letter : TGmPaperSize::A4);
-        doc.SetPaperSize(paper);
-        QCOMPARE(doc.PageHeight().Count(), height);
-        QCOMPARE(doc.PageWidth().Count(), width);
-        QSignalSpy turned(&doc, &TGmDocument::OnChangeOrientation);
-        doc.SetOrientation(gmLandscape);
-        doc.SetOrientation(gmLandscape);
-        QCOMPARE(turned.count(), 1);
-        QCOMPARE(doc.PageHeight().Count(), width);
-        QCOMPARE(doc.PageWidth().Count(), height);
-        QCOMPARE(doc.GetPage(2).Orientation(), gmLandscape);
-        QCOMPARE(doc.GetPage(2).Size().Height.Count(), width);
-        QCOMPARE(doc.GetPage(2).Size().Width.Count(), height);
-    }
-
-    void paperSizeResizesEveryPage() {
-        TGmDocument doc;
-        QCOMPARE(doc.PaperSize(), TGmPaperSize::A4);
-        drawOnEveryPage(doc, 3);
         doc.GetPage(2).RenderingDone();
-        QSignalSpy sizeChanges(&doc, &TGmDocument::OnPageSizeChange);
-        doc.SetPaperSize(TGmPaperSize::Letter);
-        for (int n = 1; n <= 3; ++n) {
-            QCOMPARE(doc.GetPage(n).Size().Width.Count(), 21590);
-            QCOMPARE(doc.GetPage(n).Size().Height.Count(), 27940);
-        }
+        doc.SetPaperSize(paper);
+        QCOMPARE(doc.GetPage(2).Size().Height.Count(), height);
+        QCOMPARE(doc.GetPage(2).Size().Width.Count(), width);
         QVERIFY(doc.GetPage(2).NeedsRendering());
-        doc.SetPaperSize(TGmPaperSize::Custom);
-        doc.SetPaperSize(TGmPaperSize::Custom);
-        QCOMPARE(doc.PageWidth().Count(), 21590);
-        QCOMPARE(doc.GetPage(3).Size().Width.Count(), 21590);
-        QCOMPARE(sizeChanges.count(), 3); // every time, even when nothing changes
-        const TGmPage& added = doc.NewPage();
-        QCOMPARE(added.Size().Width.Count(), 21590);
+        QCOMPARE(doc.NewPage().Size().Width.Count(), width);
     }
 
-    void setPortraitExchangesSizes() {
-        TGmDocument doc;
-        doc.SetPaperSize(TGmPaperSize::Letter);
-        doc.SetOrientation(gmLandscape);
-        TGmPage& page = doc.GetPage(1);
-        QCOMPARE(page.Orientation(), gmLandscape);
-        QCOMPARE(page.Size().Width.Count(), 27940);
-        page.RenderingDone();
-        QSignalSpy views(&doc, &TGmDocument::ViewChanged);
-        page.SetPortrait();
-        QCOMPARE(views.count(), 1); // the view takes the page's new shape
-        QCOMPARE(page.Orientation(), gmPortrait);
-        QCOMPARE(page.Size().Width.Count(), 21590);
-        QCOMPARE(page.Size().Height.Count(), 27940);
-        QVERIFY(page.NeedsRendering());
-        page.RenderingDone();
-        page.SetPortrait();
-        QCOMPARE(page.Size().Width.Count(), 21590);
-        QVERIFY(!page.NeedsRendering());
-        // The document's size keeps each page's own orientation.
-        doc.SetPaperSize(TGmPaperSize::A4);
-        QCOMPARE(page.Size().Width.Count(), 21000);
-        QCOMPARE(doc.PageWidth().Count(), 29700);
-    }
-
+    // The program sets the largest zoom and the zoom; the smallest stays 10.
     void zoom_data() {
-        QTest::addColumn<int>("minZoom");
         QTest::addColumn<int>("maxZoom");
         QTest::addColumn<int>("zoom");
-        QTest::addColumn<int>("heldMin");
         QTest::addColumn<int>("heldMax");
         QTest::addColumn<int>("heldZoom");
-        QTest::newRow("within the limits") << 10 << 200 << 51 << 10 << 200 << 51;
-        QTest::newRow("below MinZoom is raised to it") << 10 << 200 << 7 << 10 << 200 << 10;
-        QTest::newRow("below 5 is raised to 5 under a lower MinZoom")
-            << 1 << 200 << 3 << 1 << 200 << 5;
-        QTest::newRow("above MaxZoom is lowered to it") << 10 << 100 << 250 << 10 << 100 << 100;
-        QTest::newRow("MaxZoom never goes below MinZoom") << 10 << 4 << 50 << 10 << 10 << 10;
-        QTest::newRow("MinZoom never goes above MaxZoom") << 300 << 200 << 20 << 200 << 200 << 200;
-        QTest::newRow("a lower MaxZoom pulls the zoom down") << 10 << 15 << 15 << 10 << 15 << 15;
+        QTest::newRow("within the limits") << 200 << 51 << 200 << 51;
+        QTest::newRow("below 10 is raised to it") << 200 << 7 << 200 << 10;
+        QTest::newRow("above MaxZoom is lowered to it") << 100 << 150 << 100 << 100;
+        QTest::newRow("MaxZoom never goes below 10") << 4 << 50 << 10 << 10;
     }
     void zoom() {
-        QFETCH(int, minZoom);
         QFETCH(int, maxZoom);
         QFETCH(int, zoom);
         TGmDocument doc;
-        QCOMPARE(doc.Zoom(), 20);
-        doc.SetMaxZoom(maxZoom);
-        doc.SetMinZoom(minZoom);
         doc.SetZoom(zoom);
-        QTEST(doc.MinZoom(), "heldMin");
+        doc.SetMaxZoom(maxZoom); // pulls a larger zoom down
         QTEST(doc.MaxZoom(), "heldMax");
         QTEST(doc.Zoom(), "heldZoom");
-    }
-
-    void zoomEventCarriesOldAndNew() {
-        TGmDocument doc;
-        QSignalSpy zooms(&doc, &TGmDocument::OnZoom);
-        QSignalSpy views(&doc, &TGmDocument::ViewChanged);
-        doc.SetZoom(51);
-        doc.SetZoom(51);
-        doc.SetZoom(1000);
-        QCOMPARE(zooms.count(), 2);
-        QCOMPARE(zooms.at(0), (QList<QVariant>{20, 51}));
-        QCOMPARE(zooms.at(1), (QList<QVariant>{51, 200}));
-        QCOMPARE(views.count(), 2);
+        doc.SetZoom(zoom);
+        QTEST(doc.Zoom(), "heldZoom");
     }
 
     void clearLeavesOneEmptyPage() {
         TGmDocument doc;
         drawOnEveryPage(doc, 3);
-        QCOMPARE(doc.CurrentPage(), 3);
-        doc.GetPage(1).SetPortrait();
-        QSignalSpy cleared(&doc, &TGmDocument::OnClear);
         QSignalSpy views(&doc, &TGmDocument::ViewChanged);
         doc.Clear();
         QCOMPARE(doc.NumPages(), 1);
         QCOMPARE(doc.CurrentPage(), 1);
         QVERIFY(doc.GetPage(1).Objects().empty());
-        QVERIFY(doc.GetPage(1).NeedsRendering());
-        QCOMPARE(cleared.count(), 1);
         QVERIFY(views.count() >= 1);
-        doc.Canvas().Line(0, 0, 1, 1, TGmUnit::Inch);
-        QCOMPARE(doc.GetPage(1).Objects().size(), std::size_t(1));
         QCOMPARE(doc.NewPage().Number(), 2);
     }
 
-    void newPage_data() {
+    // Of the document's signals only the view's are listened to: a change of zoom or of the
+    // page shown tells the view once; inside a batch, once at the outermost end.
+    void viewToldOfChanges_data() {
         QTest::addColumn<bool>("inBatch");
         QTest::newRow("outside a batch the view moves at once") << false;
         QTest::newRow("inside a batch the change is told at the end") << true;
     }
-    void newPage() {
+    void viewToldOfChanges() {
         QFETCH(bool, inBatch);
         TGmDocument doc;
-        QSignalSpy changing(&doc, &TGmDocument::OnPageChanging);
-        QSignalSpy changed(&doc, &TGmDocument::OnPageChange);
-        QSignalSpy added(&doc, &TGmDocument::OnNewPage);
         QSignalSpy views(&doc, &TGmDocument::ViewChanged);
+        doc.SetZoom(51);
+        doc.SetZoom(51);
+        QCOMPARE(views.count(), 1);
+        views.clear();
         if (inBatch)
             doc.BeginBatch();
         TGmPage& page = doc.NewPage();
-        QCOMPARE(page.Number(), 2);
         QCOMPARE(doc.CurrentPage(), 2);
-        QCOMPARE(added.count(), 1);
-        QCOMPARE(added.at(0).at(0).toInt(), 2);
         doc.Canvas().TextOut(0, 0, QStringLiteral("x"), TGmUnit::Twip);
         QCOMPARE(page.Objects().size(), std::size_t(1));
         if (inBatch) {
-            QCOMPARE(changing.count(), 0);
-            QCOMPARE(changed.count(), 0);
-            QCOMPARE(views.count(), 0);
             doc.BeginBatch(); // batches nest
             doc.EndBatch();
-            QCOMPARE(changed.count(), 0);
+            QCOMPARE(views.count(), 0);
             doc.EndBatch();
-            QVERIFY(!doc.InBatch());
+            doc.EndBatch(); // one too many changes nothing
         }
-        QCOMPARE(changed.count(), 1);
-        QCOMPARE(changed.at(0).at(0).toInt(), 2);
-        QCOMPARE(views.count(), 1);
-        if (!inBatch) {
-            QCOMPARE(changing.count(), 1);
-            QCOMPARE(changing.at(0).at(0).toInt(), 1);
-        }
-    }
-
-    void batchWithoutNewPagesTellsNoPageChange() {
-        TGmDocument doc;
-        QSignalSpy changed(&doc, &TGmDocument::OnPageChange);
-        QSignalSpy views(&doc, &TGmDocument::ViewChanged);
-        doc.BeginBatch();
-        doc.Canvas().Rectangle(0, 0, 100, 100, TGmUnit::Twip);
-        doc.EndBatch();
-        doc.EndBatch(); // one too many changes nothing
-        QCOMPARE(changed.count(), 0);
         QCOMPARE(views.count(), 1);
     }
 
@@ -325,7 +204,6 @@ private slots:
         QTest::newRow("previous") << 2 << "prev" << 1;
         QTest::newRow("previous at page 1 does nothing") << 1 << "prev" << 1;
         QTest::newRow("first") << 3 << "first" << 1;
-        QTest::newRow("last") << 1 << "last" << 3;
     }
     void navigation() {
         QFETCH(int, from);
@@ -335,46 +213,16 @@ private slots:
         drawOnEveryPage(doc, 3);
         while (doc.CurrentPage() > from)
             doc.PrevPage();
-        QSignalSpy changing(&doc, &TGmDocument::OnPageChanging);
-        QSignalSpy changed(&doc, &TGmDocument::OnPageChange);
         if (move == QLatin1String("next"))
             doc.NextPage();
         else if (move == QLatin1String("prev"))
             doc.PrevPage();
-        else if (move == QLatin1String("first"))
-            doc.FirstPage();
         else
-            doc.LastPage();
+            doc.FirstPage();
         QCOMPARE(doc.CurrentPage(), to);
-        QCOMPARE(changing.count(), from == to ? 0 : 1);
-        QCOMPARE(changed.count(), from == to ? 0 : 1);
-        if (from != to) {
-            QCOMPARE(changing.at(0).at(0).toInt(), from);
-            QCOMPARE(changed.at(0).at(0).toInt(), to);
-        }
         doc.Canvas().MoveTo(0, 0, TGmUnit::Twip);
         doc.Canvas().LineTo(10, 10, TGmUnit::Twip);
         QCOMPARE(doc.GetPage(to).Objects().size(), std::size_t(2)); // the canvas follows
-    }
-
-    void pagesRenumber() {
-        TGmPageList list;
-        list.Append();
-        list.Append();
-        const quint64 third = list.Page(3).Id();
-        list.Insert(1);
-        QCOMPARE(list.Count(), 4);
-        QCOMPARE(list.Page(4).Id(), third);
-        for (int n = 1; n <= 4; ++n)
-            QCOMPARE(list.Page(n).Number(), n);
-        list.Delete(2);
-        QCOMPARE(list.Page(3).Id(), third);
-        QCOMPARE(list.Page(3).Number(), 3);
-        list.Delete(1);
-        list.Delete(1);
-        list.Delete(1);
-        QCOMPARE(list.Count(), 1); // the last page stays
-        QCOMPARE(list.Page(1).Number(), 1);
     }
 
     void origin_data() {
@@ -382,13 +230,10 @@ private slots:
         QTest::addColumn<bool>("printer");
         QTest::addColumn<QPoint>("landsAt");
         // The fake printer's printable area starts 25 x 20 dots in at 100 dpi.
-        QTest::newRow("page") << TGmCoordsRelativeTo::fromPage << true << QPoint(0, 0);
         QTest::newRow("printer margins: the printable corner")
             << TGmCoordsRelativeTo::fromPrinterMargins << true << QPoint(635, 508);
         QTest::newRow("printer margins without a printer: the paper's corner")
             << TGmCoordsRelativeTo::fromPrinterMargins << false << QPoint(0, 0);
-        QTest::newRow("user margins")
-            << TGmCoordsRelativeTo::fromUserMargins << true << QPoint(2000, 2000);
     }
     void origin() {
         QFETCH(TGmCoordsRelativeTo, relativeTo);
@@ -403,21 +248,6 @@ private slots:
         QTEST(QPoint(text.Left, text.Top), "landsAt");
     }
 
-    void originBelowTheHeaderLine() {
-        TGmDocument doc;
-        TGmHeaderFooterCaption caption;
-        caption.Caption = QStringLiteral("Page {PAGE}");
-        caption.Font.Size = 10;
-        doc.Header().SetCaption(TGmHeaderFooter::Left, caption);
-        doc.SetCoordsRelativeTo(TGmCoordsRelativeTo::fromHeaderLine);
-        doc.Canvas().Line(0, 0, 0, 0, TGmUnit::Twip);
-        const auto& line = *doc.GetPage(1).Objects().front();
-        const qint32 header = doc.Header().Height().Count();
-        QVERIFY2(header > 350 && header < 500, qPrintable(QString::number(header)));
-        QCOMPARE(line.Left, 2000);
-        QCOMPARE(line.Top, 2000 + header);
-    }
-
     void printerMargins() {
         FakePrinterFacts facts;
         TGmDocument doc;
@@ -427,11 +257,8 @@ private slots:
         QCOMPARE(m.Top.Count(), 508);    // 20 dots
         QCOMPARE(m.Right.Count(), 635);  // 850 - 825
         QCOMPARE(m.Bottom.Count(), 762); // 1100 - 1070
-        QSignalSpy views(&doc, &TGmDocument::ViewChanged);
         doc.Margins().UsePrinterMargins();
-        QCOMPARE(doc.Margins().Right().AsTwips(), 360);
         QCOMPARE(doc.Margins().Bottom().Count(), 762);
-        QVERIFY(views.count() >= 1);
         facts.present = false;
         QCOMPARE(doc.Margins().PrinterMargins().Left.Count(), 0);
     }
@@ -445,7 +272,6 @@ private slots:
         c.TextOut(1440, 720, QStringLiteral("Title"), TGmUnit::Twip);
         c.Brush().SetColor(Qt::yellow); // a colour makes the clear brush solid
         c.Pen().SetWidth(4);
-        c.Pen().SetStyle(TGmPenStyle::Dash);
         c.Rectangle(1, 1, 2, 3, TGmUnit::Centimetre);
         c.MoveTo(0, 0, TGmUnit::Millimetre);
         c.LineTo(10, 20, TGmUnit::Millimetre);
@@ -457,22 +283,15 @@ private slots:
         const auto& text = static_cast<const TGmTextObject&>(*objects[0]);
         QCOMPARE(text.Left, 2540);
         QCOMPARE(text.Top, 1270);
-        QCOMPARE(text.Font.Size, 12);
-        QCOMPARE(text.Font.Name, QStringLiteral("Arial"));
         QCOMPARE(text.Font.Color, QColor(Qt::red));
         QCOMPARE(text.Font.Style, TGmFontStyle::Bold | TGmFontStyle::Italic);
-        QCOMPARE(text.Brush.Style, TGmBrushStyle::Clear);
-        QCOMPARE(text.Alignment, 0);
         QCOMPARE(text.Right - text.Left, c.TextWidth(QStringLiteral("Title")).Count());
-        QCOMPARE(text.Bottom - text.Top, c.TextHeight(QStringLiteral("Title")).Count());
 
         const auto& rect = static_cast<const TGmRectangleShape&>(*objects[1]);
         QCOMPARE(QRect(QPoint(rect.Left, rect.Top), QPoint(rect.Right, rect.Bottom)),
                  QRect(QPoint(1000, 1000), QPoint(2000, 3000)));
         QCOMPARE(rect.Brush.Style, TGmBrushStyle::Solid);
-        QCOMPARE(rect.Brush.Color, QColor(Qt::yellow));
         QCOMPARE(rect.Pen.Width, 4);
-        QCOMPARE(rect.Pen.Style, TGmPenStyle::Dash);
 
         const auto& line = static_cast<const TGmLineObject&>(*objects[2]);
         QCOMPARE(QPoint(line.Right, line.Bottom), QPoint(1000, 2000));
@@ -498,7 +317,6 @@ private slots:
     void textMeasuring_data() {
         QTest::addColumn<int>("points");
         QTest::addColumn<int>("height"); // dots at 600 dpi
-        QTest::newRow("12 points") << 12 << 100;
         QTest::newRow("9 points") << 9 << 75;
         QTest::newRow("72 points") << 72 << 600;
     }
@@ -522,9 +340,7 @@ private slots:
         QTest::addColumn<int>("size");
         QTest::newRow("100 dots are 12 points") << 100 << 12;
         QTest::newRow("80 dots are 9.6 points, recorded as 10") << 80 << 10;
-        QTest::newRow("75 dots are 9 points") << 75 << 9;
         QTest::newRow("no height is no size") << 0 << 0;
-        QTest::newRow("a negative height is no size") << -5 << 0;
     }
     void fontSetByHeight() {
         QFETCH(int, height);

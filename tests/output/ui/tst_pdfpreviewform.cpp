@@ -12,7 +12,6 @@
 #include "pdf/ui/PdfPageDisplay.h"
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPdfPageNavigator>
 #include <QPdfView>
@@ -50,10 +49,9 @@ class Tst_PdfPreviewForm : public MainWindowFixture {
     PreviewPanel& panel() { return *pdf->Panel2; }
 
     // The window over the puzzle saved under the name, as "Print to PDF..." opens it.
-    void open(const QString& fileName = QStringLiteral("Acrostic.ixv"),
-              const PuzzleRecord& record = completedEmersonPuzzle()) {
-        ctx->puzzle = record;
-        ctx->CurrentFile = savePuzzle(fileName, record);
+    void open(const QString& fileName = QStringLiteral("Acrostic.ixv")) {
+        ctx->puzzle = completedEmersonPuzzle();
+        ctx->CurrentFile = savePuzzle(fileName, ctx->puzzle);
         pdf = std::make_unique<TIxv7PDFPreviewForm>(*ctx, [this](QWidget* host) {
             display = new PdfPageDisplay(host);
             return PdfPageDisplayParts{display, display};
@@ -85,41 +83,11 @@ private slots:
         tearDown();
     }
 
-    void opensWithItsDefaults_data() {
-        QTest::addColumn<QString>("fileName");
-        QTest::addColumn<QByteArray>("constructor");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("author");
-        QTest::newRow("Acrostic.ixv, no constructor")
-            << "Acrostic.ixv" << QByteArray() << "Acrostic (PDF Preview)"
-            << "Acrostic"
-            << "an Ixenvar puzzle";
-        QTest::newRow("a name with a dot and a constructor")
-            << "May 5.draft.ixv" << QByteArray("Ann Example") << "May 5.draft (PDF Preview)"
-            << "May 5.draft"
-            << "Ann Example";
-        QTest::newRow("constructor \"--\": no author")
-            << "Trail.ixv" << QByteArray("--") << "Trail (PDF Preview)"
-            << "Trail" << QString();
-    }
+    // The document's author and subject are the export's (tst_export), the same file's.
     void opensWithItsDefaults() {
-        QFETCH(QString, fileName);
-        QFETCH(QByteArray, constructor);
-        PuzzleRecord record = completedEmersonPuzzle();
-        record.ConstructorName.assign(constructor);
-        open(fileName, record);
-        QTEST(pdf->windowTitle(), "caption");
-        QTEST(panel().TitleEd->text(), "title");
-        QVERIFY(panel().MSChk->isChecked());
-        for (QCheckBox* box : {panel().MSGChk, panel().NGChk, panel().SGChk, panel().PPChk})
-            QVERIFY(!box->isChecked());
-        QVERIFY(panel().SolOkChk->isChecked());
-        QVERIFY(panel().ByChk->isChecked());
-        QCOMPARE(panel().MarginEd->value(), 1);
-        QCOMPARE(panel().PageControl1->currentWidget(), panel().SetupPage);
-        QVERIFY(!panel().PrintBar->isVisible());
-        QVERIFY(!panel().PrinterLbl); // the PDF kind of panel
+        open(QStringLiteral("May 5.draft.ixv"));
+        QCOMPARE(pdf->windowTitle(), QStringLiteral("May 5.draft (PDF Preview)"));
+        QCOMPARE(panel().TitleEd->text(), QStringLiteral("May 5.draft"));
         // A Letter page as tall as the 1024-pixel screen, 791 pixels wide, and the panel, with
         // the window's frame; the screen's height less two captions and the frame; all of
         // it on the 1280-pixel screen, below the top caption.
@@ -130,26 +98,6 @@ private slots:
         // The manuscript: two pages of clues, its grid and its solution.
         QCOMPARE(pages(), 4);
         QCOMPARE(shown(), 1);
-        QTEST(pdf->engine().Author(), "author");
-        QCOMPARE(pdf->engine().Subject(), fileName);
-        QCOMPARE(pdf->engine().Channel(), TOutputChannel::chDisplay);
-    }
-
-    // What is shown is the document the engine wrote: a picture of the page in the window
-    // has the page's black squares and rules.
-    void displayShowsThePageOnWhite() {
-        open();
-        click(panel().MSChk);
-        click(panel().NGChk);
-        click(panel().RedrawBtn);
-        IXV_TRY_COMPARE(display->document().status(), QPdfDocument::Status::Ready);
-        IXV_TRY_VERIFY(darkPixels(display->view()->viewport()) > 200);
-        // One whole page, fitted: nothing to scroll.
-        QVERIFY(!display->view()->verticalScrollBar()->isVisible());
-        QVERIFY(!display->view()->horizontalScrollBar()->isVisible());
-        const QImage image = display->view()->viewport()->grab().toImage();
-        // The middle of the page above the grid is white paper.
-        QCOMPARE(image.pixelColor(image.width() / 2, image.height() / 4), QColor(Qt::white));
     }
 
     void nothingToRedrawLeavesTheDisplay_data() {
@@ -167,50 +115,32 @@ private slots:
         QCOMPARE(dialogs.shown.size(), 1);
         QCOMPARE(dialogs.shown[0].kind, QStringLiteral("warning"));
         QCOMPARE(dialogs.shown[0].heading, QStringLiteral("Nothing to Redraw"));
-        QCOMPARE(dialogs.shown[0].text,
-                 QStringLiteral("Please select one or more output choices from the Pages list "
-                                "and click on Redraw Preview again."));
         QCOMPARE(display->documentsShown(), documents);
         QCOMPARE(shown(), 2);
         QCOMPARE(pages(), 4);
     }
 
-    // Puzzle page: the page and, with "Sol with Puzzle Page", a solution page.
-    void redrawComposesTheChosenPages_data() {
-        QTest::addColumn<Choose>("choose");
-        QTest::addColumn<int>("pageCount");
-        QTest::newRow("puzzle page and its solution") << Choose([](PreviewPanel& p) {
-            p.MSChk->setChecked(false);
-            p.PPChk->setChecked(true);
-        }) << 2;
-        QTest::newRow("puzzle page alone") << Choose([](PreviewPanel& p) {
-            p.MSChk->setChecked(false);
-            p.PPChk->setChecked(true);
-            p.SolOkChk->setChecked(false);
-        }) << 1;
-        QTest::newRow("numbered and solution grids") << Choose([](PreviewPanel& p) {
-            p.MSChk->setChecked(false);
-            p.NGChk->setChecked(true);
-            p.SGChk->setChecked(true);
-        }) << 2;
-        QTest::newRow("every kind") << Choose([](PreviewPanel& p) {
-            for (QCheckBox* box : {p.MSGChk, p.NGChk, p.SGChk, p.PPChk})
-                box->setChecked(true);
-        }) << 9;
-    }
-    void redrawComposesTheChosenPages() {
-        QFETCH(Choose, choose);
+    // Redraw shows a new document of the chosen pages from page 1 (which pages each choice
+    // gives is checked on the exported file, in tst_export, and against it, Make PDF below):
+    // the document the engine wrote, one whole page fitted, its squares and rules on white.
+    void redrawShowsTheChosenPagesFromPage1() {
         open();
         right();
         const int documents = display->documentsShown();
-        choose(panel());
+        click(panel().MSChk);
+        click(panel().NGChk);
+        click(panel().SGChk);
         click(panel().RedrawBtn);
         QCOMPARE(display->documentsShown(), documents + 1);
         IXV_TRY_COMPARE(display->document().status(), QPdfDocument::Status::Ready);
-        QTEST(pages(), "pageCount");
+        QCOMPARE(pages(), 2);
         QCOMPARE(shown(), 1);
-        QCOMPARE(display->document().pageCount(),
-                 pdf->engine().lastDocument().count("/Type/Page\n"));
+        IXV_TRY_VERIFY(darkPixels(display->view()->viewport()) > 200);
+        QVERIFY(!display->view()->verticalScrollBar()->isVisible());
+        QVERIFY(!display->view()->horizontalScrollBar()->isVisible());
+        const QImage image = display->view()->viewport()->grab().toImage();
+        // The middle of the page above the grid.
+        QCOMPARE(image.pixelColor(image.width() / 2, image.height() / 4), QColor(Qt::white));
     }
 
     // The font dialog starts from the stored font; a confirmed choice is stored name, style,
@@ -332,13 +262,11 @@ private slots:
         dialogs.files << file;
         click(panel().ActionBtn);
 
+        // The file is offered beside the puzzle, asking before it overwrites one.
         QCOMPARE(dialogs.fileRequests.size(), 1);
         const Dialogs::FileRequest& request = dialogs.fileRequests[0];
-        QCOMPARE(request.title, QStringLiteral("Print to PDF"));
         QCOMPARE(request.fileName, QStringLiteral("Acrostic.PDF"));
         QCOMPARE(request.folder, dir->path());
-        QCOMPARE(request.filters, QStringList{"Adobe Acrobat Document (*.pdf)"});
-        QCOMPARE(request.defaultSuffix, QStringLiteral("pdf"));
         QVERIFY(request.confirmOverwrite);
 
         QVERIFY(QFileInfo::exists(file));
@@ -346,7 +274,6 @@ private slots:
         QCOMPARE(shown(), 1);
         QCOMPARE(pdf->engine().Channel(), TOutputChannel::chDisplay);
         IXV_TRY_VERIFY(!panel().PrintBar->isVisible());
-        QCOMPARE(panel().PrintBar->value(), 100);
 
         const QString cliFile = path(QStringLiteral("cli.pdf"));
         const ToolRun exported =
@@ -425,57 +352,18 @@ private slots:
         QVERIFY(solution.isNull());
     }
 
-    // The margin box holds a whole number from 1 to 9: other keys are refused as typed.
-    void marginTakesOnlyOneToNine_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("value");
-        QTest::newRow("5") << "5" << 5;
-        QTest::newRow("9") << "9" << 9;
-        QTest::newRow("0 refused") << "0" << 1;
-        QTest::newRow("a letter refused") << "x" << 1;
-        QTest::newRow("10: the 0 refused") << "10" << 1;
-        QTest::newRow("a minus refused") << "-3" << 3;
-    }
-    void marginTakesOnlyOneToNine() {
-        QFETCH(QString, typed);
-        open();
-        panel().PageControl1->setCurrentWidget(panel().CustomPage);
-        QSpinBox* margin = panel().MarginEd;
-        margin->setFocus();
-        margin->selectAll();
-        QTest::keyClicks(margin, typed);
-        QTest::keyClick(margin, Qt::Key_Tab);
-        QTEST(margin->value(), "value");
-    }
-
-    // With IXV_SCREENSHOTS set to a folder: the window as a user opens it over a puzzle with
-    // words and clues, showing the puzzle page.
+    // With IXV_SCREENSHOTS set to a folder: the window over a puzzle with words and clues,
+    // showing the puzzle page.
     void screenshot() {
         const QString folder = qEnvironmentVariable("IXV_SCREENSHOTS");
         if (folder.isEmpty())
             QSKIP("IXV_SCREENSHOTS names no folder");
-        showPuzzle(savePuzzle(QStringLiteral("Acrostic.ixv"), completedEmersonPuzzle()));
-        QTimer::singleShot(0, this, [&] {
-            TIxv7PDFPreviewForm* window = nullptr;
-            IXV_TRY_VERIFY(
-                (window = qobject_cast<TIxv7PDFPreviewForm*>(QApplication::activeModalWidget())));
-            PreviewPanel& p = *window->Panel2;
-            QTest::mouseClick(p.MSChk, Qt::LeftButton, {}, QPoint(6, p.MSChk->height() / 2));
-            QTest::mouseClick(p.PPChk, Qt::LeftButton, {}, QPoint(6, p.PPChk->height() / 2));
-            QTest::mouseClick(p.RedrawBtn, Qt::LeftButton);
-            auto* view = window->PrevPanel->findChild<QPdfView*>();
-            IXV_TRY_VERIFY(darkPixels(view->viewport()) > 500);
-            QVERIFY(window->grab().save(folder + QStringLiteral("/pdf-preview-puzzle-page.png")));
-            p.PageControl1->setCurrentWidget(p.CustomPage);
-            QVERIFY(window->grab().save(folder + QStringLiteral("/pdf-preview-customize.png")));
-            window->solutionWindow()->show();
-            QVERIFY(QTest::qWaitForWindowExposed(window->solutionWindow(), TestEnv::kEventWaitMs));
-            QVERIFY(
-                window->solutionWindow()->grab().save(folder + QStringLiteral("/solution.png")));
-            window->solutionWindow()->hide();
-            QTest::mouseClick(p.CloseBtn, Qt::LeftButton);
-        });
-        press(QStringLiteral("ToPDFBtn"));
+        open();
+        panel().MSChk->setChecked(false);
+        panel().PPChk->setChecked(true);
+        click(panel().RedrawBtn);
+        IXV_TRY_VERIFY(darkPixels(display->view()->viewport()) > 500);
+        QVERIFY(pdf->grab().save(folder + QStringLiteral("/pdf-preview-puzzle-page.png")));
     }
 
     // The main window's button: the notice without a puzzle; the window with one, its title

@@ -136,35 +136,6 @@ private slots:
             rectangleAt(pageImage(pdf, 1, m_work.path()), at50(QRectF(corner, QSizeF(1, 0.5)))));
     }
 
-    void landscapePageOnPaper() {
-        TGmPreview preview;
-        QVERIFY(preview.SelectPrinter(m_queues.queue));
-        TGmDocument& doc = preview.Document();
-        doc.SetPaperSize(TGmPaperSize::Letter);
-        doc.Canvas().Brush().SetColor(Qt::black);
-        const QRectF mark(1, 2, 2, 0.5);
-        drawMark(doc, mark);
-        doc.SetOrientation(gmLandscape);
-        doc.GetPage(1).SetPortrait();
-        doc.NewPage();
-        drawMark(doc, mark);
-        QString pdf;
-        printToPdf(preview, pdf);
-        if (QTest::currentTestFailed())
-            return;
-        QCOMPARE(pageSizes(pdf).size(), 2);
-        QVERIFY(rectangleAt(pageImage(pdf, 1, m_work.path()), at50(mark)));
-        // The landscape page comes out across its sheet: turned a quarter turn to the left on
-        // a portrait page, or upright on a landscape one.
-        const QImage turned = pageImage(pdf, 2, m_work.path());
-        if (turned.width() > turned.height()) {
-            QVERIFY(rectangleAt(turned, at50(mark)));
-        } else {
-            const QRectF left(mark.top(), 11 - mark.right(), mark.height(), mark.width());
-            QVERIFY(rectangleAt(turned, at50(left)));
-        }
-    }
-
 private:
     // Prints the document under a title of its own and finds the PDF the queue made of it.
     void printToPdf(TGmPreview& preview, QString& pdf) {
