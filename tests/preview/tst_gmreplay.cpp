@@ -19,7 +19,8 @@ TGmPage squarePage() {
     return TGmPage(gmPortrait, size);
 }
 
-QImage render(const TGmPage& page, int dpi) {
+QImage render(const TGmPage& page, int dpi, bool replaceTokens = false,
+              const TGmPageDecor& decor = {}) {
     const int side = page.Size().Width.AsDots(dpi);
     QImage image(side, side, QImage::Format_RGB32);
     image.setDotsPerMeterX(qRound(dpi / 0.0254));
@@ -28,7 +29,9 @@ QImage render(const TGmPage& page, int dpi) {
     QPainter painter(&image);
     TGmReplayTarget target;
     target.DpiX = target.DpiY = dpi;
-    ReplayPage(painter, page, {}, target);
+    target.ReplaceTokens = replaceTokens;
+    target.Now = QDateTime(QDate(2024, 3, 5), QTime(9, 7));
+    ReplayPage(painter, page, decor, target);
     return image;
 }
 
@@ -75,6 +78,8 @@ QColor at(const QImage& image, int x, int y) {
 class Tst_gmreplay : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
     void penWidths_data() {
         QTest::addColumn<int>("width");
         QTest::addColumn<TGmPenStyle>("style");
@@ -159,6 +164,40 @@ private slots:
         QCOMPARE(at(image, 225, 225), QColor(Qt::green));
         QCOMPARE(at(image, 225, 150), QColor(Qt::black));
         QCOMPARE(at(image, 40, 40), QColor(Qt::green));
+    }
+
+    void tokens_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("page of pages") << "{PAGE} of {NUMPAGES}"
+                                       << "2 of 5";
+        QTest::newRow("every occurrence") << "{PAGE}{PAGE}"
+                                          << "22";
+        QTest::newRow("date") << "{DATE}"
+                              << "05-Mar-2024";
+        QTest::newRow("time") << "at {TIME}"
+                              << "at 09:07";
+        QTest::newRow("lower case is no token") << "{page}"
+                                                << "{page}";
+    }
+    void tokens() {
+        QFETCH(QString, text);
+        QTEST(ReplaceTokens(text, 2, 5, QDateTime(QDate(2024, 3, 5), QTime(9, 7))), "shown");
+    }
+
+    void pageNumberShownInTheViewPrintedAsRecorded() {
+        TGmPageList pages;
+        pages.Append();
+        TGmPage& second = pages.Page(2);
+        second.SetLayout(gmPortrait, squarePage().Size());
+        second.AddObject(text(kInch / 4, kInch / 4, QStringLiteral("{PAGE}"), 30));
+        TGmPage literal2 = squarePage();
+        literal2.AddObject(text(kInch / 4, kInch / 4, QStringLiteral("2"), 30));
+        TGmPage literalToken = squarePage();
+        literalToken.AddObject(text(kInch / 4, kInch / 4, QStringLiteral("{PAGE}"), 30));
+        QCOMPARE(render(second, 150, true), render(literal2, 150));
+        QCOMPARE(render(second, 150, false), render(literalToken, 150));
+        QVERIFY(render(literal2, 150) != render(literalToken, 150));
     }
 };
 
