@@ -8,6 +8,7 @@
 // queue that cannot be used fails those tests.
 #include "TestEnv.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QImage>
 #include <QPrinterInfo>
@@ -88,17 +89,25 @@ struct Queues {
                 qPrintable(QStringLiteral("The print queue \"%1\" is not installed.").arg(name)));
     }
 
-    // Waits until the queue has finished every job, then finds the one sound PDF it made of
-    // the document with this title.
+    // Waits until the PDF named after the document's title is there and the queue has no job
+    // left at that moment (so the job that writes it has ended), then checks it is the one
+    // sound PDF of that title. Other test programs may queue jobs of their own meanwhile, so
+    // the queue being idle is only looked at together with the file.
     void findPdf(const QString& name, const QString& title, QString& pdf) const {
         // A scheduler that stopped answering ends the wait; the missing file then says so.
         auto idle = [&name] {
             const Output jobs = runProgram(QStringLiteral("lpstat"), {"-o", name});
             return !jobs.ok || jobs.text.trimmed().isEmpty();
         };
-        IXV_TRY_VERIFY(idle());
-        const QStringList made =
-            QDir(folder).entryList({title + QStringLiteral("*.pdf")}, QDir::Files);
+        QStringList made;
+        auto done = [&] {
+            made = QDir(folder).entryList({title + QStringLiteral("*.pdf")}, QDir::Files);
+            return !made.isEmpty() && idle();
+        };
+        // Timed by the clock, not by counting steps: lpstat takes a while itself.
+        const QDeadlineTimer deadline(TestEnv::kEventWaitMs);
+        while (!done() && !deadline.hasExpired())
+            QTest::qWait(100);
         QVERIFY2(made.size() == 1,
                  qPrintable(QStringLiteral("The queue finished without leaving one PDF named "
                                            "after %1 in %2: %3")
