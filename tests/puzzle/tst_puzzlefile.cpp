@@ -82,58 +82,31 @@ class Tst_puzzlefile : public QObject {
     QString path(const QString& name) const { return m_dir.filePath(name); }
 
 private slots:
-    void clearedPuzzleIsSavedWhole() {
-        PuzzleRecord rec;
-        std::memset(&rec, 0xEE, sizeof rec); // what a previous puzzle left behind
-        rec.ClearPuzzle(10, 8, QByteArray(100, 'n'));
-        PuzzleFile::SavePuzzle(path("cleared.ixv"), rec);
-        const QByteArray b = readBytes(path("cleared.ixv"));
-        QCOMPARE(b.size(), kFileSize);
-        QCOMPARE(b.first(4), QByteArray("\x0A\x00\x08\x00", 4));
-        // Letters, ReservedGrid, Codes and SquareOf are cleared over the whole capacity.
-        QCOMPARE(b.mid(4, clueAt(1) - 4), QByteArray(clueAt(1) - 4, '\0'));
-        for (int w = 1; w <= 30; ++w) {
-            QCOMPARE(quint8(b[clueAt(w)]), quint8(0));
-            QCOMPARE(b.mid(clueAt(w) + 1, 80), QByteArray(80, '\xEE'));
-        }
-        QCOMPARE(quint8(b[kNameAt]), quint8(80));
-        QCOMPARE(b.mid(kNameAt + 1), QByteArray(80, 'n'));
-    }
-
-    void fieldsLandAtTheirOffsets_data() {
-        QTest::addColumn<int>("c");
-        QTest::addColumn<int>("r");
-        QTest::addColumn<int>("code");
-        QTest::addColumn<int>("word");
-        QTest::newRow("first square, word 1") << 1 << 1 << 101 << 1;
-        QTest::newRow("row 2 follows row 1 in a column") << 1 << 2 << 3030 << 30;
-        QTest::newRow("column 2 starts after 21 rows") << 2 << 1 << 1507 << 7;
-        QTest::newRow("last square of the capacity") << 31 << 21 << 212 << 12;
-    }
+    // A puzzle cleared over what a previous one left behind: every field at its offset, the
+    // text after a clue's length kept, the name cut to 80 characters.
     void fieldsLandAtTheirOffsets() {
-        QFETCH(int, c);
-        QFETCH(int, r);
-        QFETCH(int, code);
-        QFETCH(int, word);
-        PuzzleRecord rec = PuzzleRecord::zeroed();
-        rec.ClearPuzzle(31, 21, "Bo");
-        rec.letter(c, r) = 'Q';
-        rec.setCode(c, r, qint16(code));
-        rec.clue(word).assign("Clue");
-        PuzzleFile::SavePuzzle(path("offsets.ixv"), rec);
-
+        PuzzleRecord rec;
+        std::memset(&rec, 0xEE, sizeof rec);
+        rec.ClearPuzzle(31, 21, QByteArray(100, 'n'));
         QByteArray expected(kFileSize, '\0');
         put16(expected, 0, 31);
         put16(expected, 2, 21);
-        expected[letterAt(c, r)] = 'Q';
-        put16(expected, codeAt(c, r), qint16(code));
-        put16(expected, squareOfAt(code), qint16(c * 100 + r));
-        expected.replace(clueAt(word), 5,
-                         "\x04"
-                         "Clue");
-        expected.replace(kNameAt, 3,
-                         "\x02"
-                         "Bo");
+        for (int w = 1; w <= 30; ++w)
+            expected.replace(clueAt(w) + 1, 80, QByteArray(80, '\xEE'));
+        expected.replace(kNameAt, 81, char(80) + QByteArray(80, 'n'));
+        // Column, row, code, word: first square; row 2; column 2 after 21 rows; last square.
+        const int fields[][4] = {
+            {1, 1, 101, 1}, {1, 2, 3030, 30}, {2, 1, 1507, 7}, {31, 21, 212, 12}};
+        for (const auto& [c, r, code, word] : fields) {
+            rec.letter(c, r) = 'Q';
+            rec.setCode(c, r, qint16(code));
+            rec.clue(word).assign("Clue");
+            expected[letterAt(c, r)] = 'Q';
+            put16(expected, codeAt(c, r), qint16(code));
+            put16(expected, squareOfAt(code), qint16(c * 100 + r));
+            expected.replace(clueAt(word), 5, char(4) + QByteArray("Clue"));
+        }
+        PuzzleFile::SavePuzzle(path("offsets.ixv"), rec);
         QCOMPARE(readBytes(path("offsets.ixv")), expected);
     }
 
@@ -191,7 +164,6 @@ private slots:
         QTest::newRow("height 0") << 2 << 0 << false;
         QTest::newRow("height 22") << 2 << 22 << false;
         QTest::newRow("height 21") << 2 << 21 << true;
-        QTest::newRow("code 2") << codeAt(4, 4) << 2 << false;
         QTest::newRow("code 100") << codeAt(4, 4) << 100 << false;
         QTest::newRow("code 131, word 31") << codeAt(4, 4) << 131 << false;
         QTest::newRow("code 3101, letter 31") << codeAt(4, 4) << 3101 << false;
@@ -236,27 +208,6 @@ private slots:
         const auto error = loadError(file);
         QVERIFY(error.has_value());
         QCOMPARE(error->fileName(), file);
-    }
-
-    void codesAndSquareOfStayInStep() {
-        PuzzleRecord rec = PuzzleRecord::zeroed();
-        rec.ClearPuzzle(10, 8, "");
-        QCOMPARE(rec.LocateCode(101), Square{});
-        rec.setCode(4, 2, 101);
-        rec.setCode(5, 3, 201);
-        rec.setCode(6, 4, 301);
-        QCOMPARE(rec.squareOf(201), qint16(503));
-
-        rec.setCode(5, 3, CodeFree); // remove the middle letter
-        QCOMPARE(rec.LocateCode(201), Square{});
-        QCOMPARE(rec.LocateCode(301), (Square{6, 4}));
-
-        rec.setCode(6, 4, 202); // a square taken by another word gives up its old code
-        QCOMPARE(rec.squareOf(301), qint16(0));
-        QCOMPARE(rec.LocateCode(202), (Square{6, 4}));
-        rec.setCode(10, 8, 3030);
-        QCOMPARE(rec.LocateCode(3030), (Square{10, 8}));
-        QCOMPARE(rec.LocateCode(3200), Square{});
     }
 
     void failedSaveKeepsThePreviousFile_data() {

@@ -133,22 +133,6 @@ private slots:
         QCOMPARE(rec.toBytes(), before);
     }
 
-    void wordLettersStopAtTheFirstGap_data() {
-        QTest::addColumn<QList<int>>("positions"); // position p stands on column p of "ABCDE"
-        QTest::addColumn<QByteArray>("letters");
-        QTest::newRow("whole word") << QList<int>{1, 2, 3, 4, 5} << QByteArray("ABCDE");
-        QTest::newRow("position 3 taken out") << QList<int>{1, 2, 4, 5} << QByteArray("AB");
-        QTest::newRow("initial taken out") << QList<int>{2, 3, 5} << QByteArray("BC");
-        QTest::newRow("no letters") << QList<int>{} << QByteArray();
-    }
-    void wordLettersStopAtTheFirstGap() {
-        QFETCH(QList<int>, positions);
-        PuzzleRecord rec = grid("ABCDE");
-        for (int p : positions)
-            rec.setCode(p, 1, qint16(p * 100 + 7));
-        QTEST(WordOps::wordLetters(rec, 7), "letters");
-    }
-
     void scanRepeaters_data() {
         QTest::addColumn<QByteArray>("rows");
         QTest::addColumn<QByteArray>("words");
@@ -183,7 +167,6 @@ private slots:
         QTest::newRow("q becomes Q") << int('q') << false << 0 << int('Q');
         QTest::newRow("digit") << int('5') << true << 0 << 0;
         QTest::newRow("hyphen not taken in") << int('-') << false << 0 << 0;
-        QTest::newRow("hyphen taken in") << int('-') << true << 0 << int('-');
         QTest::newRow("apostrophe taken in") << int('\'') << true << 0 << int('\'');
         QTest::newRow("E acute in French") << 0xC9 << false << 1 << 0xC9;
         QTest::newRow("E acute in English") << 0xC9 << false << 0 << 0;
