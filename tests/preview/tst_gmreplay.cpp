@@ -86,8 +86,6 @@ private slots:
         QTest::addColumn<int>("dpi");
         QTest::addColumn<int>("dots");
         QTest::newRow("a point at 600 dpi: 8.33 dots, 8") << 4 << TGmPenStyle::Solid << 600 << 8;
-        QTest::newRow("two points at 600 dpi: 16.67 dots, 17")
-            << 8 << TGmPenStyle::Solid << 600 << 17;
         QTest::newRow("below 2 quarter points: one dot") << 1 << TGmPenStyle::Solid << 600 << 1;
         // Dotted: the margin outlines.
         QTest::newRow("dotted three points keep 25 dots") << 12 << TGmPenStyle::Dot << 600 << 25;
@@ -173,10 +171,6 @@ private slots:
                                        << "2 of 5";
         QTest::newRow("every occurrence") << "{PAGE}{PAGE}"
                                           << "22";
-        QTest::newRow("date") << "{DATE}"
-                              << "05-Mar-2024";
-        QTest::newRow("time") << "at {TIME}"
-                              << "at 09:07";
         QTest::newRow("lower case is no token") << "{page}"
                                                 << "{page}";
     }

@@ -8,14 +8,12 @@
 #include "MainWindowFixture.h"
 #include "PrintQueue.h"
 #include "app/ui/GmPreviewPane.h"
-#include "app/ui/TMsgBar.h"
 #include "base/WindowFonts.h"
 #include "output/ui/PreviewPanel.h"
 #include "output/ui/TIxv7PreviewForm.h"
 #include "output/ui/TIxv7PrintAnsForm.h"
 #include "preview/GmDocument.h"
 
-#include <QAbstractScrollArea>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -80,11 +78,6 @@ class Tst_PreviewForm : public MainWindowFixture {
         choose(panel());
         click(panel().RedrawBtn);
     }
-    int paneZoom() {
-        // The whole view: the page zoomed to its height needs no scroll bars.
-        const auto* view = qobject_cast<QAbstractScrollArea*>(preview->GmPreview);
-        return view->viewport()->height() / 11;
-    }
     static bool printerless() { return QPrinterInfo::availablePrinters().isEmpty(); }
     // tst_previewform_noprinter: the scheduler cannot be reached.
     static bool noPrinterRun() { return qEnvironmentVariableIsSet("IXV_TEST_NO_PRINTER"); }
@@ -118,13 +111,8 @@ private slots:
         QCOMPARE(preview->size(), QSize(791 + 2 * 14 + 182 - 2 * 4, 1024 - 2 * 23 - 2 * 4));
         QVERIFY(preview->x() >= 0 && preview->x() + preview->width() + 2 * 4 <= 1280);
         QCOMPARE(preview->y(), 23);
-        QCOMPARE(preview->GmPreview->width(), preview->width() - PreviewPanel::kWidth);
-        // The manuscript: its pages of clues, its grid and its solution, from page 1, at the
-        // pane's zoom.
+        // The manuscript: its pages of clues, its grid and its solution.
         QCOMPARE(doc().NumPages(), 4);
-        QCOMPARE(doc().CurrentPage(), 1);
-        QCOMPARE(doc().Zoom(), paneZoom());
-        QCOMPARE(doc().Margins().ShowPrinterMargins(), !printerless());
     }
 
     // Without any printer (tst_previewform_noprinter): the pages show, "Print" cannot be
@@ -145,51 +133,6 @@ private slots:
         QCOMPARE(progress.count(), 0);
     }
 
-    void nothingToRedrawKeepsThePages() {
-        open();
-        UpDown1Right();
-        click(panel().MSChk);
-        QSignalSpy cleared(&doc(), &TGmDocument::OnClear);
-        click(panel().RedrawBtn);
-        QCOMPARE(dialogs.shown.size(), 1);
-        QCOMPARE(dialogs.shown[0].kind, QStringLiteral("warning"));
-        QCOMPARE(dialogs.shown[0].heading, QStringLiteral("Nothing to Redraw"));
-        QCOMPARE(cleared.count(), 0);
-        QCOMPARE(doc().NumPages(), 4);
-        QCOMPARE(doc().CurrentPage(), 2);
-    }
-
-    // Every redraw composes the chosen pages from scratch, shows page 1 and resets the zoom;
-    // the paper follows the stored PaperSize.
-    void redrawComposesAfresh_data() {
-        QTest::addColumn<Choose>("choose");
-        QTest::addColumn<int>("paperSetting");
-        QTest::addColumn<int>("pages");
-        QTest::addColumn<TGmPaperSize>("paper");
-        QTest::newRow("numbered grid, A4") << Choose([](PreviewPanel& p) {
-            p.MSChk->setChecked(false);
-            p.NGChk->setChecked(true);
-        }) << 1 << 1 << TGmPaperSize::A4;
-        QTest::newRow("puzzle page and its solution, Letter") << Choose([](PreviewPanel& p) {
-            p.MSChk->setChecked(false);
-            p.PPChk->setChecked(true);
-            p.SolOkChk->setChecked(false); // the setting decides on paper
-        }) << 0 << 2 << TGmPaperSize::Letter;
-    }
-    void redrawComposesAfresh() {
-        QFETCH(Choose, choose);
-        QFETCH(int, paperSetting);
-        Settings::writeInt(*procs, Settings::PaperSize, paperSetting);
-        open();
-        UpDown1Right();
-        doc().SetZoom(30);
-        redrawWith(choose);
-        QTEST(doc().NumPages(), "pages");
-        QCOMPARE(doc().CurrentPage(), 1);
-        QTEST(doc().PaperSize(), "paper");
-        QCOMPARE(doc().Zoom(), paneZoom());
-    }
-
     // "Gray squares" takes effect at the next redraw.
     void grayChangesAtTheNextRedraw() {
         open();
@@ -203,91 +146,15 @@ private slots:
         QCOMPARE(squareColours(doc().GetPage(1)), QSet<QRgb>{qRgb(0xC0, 0xC0, 0xC0)});
     }
 
-    // The panel stores a confirmed font (name, style, size, colour); the pages are composed
-    // again in it.
-    void fontButtonsRecompose_data() {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<Choose>("choose");
-        QTest::addColumn<QString>("sample"); // a text drawn in that font
-        QTest::newRow("Manuscript") << "MsFontBtn" << Choose([](PreviewPanel&) {}) << "Page 1";
-        QTest::newRow("Puzzle Page") << "PuzzPgFontBtn" << Choose([](PreviewPanel& p) {
-            p.MSChk->setChecked(false);
-            p.PPChk->setChecked(true);
-        }) << "A.";
-    }
-    void fontButtonsRecompose() {
-        QFETCH(QString, button);
-        QFETCH(Choose, choose);
-        QFETCH(QString, sample);
+    // Page Down pages even from the copies box, whose own step it would otherwise be.
+    void pagingFromTheCopiesBox() {
         open();
-        redrawWith(choose);
-        QFont chosen(QStringLiteral("DejaVu Serif"));
-        chosen.setPointSize(14);
-        dialogs.fonts << std::optional(Dialogs::FontChoice{chosen, 0});
-        QSignalSpy cleared(&doc(), &TGmDocument::OnClear);
-        click(panel().findChild<QPushButton*>(button));
-        QCOMPARE(cleared.count(), 1);
-        bool found = false;
-        for (const auto& object : doc().GetPage(1).Objects()) {
-            if (object->Kind() != TGmObjectKind::Text)
-                continue;
-            const auto& t = static_cast<const TGmTextObject&>(*object);
-            if (t.Text == sample) {
-                QCOMPARE(t.Font.Name, QStringLiteral("DejaVu Serif"));
-                QCOMPARE(t.Font.Size, 14);
-                found = true;
-            }
-        }
-        QVERIFY(found);
-        dialogs.fonts << std::nullopt;
-        click(panel().findChild<QPushButton*>(button));
-        QCOMPARE(cleared.count(), 1);
-    }
-
-    // The manuscript's four pages. Page Up and Page Down page whichever control has the
-    // focus, even the copies box, whose own step they would otherwise be; the stops at each
-    // end are the document's (tst_gmdocument).
-    void pagingByArrowsAndKeys_data() {
-        QTest::addColumn<int>("from");
-        QTest::addColumn<QString>("step");
-        QTest::addColumn<int>("to");
-        QTest::newRow("right arrow") << 1 << "right" << 2;
-        QTest::newRow("left arrow") << 2 << "left" << 1;
-        QTest::newRow("Page Down") << 2 << "PageDown" << 3;
-        QTest::newRow("Page Up") << 4 << "PageUp" << 3;
-    }
-    void pagingByArrowsAndKeys() {
-        QFETCH(int, from);
-        QFETCH(QString, step);
-        open();
-        for (int page = 1; page < from; ++page)
-            UpDown1Right();
-        QCOMPARE(doc().CurrentPage(), from);
-        if (step == QLatin1String("right")) {
-            UpDown1Right();
-        } else if (step == QLatin1String("left")) {
-            QTest::mouseClick(panel().UpDown1->leftButton(), Qt::LeftButton);
-        } else {
-            panel().CopyEd->setFocus();
-            QTest::keyClick(panel().CopyEd,
-                            step == QLatin1String("PageUp") ? Qt::Key_PageUp : Qt::Key_PageDown);
-            QCOMPARE(panel().CopyEd->value(), 1);
-        }
-        QTEST(doc().CurrentPage(), "to");
-    }
-
-    void busyCursorWhileComposing() {
-        open();
-        QList<int> shapes;
-        connect(&doc(), &TGmDocument::OnNewPage, this, [&] {
-            shapes << (QGuiApplication::overrideCursor()
-                           ? QGuiApplication::overrideCursor()->shape()
-                           : -1);
-        });
-        click(panel().RedrawBtn);
-        QVERIFY(!shapes.isEmpty());
-        QCOMPARE(shapes.count(int(Qt::WaitCursor)), shapes.size());
-        QVERIFY(!QGuiApplication::overrideCursor());
+        panel().CopyEd->setFocus();
+        QTest::keyClick(panel().CopyEd, Qt::Key_PageDown);
+        QCOMPARE(doc().CurrentPage(), 2);
+        QCOMPARE(panel().CopyEd->value(), 1);
+        QTest::mouseClick(panel().UpDown1->leftButton(), Qt::LeftButton);
+        QCOMPARE(doc().CurrentPage(), 1);
     }
 
     // Two copies of three pages to the test queue: six pages in its file, then the progress.
@@ -320,19 +187,10 @@ private slots:
         QCOMPARE(PrintQueue::pageSizes(pdf).size(), 6);
     }
 
-    // The main window's "Printer...": the notice without a puzzle; the window with one, on the
-    // printer chosen in "Printer Setup..." with its margins, released when it closes.
+    // The main window's "Printer..." opens the window on the printer chosen in "Printer
+    // Setup..." with its margins, released when it closes (the notice without a puzzle is
+    // tst_pdfpreviewform's).
     void printerButton() {
-        showForm();
-        QVERIFY(form->button(QStringLiteral("PrintBtn"))->isEnabled());
-        QTimer::singleShot(0, this, [&] {
-            QCOMPARE(form->MsgBar->panelText(1), QStringLiteral("No Puzzle Currently Opened!"));
-        });
-        press(QStringLiteral("PrintBtn"));
-        QCOMPARE(form->MsgBar->panelText(1), QString());
-        QVERIFY(!QApplication::activeModalWidget());
-
-        form.reset();
         showPuzzle(savePuzzle(QStringLiteral("Acrostic.ixv"), completedEmersonPuzzle()));
         const QString chosen = queues.marginQueue;
         if (!chosen.isEmpty())
@@ -351,36 +209,6 @@ private slots:
         press(QStringLiteral("PrintBtn"));
         QVERIFY(window.isNull());
     }
-
-    // With IXV_SCREENSHOTS set to a folder: "Printer..." over a puzzle with words and clues,
-    // every page kind chosen, each page in turn, on the printer with a border when there is one.
-    void screenshots() {
-        const QString folder = qEnvironmentVariable("IXV_SCREENSHOTS");
-        if (folder.isEmpty())
-            QSKIP("IXV_SCREENSHOTS names no folder");
-        showPuzzle(savePuzzle(QStringLiteral("Acrostic.ixv"), completedEmersonPuzzle()));
-        if (!queues.marginQueue.isEmpty())
-            form->printer().setPrinterName(queues.marginQueue);
-        QTimer::singleShot(0, this, [&] {
-            auto* window = qobject_cast<TIxv7PreviewForm*>(QApplication::activeModalWidget());
-            QVERIFY(window);
-            PreviewPanel& p = *window->Panel1;
-            for (QCheckBox* box : {p.MSGChk, p.NGChk, p.SGChk, p.PPChk})
-                box->setChecked(true);
-            QTest::mouseClick(p.RedrawBtn, Qt::LeftButton);
-            for (int page = 1; page <= window->document().NumPages(); ++page) {
-                const QString name =
-                    QStringLiteral("%1/print-preview-%2.png").arg(folder).arg(page);
-                QVERIFY(window->grab().save(name));
-                QTest::keyClick(window, Qt::Key_PageDown);
-            }
-            QTest::mouseClick(p.CloseBtn, Qt::LeftButton);
-        });
-        press(QStringLiteral("PrintBtn"));
-    }
-
-private:
-    void UpDown1Right() { QTest::mouseClick(panel().UpDown1->rightButton(), Qt::LeftButton); }
 };
 
 QTEST_MAIN(Tst_PreviewForm)

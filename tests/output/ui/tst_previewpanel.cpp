@@ -1,5 +1,5 @@
-// The panel the two preview windows share: its two kinds, its places on screens of more than
-// 96 dots an inch, the choices it hands the composer, and paging by keyboard.
+// The panel the two preview windows share: the choices it hands the composer, and paging by
+// keyboard.
 #include "ScriptedDialogs.h"
 #include "TestEnv.h"
 #include "TestPuzzles.h"
@@ -7,11 +7,9 @@
 #include "output/ui/PreviewPanel.h"
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTabBar>
 #include <QToolButton>
 #include <QtTest>
 
@@ -21,42 +19,6 @@ class Tst_PreviewPanel : public QObject {
 
 private slots:
     void initTestCase() { WindowFonts::installSubstitutions(); }
-
-    void kindsAndPlaces_data() {
-        QTest::addColumn<bool>("print");
-        QTest::addColumn<int>("dpi");
-        QTest::newRow("PDF, 144 dpi") << false << 144;
-        QTest::newRow("print, 120 dpi") << true << 120;
-    }
-    void kindsAndPlaces() {
-        QFETCH(bool, print);
-        QFETCH(int, dpi);
-        ScreenMetrics metrics;
-        metrics.pixelsPerInch = dpi;
-        TIxvProcs procs(std::make_unique<SettingsStore>(TestEnv::settingsPath()), metrics);
-        const auto px = [&](int v) { return procs.ScaleToPixelsPerInch(v); };
-        PreviewPanel panel(procs, print ? PreviewPanelKind::print() : PreviewPanelKind::pdf());
-
-        QCOMPARE(panel.width(), px(208));
-        QCOMPARE(panel.CloseBtn->geometry(), QRect(px(44), px(593), px(75), px(25)));
-        QCOMPARE(panel.MSChk->font().pixelSize(), px(12));
-        QCOMPARE(panel.ActionBtn->objectName(),
-                 print ? QStringLiteral("PrintBtn") : QStringLiteral("MakePDFBtn"));
-        QCOMPARE(bool(panel.PrinterLbl), print);
-        QCOMPARE(bool(panel.CopyLbl) && bool(panel.CopyEd), print);
-        QCOMPARE(bool(panel.GrayChk), print);
-        // The margin box sits 12 pixels lower on the PDF panel.
-        QCOMPARE(panel.MarginEd->y(), px(print ? 12 : 24));
-        QCOMPARE(panel.MarginEd->minimum(), 1);
-        QCOMPARE(panel.MarginEd->maximum(), 9);
-        if (print) {
-            QCOMPARE(panel.CopyEd->minimum(), 1);
-            QCOMPARE(panel.CopyEd->maximum(), 100);
-        }
-        panel.resetChoices(QStringLiteral("Acrostic"));
-        QCOMPARE(panel.PageControl1->tabBar()->tabRect(1).size(),
-                 QSize(qRound(px(182) / 2.0) - 4, px(28)));
-    }
 
     // Gray squares are silver on the print panel; the PDF panel's are always black.
     void choicesForTheComposer_data() {

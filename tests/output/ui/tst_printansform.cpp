@@ -1,10 +1,9 @@
-// The Solution window: the text it starts with, "Case", the lines its box shows (which the
-// solution page prints) and its shadow.
+// The Solution window: the text it starts with, "Case", and the lines its box shows (which
+// the solution page prints).
 #include "../OutputFixtures.h"
 #include "TestEnv.h"
 #include "base/WindowFonts.h"
 #include "output/ui/TIxv7PrintAnsForm.h"
-#include "prefs/ColourText.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -85,20 +84,6 @@ private slots:
         QVERIFY(form->SolutionText().size() > 1);
         QCOMPARE(shownLines(form->QuoteMemo), form->SolutionText());
         QCOMPARE(form->SolutionText(), SolutionText::wrap(text));
-    }
-
-    // A 4-pixel strip to the right of and below the box, in the inactive caption's gradient
-    // colour.
-    void shadowBehindTheBox() {
-        const auto form = open(TestPuzzle::lettered(10, 8).record);
-        QVERIFY(form);
-        const QImage image = form->grab().toImage();
-        const QColor shadow = ColourText::toQColor(ColourText::kGradientInactiveCaption);
-        QCOMPARE(image.pixelColor(476, 120), shadow);
-        QCOMPARE(image.pixelColor(200, 255), shadow);
-        QVERIFY(image.pixelColor(479, 120) != shadow);
-        QVERIFY(image.pixelColor(200, 258) != shadow);
-        QVERIFY(image.pixelColor(472, 120) != shadow);
     }
 };
 

@@ -27,16 +27,6 @@ bool rectangleAt(const QImage& image, QRect r) {
            isWhite(image, r.center().x(), outside.bottom());
 }
 
-// Page n's rectangle in inches: n/2 inches across, n/2 inches down, an inch by half an inch.
-QRectF pageMark(int n) {
-    return QRectF(n / 2.0, n / 2.0, 1.0, 0.5);
-}
-
-void drawMark(TGmDocument& doc, QRectF inches) {
-    doc.Canvas().Rectangle(inches.left(), inches.top(), inches.right(), inches.bottom(),
-                           TGmUnit::Inch);
-}
-
 QRect at50(QRectF inches) {
     return QRect(qRound(inches.left() * 50), qRound(inches.top() * 50), qRound(inches.width() * 50),
                  qRound(inches.height() * 50));
@@ -52,53 +42,6 @@ private slots:
             QSKIP("No test print queue: run through tools/test.sh, which sets one up.");
         m_queues.verifyUsable();
         QVERIFY(m_work.isValid());
-    }
-
-    void copiesOnPaper_data() {
-        QTest::addColumn<TGmPaperSize>("paper");
-        QTest::addColumn<int>("pages");
-        QTest::addColumn<int>("copies");
-        QTest::addColumn<QSizeF>("points");
-        QTest::newRow("two copies of three Letter pages")
-            << TGmPaperSize::Letter << 3 << 2 << QSizeF(612, 792);
-        QTest::newRow("one copy of two A4 pages")
-            << TGmPaperSize::A4 << 2 << 1 << QSizeF(595.276, 841.89);
-    }
-    void copiesOnPaper() {
-        QFETCH(TGmPaperSize, paper);
-        QFETCH(int, pages);
-        QFETCH(int, copies);
-        QFETCH(QSizeF, points);
-        TGmPreview preview;
-        QVERIFY(preview.SelectPrinter(m_queues.queue));
-        TGmDocument& doc = preview.Document();
-        doc.SetPaperSize(paper);
-        doc.SetCoordsRelativeTo(TGmCoordsRelativeTo::fromPrinterMargins);
-        doc.Canvas().Brush().SetColor(Qt::black);
-        for (int n = 1; n <= pages; ++n) {
-            if (n > 1)
-                doc.NewPage();
-            drawMark(doc, pageMark(n));
-        }
-        doc.SetPrintCopies(copies);
-        QString pdf;
-        printToPdf(preview, pdf);
-        if (QTest::currentTestFailed())
-            return;
-        const QList<QSizeF> sizes = pageSizes(pdf);
-        QCOMPARE(sizes.size(), copies * pages);
-        for (const QSizeF& s : sizes) {
-            QVERIFY2(qAbs(s.width() - points.width()) < 1 && qAbs(s.height() - points.height()) < 1,
-                     qPrintable(QStringLiteral("%1 x %2").arg(s.width()).arg(s.height())));
-        }
-        for (int sheet = 1; sheet <= copies * pages; ++sheet) {
-            const QImage image = pageImage(pdf, sheet, m_work.path());
-            QVERIFY(!image.isNull());
-            const int page = (sheet - 1) % pages + 1;
-            for (int n = 1; n <= pages; ++n)
-                QVERIFY2(rectangleAt(image, at50(pageMark(n))) == (n == page),
-                         qPrintable(QStringLiteral("sheet %1, page %2's mark").arg(sheet).arg(n)));
-        }
     }
 
     void originAtThePrintableCorner_data() {
