@@ -1,7 +1,11 @@
+// The program's helpers: screen scaling, special folders, sounds, where the puzzle file dialogs
+// start, and how a tool's command line becomes a program and its arguments.
 #include "ScriptedDialogs.h"
 #include "TestEnv.h"
 #include "TestFiles.h"
+#include "app/DialogFolders.h"
 #include "app/TIxvProcs.h"
+#include "app/ToolLauncher.h"
 
 #include <QtTest>
 
@@ -11,7 +15,6 @@ private slots:
     void init() {
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_dir->isValid());
-        TIxvProcs::setWaitScale(1.0);
     }
 
     // Lengths made for a 1200-pixel-high screen of 96 pixels an inch, scaled to this one, halves
@@ -24,8 +27,6 @@ private slots:
         QTest::newRow("768 px: 34.375") << true << 768 << 22 << 34;
         QTest::newRow("960 px: 2.5 to even 2") << true << 960 << 2 << 2;
         QTest::newRow("960 px: 7.5 to even 8") << true << 960 << 6 << 8;
-        QTest::newRow("960 px: -2.5 to even -2") << true << 960 << -2 << -2;
-        QTest::newRow("120 ppi: 18.75") << false << 120 << 15 << 19;
         QTest::newRow("144 ppi: 4.5 to even 4") << false << 144 << 3 << 4;
     }
     void scaling() {
@@ -39,125 +40,27 @@ private slots:
               "expected");
     }
 
-    void startupMetrics_data() {
-        QTest::addColumn<int>("clientHeight");
-        QTest::addColumn<int>("frameHeight");
-        QTest::addColumn<int>("squareSize");
-        QTest::newRow("1025 px, division truncates") << 1025 << 8 << 37;
-        QTest::newRow("1026 px") << 1026 << 3 << 38;
-        QTest::newRow("26 px") << 26 << 0 << 0;
-    }
-    void startupMetrics() {
-        QFETCH(int, clientHeight);
-        QFETCH(int, frameHeight);
-        ScreenMetrics m;
-        m.fullScreenClientHeight = clientHeight;
-        m.frameHeight = frameHeight;
-        m.captionHeight = 99; // the frame is not the caption
-        const auto procs = makeProcs(m);
-        QTEST(procs->DefaultSquareSize(), "squareSize");
-        QCOMPARE(procs->FrameSize(), frameHeight);
-    }
-
     void specialFolderPath_data() {
         QTest::addColumn<int>("folderId");
         QTest::addColumn<QString>("expected");
         QTest::newRow("26 application data")
             << 26 << TestEnv::home() + QStringLiteral("/.local/share");
         QTest::newRow("5 documents") << 5 << TestEnv::home() + QStringLiteral("/Documents");
-        QTest::newRow("0 unknown") << 0 << QString();
     }
     void specialFolderPath() {
         QFETCH(int, folderId);
         QTEST(TIxvProcs::SpecialFolderPath(folderId), "expected");
     }
 
-    void waitPumpingKeepsHandlingEvents_data() {
-        QTest::addColumn<int>("interval");
-        QTest::addColumn<double>("scale"); // the factor tests use to shorten waits
-        QTest::addColumn<int>("expected");
-        QTest::newRow("250 ms") << 250 << 1.0 << 250;
-        QTest::newRow("800 ms shortened to 200") << 800 << 0.25 << 200;
-    }
-    // The caller resumes only after the interval, and timers and queued calls run meanwhile.
-    void waitPumpingKeepsHandlingEvents() {
-        QFETCH(int, interval);
-        QFETCH(double, scale);
-        QFETCH(int, expected);
-        TIxvProcs::setWaitScale(scale);
-        const auto procs = makeProcs();
-        bool timerRan = false, queuedRan = false;
-        QTimer::singleShot(expected / 3, [&] { timerRan = true; });
-        QMetaObject::invokeMethod(
-            this, [&] { queuedRan = true; }, Qt::QueuedConnection);
-
-        QElapsedTimer clock;
-        clock.start();
-        procs->WaitPumping(interval);
-        const qint64 waited = clock.elapsed();
-        TIxvProcs::setWaitScale(1.0);
-        QVERIFY(timerRan);
-        QVERIFY(queuedRan);
-        // A coarse timer may fire a few per cent early.
-        QVERIFY2(waited >= expected * 9 / 10 && waited < expected + 300,
-                 qPrintable(QStringLiteral("waited %1 ms").arg(waited)));
-    }
-
-    void nestedWaitsEndTogether_data() {
-        QTest::addColumn<int>("outer");
-        QTest::addColumn<int>("innerStart"); // ms after the outer wait began
-        QTest::addColumn<int>("inner");
-        QTest::newRow("inner ends before outer would") << 600 << 30 << 100;
-        QTest::newRow("inner outlasts outer") << 100 << 30 << 400;
-    }
-    // All waits share one timer: a wait started inside another restarts it, and when it fires
-    // the inner wait returns and the outer one follows at once.
-    void nestedWaitsEndTogether() {
-        QFETCH(int, outer);
-        QFETCH(int, innerStart);
-        QFETCH(int, inner);
-        const auto procs = makeProcs();
-        QElapsedTimer clock;
-        QStringList order;
-        qint64 innerEnded = -1;
-        QTimer::singleShot(innerStart, [&] {
-            procs->WaitPumping(inner);
-            innerEnded = clock.elapsed();
-            order << QStringLiteral("inner");
-        });
-
-        clock.start();
-        procs->WaitPumping(outer);
-        const qint64 outerEnded = clock.elapsed();
-        order << QStringLiteral("outer");
-
-        QCOMPARE(order, QStringList({"inner", "outer"}));
-        const int expectedEnd = innerStart + inner;
-        const QString times =
-            QStringLiteral("inner ended at %1 ms, outer at %2 ms, expected about %3 ms")
-                .arg(innerEnded)
-                .arg(outerEnded)
-                .arg(expectedEnd);
-        QVERIFY2(innerEnded >= expectedEnd * 85 / 100, qPrintable(times));
-        QVERIFY2(outerEnded - innerEnded < 100, qPrintable(times));
-        QVERIFY2(outerEnded < expectedEnd + 300, qPrintable(times));
-    }
-
+    // The attention sound plays before its message box shows; PlaySounds 0 silences every sound.
     void attentionSoundComesFirst_data() {
         QTest::addColumn<QByteArray>("playSounds"); // the stored PlaySounds line; empty: absent
-        QTest::addColumn<int>("soundSwitch");
         QTest::addColumn<bool>("audible");
-        QTest::newRow("PlaySounds absent") << QByteArray() << 1 << true;
-        QTest::newRow("PlaySounds -1 counts as on")
-            << QByteArray("PlaySounds=integer:-1\n") << 1 << true;
-        QTest::newRow("PlaySounds 0 silences")
-            << QByteArray("PlaySounds=integer:0\n") << 1 << false;
-        QTest::newRow("SoundSwitch 0 silences")
-            << QByteArray("PlaySounds=integer:1\n") << 0 << false;
+        QTest::newRow("PlaySounds absent") << QByteArray() << true;
+        QTest::newRow("PlaySounds 0") << QByteArray("PlaySounds=integer:0\n") << false;
     }
     void attentionSoundComesFirst() {
         QFETCH(QByteArray, playSounds);
-        QFETCH(int, soundSwitch);
         QFETCH(bool, audible);
         const auto procs = makeProcs();
         QVERIFY(writeBytes(procs->store().filePath(),
@@ -170,19 +73,77 @@ private slots:
         };
         procs->setDialogs(&dialogs);
         procs->setSounds(&sounds);
-        procs->SoundSwitch = soundSwitch;
-
         procs->ShowAttention(QStringLiteral("The grid width must be 1 to 31."));
         procs->PlayWarningSound();
-        procs->PlayEndSound();
-
-        QCOMPARE(dialogs.texts(), QStringList{"The grid width must be 1 to 31."});
         QCOMPARE(soundsBeforeTheBox, audible ? QStringList{"attention"} : QStringList());
-        QCOMPARE(sounds.played,
-                 audible ? QStringList({"attention", "warning", "end"}) : QStringList());
+        QCOMPARE(sounds.played, audible ? QStringList({"attention", "warning"}) : QStringList());
+    }
+
+    void dialogStartFolder_data() {
+        QTest::addColumn<QString>("lastChosen");
+        QTest::addColumn<QString>("current");
+        QTest::addColumn<bool>("acrosticsExists");
+        QTest::addColumn<QString>("expected");
+        QDir().mkpath(at("docs-with/Tamberlin/Acrostics"));
+        QTest::newRow("last chosen folder wins")
+            << "/puzzles/2026" << at("work") << true << "/puzzles/2026";
+        QTest::newRow("a working folder") << "" << at("work") << true << at("work");
+        QTest::newRow("home folder, puzzles folder exists")
+            << "" << at("home") << true << at("docs-with/Tamberlin/Acrostics");
+        QTest::newRow("home folder with a trailing slash")
+            << "" << at("home") + "/" << true << at("docs-with/Tamberlin/Acrostics");
+        QTest::newRow("home folder, no puzzles folder")
+            << "" << at("home") << false << at("docs-without");
+        QTest::newRow("program's own folder") << "" << at("bin") << false << at("docs-without");
+    }
+    void dialogStartFolder() {
+        QFETCH(QString, lastChosen);
+        QFETCH(QString, current);
+        QFETCH(bool, acrosticsExists);
+        DialogFolders::Places places;
+        places.lastChosen = lastChosen;
+        places.current = current;
+        places.home = at("home");
+        places.program = at("bin");
+        places.documents = at(acrosticsExists ? "docs-with" : "docs-without");
+        QTEST(DialogFolders::startFolder(places), "expected");
+    }
+
+    void toolCommandWords_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QStringList>("words");
+        const QString dict = tool(QStringLiteral("dict"), true);
+        const QString notes = tool(QStringLiteral("notes"), false);
+        QTest::newRow("executable path with a space, no quotes") << dict << QStringList{dict};
+        QTest::newRow("the same with blanks around it") << "  " + dict + " " << QStringList{dict};
+        QTest::newRow("the same path quoted, with an argument")
+            << '"' + dict + "\" --word x" << QStringList{dict, "--word", "x"};
+        QTest::newRow("a path that is not executable is split")
+            << notes << (QStringList{notes.section(u' ', 0, 0), notes.section(u' ', 1)});
+        QTest::newRow("program and arguments")
+            << "dict --word 'two words'" << QStringList{"dict", "--word", "two words"};
+        QTest::newRow("backslash keeps a space")
+            << R"(my\ dict -x)" << QStringList{"my dict", "-x"};
+        QTest::newRow("blank line") << "   " << QStringList{};
+    }
+    void toolCommandWords() {
+        QFETCH(QString, line);
+        QTEST(ToolLauncher::commandWords(line), "words");
     }
 
 private:
+    // Files that live as long as the test program, for the tables above.
+    QTemporaryDir m_files;
+    QString at(const QString& name) const { return m_files.filePath(name); }
+    // A file in a folder whose name holds a space, executable or not.
+    QString tool(const QString& name, bool executable) {
+        const QString path = at(QStringLiteral("my tools/") + name);
+        QDir().mkpath(QFileInfo(path).path());
+        writeBytes(path, "#!/bin/sh\n");
+        QFile::setPermissions(path, executable ? QFileDevice::ReadOwner | QFileDevice::ExeOwner
+                                               : QFileDevice::ReadOwner);
+        return path;
+    }
     std::unique_ptr<TIxvProcs> makeProcs(const ScreenMetrics& metrics = {}) {
         return std::make_unique<TIxvProcs>(
             std::make_unique<SettingsStore>(m_dir->filePath(QStringLiteral("store.conf"))),

@@ -1,5 +1,5 @@
-// The undo history of the open puzzle: what each edit is called, going back and forward through
-// sequences of edits, the edited state, and the step limit.
+// The undo history of the open puzzle: going back and forward through sequences of edits, what
+// the last one is called, the edited state, and the step limit.
 #include "GridText.h"
 #include "TestPuzzles.h"
 #include "app/AppContext.h"
@@ -79,49 +79,12 @@ private slots:
         ctx->LoadPuzzle(ctx->CurrentFile);
     }
 
-    // Each row: the edits made first, "|", then the edit named.
-    void namesEachEdit_data() {
-        QTest::addColumn<QString>("edits");
-        QTest::addColumn<QString>("description");
-        QTest::newRow("pick") << "| pick 3 2 1"
-                              << "pick of H in word C";
-        QTest::newRow("picks at once") << "| pick 1 2 1; pick 1 3 1"
-                                       << "pick of HE in word A";
-        QTest::newRow("word 27") << "| pick 27 2 1"
-                                 << "pick of H in word aa";
-        QTest::newRow("take-out") << "pick 1 2 1; pick 1 3 1 | out 1 2"
-                                  << "take-out of H from word A";
-        QTest::newRow("Spill") << "pick 1 2 1; pick 1 3 1 | spill 1"
-                               << "Spill of word A";
-        QTest::newRow("Spill of one letter") << "pick 1 2 1 | spill 1"
-                                             << "take-out of H from word A";
-        QTest::newRow("quote retyping") << "| retype 2 1 x"
-                                        << "retyping of H as X";
-        QTest::newRow("clue") << "| type 3 Sits"
-                              << "clue of word C";
-        QTest::newRow("constructor's name") << "| name Ann"
-                                            << "constructor's name";
-        QTest::newRow("two clues") << "| type 1 a; type 2 b"
-                                   << "changes of the puzzle";
-        QTest::newRow("nothing") << "|"
-                                 << "";
-    }
-    void namesEachEdit() {
-        QFETCH(QString, edits);
-        QFETCH(QString, description);
-        run(*ctx, edits.section(u'|', 0, 0));
-        const PuzzleRecord was = ctx->puzzle;
-        run(*ctx, edits.section(u'|', 1));
-        QCOMPARE(describeChange(was, ctx->puzzle).description, description);
-    }
-
     void sequences_data() {
         QTest::addColumn<QString>("edits");
         QTest::addColumn<int>("steps");
         QTest::addColumn<QString>("last"); // the undo button's step after the edits
         QTest::newRow("picks, take-out, Spill")
             << "pick 1 2 1; pick 1 3 1; pick 1 2 2; out 1 3; spill 1" << 5 << "Spill of word A";
-        QTest::newRow("one visit of a clue") << "type 3 Sits" << 1 << "clue of word C";
         QTest::newRow("two visits of a clue")
             << "type 3 Si; leave; type 3 ts" << 2 << "clue of word C";
         QTest::newRow("clues of two words") << "type 1 ab; type 2 cd" << 2 << "clue of word B";
@@ -173,21 +136,6 @@ private slots:
         QFETCH(bool, edited);
         run(*ctx, edits);
         QCOMPARE(ctx->Edited(), edited);
-    }
-
-    // The selected word stays while it has a letter.
-    void selectedWord_data() {
-        QTest::addColumn<int>("word");
-        QTest::addColumn<int>("selected");
-        QTest::newRow("word with an initial") << 3 << 3;
-        QTest::newRow("word made by the undone pick") << 4 << 0;
-    }
-    void selectedWord() {
-        QFETCH(int, word);
-        QFETCH(int, selected);
-        ctx->SelectedWord = word;
-        run(*ctx, QStringLiteral("pick %1 2 1; undo").arg(word));
-        QCOMPARE(ctx->SelectedWord, selected);
     }
 
     // Beyond 500 steps the oldest go; a step holds one record.

@@ -1,7 +1,6 @@
-// The preferences' values without a window: loading, Defaults page by page, the order and
-// values of Save, the sample grid and the palette's mouse rules.
+// The preferences' values without a window: loading, Defaults page by page, and the order and
+// values of Save.
 #include "TestEnv.h"
-#include "prefs/GridSample.h"
 #include "prefs/PreferenceValues.h"
 #include "prefs/SettingsAccess.h"
 
@@ -106,43 +105,12 @@ private slots:
         QCOMPARE(v.mailPath, QString("/usr/bin/postrill"));
     }
 
-    void itemHeights_data() {
-        QTest::addColumn<int>("size");
-        QTest::addColumn<int>("height");
-        QTest::newRow("5: 8.5 to even") << 5 << 8;
-        QTest::newRow("11: 18.7") << 11 << 19;
-        QTest::newRow("12: 20.4") << 12 << 20;
-        QTest::newRow("25: 42.5 to even") << 25 << 42;
-    }
-    void itemHeights() {
-        QFETCH(int, size);
-        QTEST(Preferences::itemHeightFor(size), "height");
-    }
-
     // Defaults changes the page showing and no other; the Print and Tools pages read the
-    // store again.
+    // store again. (The dialog's test shows every page's button at work.)
     void defaultsOnePage_data() {
         QTest::addColumn<int>("page");
         QTest::addColumn<std::function<void(PreferenceValues&)>>("expect");
         using Expect = std::function<void(PreferenceValues&)>;
-        QTest::newRow("General") << int(PrefsPage::General) << Expect([](PreferenceValues& v) {
-            v.playSounds = false; // unlike an absent value
-            v.useCursors = false;
-            v.openLastEdit = false;
-            v.allowHyph = true;
-            v.slideOn = true;
-            v.historyMaximum = 20;
-            v.clipOption = 3;
-        });
-        QTest::newRow("View") << int(PrefsPage::View) << Expect([](PreferenceValues& v) {
-            v.blankColor = 0xFFFFFF;
-            v.filledColor = 0;
-            v.hiliteColor = 0x00FFFF;
-            v.initialColor = 0x00FF00;
-            v.gridFont = font("Arial", 11, 0, 0);
-            v.keepDesktop = false;
-            v.defaultDesktop = true;
-        });
         QTest::newRow("Print") << int(PrefsPage::Print) << Expect([](PreferenceValues& v) {
             v.name = "Stored Name";
             v.address = {"Stored 1", "Puzzleton, PA 19000", "Tel. (555) 010-0199", ""};
@@ -160,8 +128,6 @@ private slots:
             v.defsFont = font("Times New Roman", 10, 0, 0);
             v.autoFont = font("Times New Roman", 11, 0, 0); // item height left as it was
         });
-        QTest::newRow("Language") << int(PrefsPage::Language)
-                                  << Expect([](PreferenceValues& v) { v.language = 0; });
     }
     void defaultsOnePage() {
         QFETCH(int, page);
@@ -235,62 +201,6 @@ private slots:
         Preferences::save(*m_access, v);
         QCOMPARE(m_access->store.find("Add2")->text, QStringLiteral("Elsewhere"));
         QVERIFY(!m_access->store.find("Name"));
-    }
-
-    // The sample's 7 x 8 squares of 37 pixels with the default colours: F filled, H highlight,
-    // I first letter, a dot a letter square. Neighbours share their border line; the letters
-    // run on diagonally from A, and filled squares have none.
-    void samplePattern() {
-        const QStringList rows = {"...FF..", "...F...", "HHHF...", ".......",
-                                  "..I..F.", "F......", "FF.....", "...F..."};
-        const quint32 f = 1, b = 2, h = 3, i = 4;
-        const QList<GridSample::Square> squares = GridSample::squares(37, f, b, h, i);
-        QCOMPARE(squares.size(), qsizetype(7 * 8));
-        for (int n = 0; n < 7 * 8; ++n) {
-            const QChar kind = rows[n / 7][n % 7];
-            QCOMPARE(squares[n].fill, kind == u'F' ? f : kind == u'H' ? h : kind == u'I' ? i : b);
-        }
-        QCOMPARE(squares[0].rect, QRect(0, 0, 38, 38));
-        QCOMPARE(squares[7 + 2].rect, QRect(74, 37, 38, 38));
-        QCOMPARE(squares[0].letter, QChar('A'));
-        QCOMPARE(squares[7 + 2].letter, QChar('D'));
-        QCOMPARE(squares[3].letter, QChar());
-    }
-
-    // A filled square shows its letter when its colour is also a letter square's colour.
-    void filledSquaresInALetterColour() {
-        const auto squares = GridSample::squares(40, 0xFFFFFF, 0xFFFFFF, 0xFFFF, 0xFF00);
-        QCOMPARE(squares[3].fill, quint32(0xFFFFFF)); // column 4, row 1
-        QCOMPARE(squares[3].letter, QChar('D'));
-    }
-
-    void paletteTargets_data() {
-        QTest::addColumn<Qt::MouseButton>("button");
-        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-        QTest::addColumn<Qt::MouseButtons>("held");
-        QTest::addColumn<int>("target"); // -1 none
-        const auto row = [](const char* name, Qt::MouseButton b, Qt::KeyboardModifiers m,
-                            Qt::MouseButtons held,
-                            int t) { QTest::newRow(name) << b << m << held << t; };
-        using T = Palette::Target;
-        const Qt::KeyboardModifiers none, ctrl = Qt::ControlModifier;
-        row("left", Qt::LeftButton, none, Qt::NoButton, int(T::Blank));
-        row("right", Qt::RightButton, none, Qt::NoButton, int(T::Filled));
-        row("middle", Qt::MiddleButton, none, Qt::NoButton, int(T::Filled));
-        row("Ctrl+left", Qt::LeftButton, ctrl, Qt::NoButton, int(T::Initial));
-        row("Ctrl+right", Qt::RightButton, ctrl, Qt::NoButton, int(T::Hilite));
-        row("Ctrl+Shift+left", Qt::LeftButton, ctrl | Qt::ShiftModifier, Qt::NoButton,
-            int(T::Blank));
-        row("Shift+left", Qt::LeftButton, Qt::ShiftModifier, Qt::NoButton, int(T::Blank));
-        row("Ctrl+left with right held", Qt::LeftButton, ctrl, Qt::RightButton, int(T::Blank));
-        row("back button", Qt::BackButton, none, Qt::NoButton, -1);
-    }
-    void paletteTargets() {
-        QFETCH(Qt::MouseButton, button);
-        QFETCH(Qt::KeyboardModifiers, modifiers);
-        QFETCH(Qt::MouseButtons, held);
-        const auto t = Palette::targetOf(button, modifiers, held);
-        QTEST(t ? int(*t) : -1, "target");
     }
 };
 

@@ -2,7 +2,6 @@
 #include "app/TIxvProcs.h"
 #include "base/Errors.h"
 #include "prefs/ColourText.h"
-#include "prefs/FontStyle.h"
 #include "prefs/SettingsCatalogue.h"
 
 #include <QtTest>
@@ -22,9 +21,6 @@ Reader of(Settings::IntSetting s) {
 Reader of(Settings::FlagSetting s) {
     return [s](const TIxvProcs& p) { return QVariant(Settings::readFlagValue(p, s)); };
 }
-Reader of(Settings::FontStyleSetting s) {
-    return [s](const TIxvProcs& p) { return QVariant(Settings::readFontStyle(p, s)); };
-}
 Reader of(Settings::ColourSetting s) {
     return [s](const TIxvProcs& p) { return QVariant(Settings::readColour(p, s)); };
 }
@@ -34,26 +30,6 @@ Reader equalsTrue(Settings::BoolSetting s) {
 Reader isOn(Settings::FlagSetting s) {
     return [s](const TIxvProcs& p) { return QVariant(Settings::readFlag(p, s)); };
 }
-
-QVariant colour(quint32 c) {
-    return QVariant(c);
-}
-
-// Every colour name with its value, 0x00BBGGRR; system colours are 0xFF000000 + index.
-const char* const kNamedColours =
-    "clBlack=00000000 clMaroon=00000080 clGreen=00008000 clOlive=00008080 clNavy=00800000 "
-    "clPurple=00800080 clTeal=00808000 clGray=00808080 clSilver=00C0C0C0 clRed=000000FF "
-    "clLime=0000FF00 clYellow=0000FFFF clBlue=00FF0000 clFuchsia=00FF00FF clAqua=00FFFF00 "
-    "clWhite=00FFFFFF clMoneyGreen=00C0DCC0 clSkyBlue=00F0CAA6 clCream=00F0FBFF "
-    "clMedGray=00A4A0A0 clScrollBar=FF000000 clBackground=FF000001 clActiveCaption=FF000002 "
-    "clInactiveCaption=FF000003 clMenu=FF000004 clWindow=FF000005 clWindowFrame=FF000006 "
-    "clMenuText=FF000007 clWindowText=FF000008 clCaptionText=FF000009 clActiveBorder=FF00000A "
-    "clInactiveBorder=FF00000B clAppWorkSpace=FF00000C clHighlight=FF00000D "
-    "clHighlightText=FF00000E clBtnFace=FF00000F clBtnShadow=FF000010 clGrayText=FF000011 "
-    "clBtnText=FF000012 clInactiveCaptionText=FF000013 clBtnHighlight=FF000014 "
-    "cl3DDkShadow=FF000015 cl3DLight=FF000016 clInfoText=FF000017 clInfoBk=FF000018 "
-    "clHotLight=FF00001A clGradientActiveCaption=FF00001B clGradientInactiveCaption=FF00001C "
-    "clMenuHighlight=FF00001D clMenuBar=FF00001E clNone=1FFFFFFF clDefault=20000000";
 
 // A colour, the text it is written as, and another text it is read from.
 void colourRow(const char* name, quint32 value, const char* written, const char* read) {
@@ -84,29 +60,22 @@ private slots:
             std::make_unique<SettingsStore>(m_dir->filePath(QStringLiteral("store.conf"))), m);
     }
 
-    void colourNames_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<quint32>("value");
-        for (const QString& pair : QString::fromLatin1(kNamedColours).split(u' ')) {
-            const QString name = pair.section(u'=', 0, 0);
-            QTest::newRow(qPrintable(name)) << name << pair.section(u'=', 1).toUInt(nullptr, 16);
-        }
-    }
-    // Named colours are written by name and read by name in any letter case.
-    void colourNames() {
-        QFETCH(QString, name);
-        QFETCH(quint32, value);
-        QCOMPARE(ColourText::toText(value), name);
-        QCOMPARE(ColourText::fromText(name), value);
-        QCOMPARE(ColourText::fromText(name.toUpper()), value);
-        QCOMPARE(ColourText::fromText(name.toLower()), value);
-        QCOMPARE(ColourText::names().size(), QString::fromLatin1(kNamedColours).count(u'='));
-    }
-
+    // Colours are written by name where they have one, otherwise as "$" and 8 hex digits.
     void colourText_data() {
         QTest::addColumn<quint32>("value");
         QTest::addColumn<QString>("written");
         QTest::addColumn<QString>("read");
+        // Named colours, read by name in any letter case: the first and last of the basic
+        // colours, of the extra colours and of the system colours (0xFF000000 + index), and
+        // the two special values.
+        colourRow("clBlack", 0, "clBlack", "$0");
+        colourRow("clAqua", 0x00FFFF00, "clAqua", "CLAQUA");
+        colourRow("clMoneyGreen", 0x00C0DCC0, "clMoneyGreen", "clmoneygreen");
+        colourRow("clMedGray", 0x00A4A0A0, "clMedGray", "CLMedGray");
+        colourRow("clScrollBar", 0xFF000000, "clScrollBar", "clscrollbar");
+        colourRow("clMenuBar", 0xFF00001E, "clMenuBar", "CLMENUBAR");
+        colourRow("clNone", 0x1FFFFFFF, "clNone", "clnone");
+        colourRow("clDefault", 0x20000000, "clDefault", "CLDEFAULT");
         colourRow("unnamed, upper-case hex", 0x00ABCDEF, "$00ABCDEF", "$00abcdef");
         colourRow("small value keeps 8 digits", 0x00000001, "$00000001", "$1");
         colourRow("unlisted system index 25", 0xFF000019, "$FF000019", "$ff000019");
@@ -114,7 +83,6 @@ private slots:
         colourRow("high bit", 0x80000000, "$80000000", "-2147483648");
         colourRow("decimal", 0x00FF8000, "$00FF8000", "16744448");
         colourRow("decimal of a named colour", 0x000000FF, "clRed", "255");
-        colourRow("zero", 0, "clBlack", "$0");
     }
     void colourText() {
         QFETCH(quint32, value);
@@ -143,40 +111,6 @@ private slots:
         }
     }
 
-    void fontStyleBits_data() {
-        QTest::addColumn<bool>("bold");
-        QTest::addColumn<bool>("italic");
-        QTest::addColumn<bool>("underline");
-        QTest::addColumn<bool>("strikeOut");
-        QTest::addColumn<int>("bits");
-        QTest::newRow("plain") << false << false << false << false << 0;
-        QTest::newRow("bold underline") << true << false << true << false << 5;
-        QTest::newRow("italic strike-out") << false << true << false << true << 10;
-        QTest::newRow("everything") << true << true << true << true << 15;
-    }
-    void fontStyleBits() {
-        QFETCH(bool, bold);
-        QFETCH(bool, italic);
-        QFETCH(bool, underline);
-        QFETCH(bool, strikeOut);
-        QFETCH(int, bits);
-        QFont font(QStringLiteral("Liberation Sans"), 11);
-        font.setBold(bold);
-        font.setItalic(italic);
-        font.setUnderline(underline);
-        font.setStrikeOut(strikeOut);
-        QCOMPARE(FontStyle::fromFont(font), bits);
-
-        QFont applied(QStringLiteral("Liberation Sans"), 11);
-        FontStyle::applyTo(applied, 15); // every bit set first: applying must also clear
-        FontStyle::applyTo(applied, bits);
-        QCOMPARE(applied.bold(), bold);
-        QCOMPARE(applied.italic(), italic);
-        QCOMPARE(applied.underline(), underline);
-        QCOMPARE(applied.strikeOut(), strikeOut);
-        QCOMPARE(FontStyle::fromFont(applied), bits);
-    }
-
     // Readers of one name may differ in their default, never in the kind they read.
     void everyNameHasOneKind() {
         QMap<QString, Settings::Kind> kinds;
@@ -195,7 +129,6 @@ private slots:
         // Nothing stored: readers of one name with their own defaults, and defaults taken from
         // the screen (1600 x 900, client height 850).
         readRow("FontSize absent, rescaling", "", of(FontSizeOnRescale), 16);
-        readRow("FontStyle absent, on a page", "", of(FontStyleOnPage), 1);
         readRow("UserWidth absent", "", of(UserWidth), 1600 - 24);
         readRow("ScreenSquare absent", "", of(ScreenSquare), 850 / 27);
         readRow("Name absent, documents", "", of(NameInDocument), "Your Name");
@@ -207,7 +140,6 @@ private slots:
         readRow("flag 0 is off", "PlaySounds=integer:0", isOn(PlaySounds), false);
         readRow("flag value kept", "AllowHyph=integer:2", of(AllowHyph), 2);
         readRow("stored width wins", "UserWidth=integer:800", of(UserWidth), 800);
-        readRow("colour name, any case", "FontColor=text:CLRED", of(FontColor), colour(0x0000FF));
         readRow("empty text stays empty", "FontName=text:", of(FontName), "");
     }
     void readers() {
