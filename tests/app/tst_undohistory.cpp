@@ -138,6 +138,21 @@ private slots:
         QCOMPARE(ctx->Edited(), edited);
     }
 
+    // The selected word stays while it has a letter.
+    void selectedWord_data() {
+        QTest::addColumn<int>("word");
+        QTest::addColumn<int>("selected");
+        QTest::newRow("word with an initial") << 3 << 3;
+        QTest::newRow("word made by the undone pick") << 4 << 0;
+    }
+    void selectedWord() {
+        QFETCH(int, word);
+        QFETCH(int, selected);
+        ctx->SelectedWord = word;
+        run(*ctx, QStringLiteral("pick %1 2 1; undo").arg(word));
+        QCOMPARE(ctx->SelectedWord, selected);
+    }
+
     // Beyond 500 steps the oldest go; a step holds one record.
     void keepsFiveHundredSteps() {
         QByteArray after100;

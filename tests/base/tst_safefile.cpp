@@ -85,6 +85,43 @@ private slots:
         QCOMPARE(temporaryFilesIn(QFileInfo(file).path()), QStringList());
     }
 
+    // The command line on a full disk: a failure with the file's name, and the old file intact.
+    void commandLineOnAFullDiskFails_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("new over a good puzzle")
+            << QStringList{"new",           "good.ixv",       "--quotation-file",
+                           "quotation.txt", "--author-title", "EMERSON"}
+            << QStringLiteral("good.ixv");
+        QTest::newRow("config set") << QStringList{"config", "set", "Name", QString(3000, u'n')}
+                                    << QStringLiteral(".config/Tamberlin32/Ixenvar7Demo.conf");
+    }
+    void commandLineOnAFullDiskFails() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, written);
+        SmallDisk disk(64);
+        IXV_REQUIRE_MOUNTED(disk);
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(disk.filePath(".config")));
+        QVERIFY(writeBytes(disk.filePath("quotation.txt"),
+                           "Nothing great was ever achieved without enthusiasm and some patience"));
+        PuzzleFile::SavePuzzle(disk.filePath("good.ixv"), puzzleNamed("good"));
+        SettingsStore(disk.filePath(".config/Tamberlin32/Ixenvar7Demo.conf"))
+            .write(QStringLiteral("Name"), SettingValue::text(QStringLiteral("Kept")));
+        const QString file = disk.filePath(written);
+        const QByteArray before = readBytes(file);
+
+        disk.fill();
+        for (QString& a : args) {
+            if (a.endsWith(QStringLiteral(".ixv")) || a.endsWith(QStringLiteral(".txt")))
+                a = disk.filePath(a);
+        }
+        const CliRun run = cli(args);
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(TestEnv::home() + "/.config"));
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains(file), qPrintable(run.err));
+        QCOMPARE(readBytes(file), before);
+    }
+
     void leftoversOfEndedWritersAreRemoved() {
         QTemporaryDir dir;
         const QString file = dir.filePath("p.ixv");

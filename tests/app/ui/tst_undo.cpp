@@ -3,10 +3,12 @@
 #include "MainWindowFixture.h"
 #include "TextEntry.h"
 #include "app/ui/TMsgBar.h"
+#include "puzzle/Statistics.h"
 #include "puzzle/WordOperations.h"
 
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTimer>
 
 class Tst_Undo : public MainWindowFixture {
     Q_OBJECT
@@ -18,9 +20,9 @@ class Tst_Undo : public MainWindowFixture {
         form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form.get(), TestEnv::kEventWaitMs));
     }
-    // Edits through the windows, separated by ";": word N, pick I (the I-th free square), spill,
-    // F8, clues, type TEXT (clue field), next, prev (clue tool bar), grid (a click on the grid),
-    // quote, square I, key X.
+    // Edits through the windows, separated by ";": word N, pick I (the I-th free square),
+    // out P (letter row), spill, F8, clues, type TEXT (clue field), next, prev (clue tool bar),
+    // grid (a click on the grid), quote, square I, key X.
     void edit(const QString& script) {
         for (const QString& command : script.split(u';', Qt::SkipEmptyParts)) {
             const QStringList a = command.split(u' ', Qt::SkipEmptyParts);
@@ -29,6 +31,8 @@ class Tst_Undo : public MainWindowFixture {
                 selectWord(a[1].toInt());
             else if (op == "pick" || op == "square")
                 pick(freeSquares(rec())[a[1].toInt()]);
+            else if (op == "out")
+                letterRow(a[1].toInt());
             else if (op == "spill")
                 press(QStringLiteral("SpillBtn"));
             else if (op == "F8")
@@ -66,6 +70,13 @@ class Tst_Undo : public MainWindowFixture {
             QTest::keyClick(grid()->canvas(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         else
             QTest::keyClick(grid()->canvas(), Qt::Key_Y, Qt::ControlModifier);
+    }
+    QList<QImage> windowImages() {
+        QList<QImage> images;
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{grid()->canvas(), title()->canvas(), tool()->LtrBox})
+            images << w->grab().toImage();
+        return images;
     }
     void cluesShowTheRecord() {
         if (!clues()->isShownNormally())
@@ -118,12 +129,36 @@ private slots:
         cluesShowTheRecord();
     }
 
+    // The grid's colours, the letter row and the letter box counts go back with the record;
+    // the selected word stays, the word position rows and the statistics follow. (Which edit
+    // is named is checked without a window.)
+    void windowsShowTheRecord() {
+        showAndActivate();
+        press(QStringLiteral("SpecsBtn"));
+        edit("word 3; pick 0; pick 1");
+        const QList<QImage> before = windowImages();
+        edit("spill");
+        const QList<QImage> after = windowImages();
+        QVERIFY(after != before);
+        QString notice;
+        QTimer::singleShot(0, form.get(), [&] { notice = form->MsgBar->panelText(1); });
+        step(true, true);
+        QCOMPARE(notice, QStringLiteral("Undone: Spill of word C"));
+        QCOMPARE(form->MsgBar->panelText(1), PuzzleStatistics(rec()));
+        QCOMPARE(ctx->SelectedWord, 3);
+        QCOMPARE(windowImages(), before);
+        QCOMPARE(specs()->AcrList->item(2)->text(), QString(WordOps::positionRow(rec(), 3)));
+        step(false, true);
+        QCOMPARE(windowImages(), after);
+    }
+
     // In a text field the keys undo and redo its typing; the puzzle keeps its pick.
     void keysInTheClueField_data() {
         QTest::addColumn<QStringList>("keys");
         QTest::addColumn<QString>("text");
         QTest::newRow("Ctrl+Z") << QStringList{"Ctrl+Z"} << "";
         QTest::newRow("Ctrl+Z, Ctrl+Y") << QStringList{"Ctrl+Z", "Ctrl+Y"} << "xyz";
+        QTest::newRow("Ctrl+Z, Ctrl+Shift+Z") << QStringList{"Ctrl+Z", "Ctrl+Shift+Z"} << "xyz";
     }
     void keysInTheClueField() {
         QFETCH(QStringList, keys);
@@ -139,6 +174,26 @@ private slots:
         QCOMPARE(int(rec().code(picked.column, picked.row)), 203);
     }
 
+    // Saving takes the name typed in "By:" into the puzzle; undone, the name and the edited
+    // state go back.
+    void saveThenUndo() {
+        showAndActivate();
+        edit("word 3; pick 0");
+        const QString name = tool()->ByEd->text();
+        tool()->ByEd->setText(QStringLiteral("Ann Other"));
+        press(QStringLiteral("SaveBtn"));
+        QCOMPARE(undoBtn()->statusTip(), QStringLiteral("Undo constructor's name"));
+        QCOMPARE(form->MsgBar->panelText(2), QString());
+        step(true, true);
+        QCOMPARE(tool()->ByEd->text(), name);
+        QCOMPARE(form->MsgBar->panelText(2), QStringLiteral("EDITED"));
+        QVERIFY(undoBtn()->statusTip().startsWith(QStringLiteral("Undo pick of ")));
+        QCOMPARE(redoBtn()->statusTip(), QStringLiteral("Redo constructor's name"));
+        step(false, true);
+        QCOMPARE(tool()->ByEd->text(), QStringLiteral("Ann Other"));
+        QCOMPARE(form->MsgBar->panelText(2), QString());
+    }
+
     void openingStartsAnEmptyHistory_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<Dialogs::Answer>("answer");
@@ -149,6 +204,8 @@ private slots:
         QFETCH(QString, button);
         QFETCH(Dialogs::Answer, answer);
         showAndActivate();
+        QVERIFY(!undoBtn()->isEnabled() && !redoBtn()->isEnabled());
+        QCOMPARE(undoBtn()->statusTip(), QStringLiteral("Nothing to undo"));
         edit("word 3; pick 0; pick 1");
         step(true, false);
         QVERIFY(undoBtn()->isEnabled() && redoBtn()->isEnabled());
@@ -157,6 +214,7 @@ private slots:
             dialogs.files << file;
         press(button);
         QVERIFY(!undoBtn()->isEnabled() && !redoBtn()->isEnabled());
+        QCOMPARE(redoBtn()->statusTip(), QStringLiteral("Nothing to redo"));
     }
 };
 
