@@ -265,8 +265,7 @@ private slots:
             if (line.endsWith(" Tf"))
                 fonts.append(line);
         }
-        QCOMPARE(fonts, QList<QByteArray>(
-                            {"/F0 9 Tf", "/F0 12 Tf", "/F1 12 Tf", "/F0 12 Tf"}));
+        QCOMPARE(fonts, QList<QByteArray>({"/F0 9 Tf", "/F0 12 Tf", "/F1 12 Tf", "/F0 12 Tf"}));
     }
 
     // Widths by hand from the fonts' own advance widths in thousandths (Arial: I 278, W 944,
@@ -289,7 +288,8 @@ private slots:
             << QStringLiteral("Courier New") << -13 << QByteArray("Hi") << 42 << 35;
         // (278 + 944 + 222 + 278) * 10 / 1000 = 17.22 pt = 60.75 tenths; cell 1333 * 2288 / 2048
         // = 1489 px, 39.4 tenths.
-        QTest::newRow("Arial 10") << QStringLiteral("Arial") << 10 << QByteArray("IWi ") << 61 << 39;
+        QTest::newRow("Arial 10") << QStringLiteral("Arial") << 10 << QByteArray("IWi ") << 61
+                                  << 39;
         QTest::newRow("control bytes have no width")
             << QStringLiteral("Courier New") << 12 << QByteArray("H\x01\x1fi") << 51 << 48;
     }
