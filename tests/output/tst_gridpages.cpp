@@ -1,4 +1,4 @@
-// What every page shares (smart quotes, the manuscript colour and the first page's header),
+// What every page shares (smart quotes and the first page's header),
 // then the three grid pages: the square size of a tall grid, the numbers, labels and letters
 // in their squares, punctuation squares, the print target's steps, and the font-fitting loops
 // on a target that cannot measure. Wide grids are placed in tst_export (PDF, read by pdftotext
@@ -59,29 +59,6 @@ private slots:
     void smartQuotes() {
         QFETCH(QByteArray, text);
         QTEST(SmartQuotes(text), "expected");
-    }
-
-    // The print target keeps the manuscript colour for everything after it; the PDF target
-    // never sets a font colour.
-    void manuscriptColour_data() {
-        QTest::addColumn<Target>("target");
-        QTest::addColumn<bool>("applied");
-        QTest::newRow("print applies MSFontColor") << Target::Print << true;
-        QTest::newRow("pdf does not") << Target::Pdf << false;
-    }
-    void manuscriptColour() {
-        QFETCH(Target, target);
-        QFETCH(bool, applied);
-        Composed run(TestPuzzle({"AB"}).record, target);
-        Settings::writeColour(*run.settings, Settings::MSFontColor, 0x0000FF);
-        run.options.puzzlePage = run.options.numberedGrid = true;
-        run.composer->ComposeDocument();
-        const auto colours = run.canvas.ops(QStringLiteral("SetFontColour"));
-        QCOMPARE(!colours.isEmpty(), applied);
-        for (const auto& colour : colours)
-            QCOMPARE(colour.args, QList<int>{0x0000FF});
-        for (const auto& text : run.canvas.ops(QStringLiteral("TextOut")))
-            QCOMPARE(text.font.colour, quint32(applied ? 0x0000FF : 0));
     }
 
     // L = 47, s = t = 127: the name two lines below the title, the fourth address line, when
