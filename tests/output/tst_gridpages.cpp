@@ -1,8 +1,7 @@
-// What every page shares (smart quotes and the first page's header),
-// then the three grid pages: the square size of a tall grid, the numbers, labels and letters
-// in their squares, punctuation squares, the print target's steps, and the font-fitting loops
-// on a target that cannot measure. Wide grids are placed in tst_export (PDF, read by pdftotext
-// and pdftoppm) and tst_printtarget (print).
+// What every page shares (smart quotes and the first page's header), then the three grid
+// pages: the square size of a tall grid, the numbers, labels and letters in their squares,
+// punctuation squares, and the font-fitting loops on a target that cannot measure. Wide grids
+// are placed in tst_export (PDF, read by pdftotext and pdftoppm) and tst_printtarget (print).
 //
 // Hand-worked values (see RecordingCanvas for the metrics), PDF, 31 x 12: s = 127, q = (2159 -
 // 127) div 34 = 59, left = (2159 - 1829) div 2 = 165, top = (2794 - 708) div 2 + 118 = 1161;
@@ -181,28 +180,6 @@ private slots:
         const auto drawn = run.canvas.textOuts(mark);
         QCOMPARE(drawn.size(), 1);
         QTEST((QList<int>{drawn[0].args[0], drawn[0].args[1], drawn[0].font.height}), "at");
-    }
-
-    // The print target's own steps around a page: a grid page sets its sheet upright; the puzzle
-    // page uses the printer's margins and names the print job.
-    void printSteps_data() {
-        QTest::addColumn<bool>("puzzlePage");
-        QTest::addColumn<QStringList>("steps");
-        QTest::newRow("grid page")
-            << false << QStringList{"BeginBatch", "PreparePrintPage", "SetPortrait", "EndBatch"};
-        QTest::newRow("puzzle page")
-            << true
-            << QStringList{"UsePrinterMargins", "BeginBatch", "SetDocumentTitle:Acrostic",
-                           "EndBatch", "PreparePrintPage"};
-    }
-    void printSteps() {
-        QFETCH(bool, puzzlePage);
-        Composed run(TestPuzzle({"AB"}).record, Target::Print);
-        if (puzzlePage)
-            run.composer->DrawPuzzlePage();
-        else
-            run.composer->DrawGridPage(GridMode::ManuscriptGrid);
-        QTEST(run.canvas.printSteps(), "steps");
     }
 
     void fittingIsBounded_data() {

@@ -307,8 +307,6 @@ private slots:
         QTest::addColumn<Target>("target");
         QTest::addColumn<QString>("choices"); // ms msg ng sg pp
         QTest::addColumn<QStringList>("kinds");
-        QTest::newRow("puzzle page only starts the document")
-            << Target::Pdf << "pp" << QStringList{"P", "S"};
         QTest::newRow("all five, in the fixed order")
             << Target::Pdf << "pp sg ng msg ms"
             << QStringList{"M", "G1", "S", "G1", "G2", "G3", "P", "S"};

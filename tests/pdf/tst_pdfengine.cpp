@@ -140,15 +140,14 @@ private slots:
         QCOMPARE(engine.isOpen(), open);
     }
 
-    // A text the engine refuses stops that call only: the document goes on, and one given up
-    // leaves the engine ready for the next.
+    // A document given up after a text the engine refused leaves the engine ready for the next,
+    // without the fonts of the one given up.
     void aFailedTextLeavesTheDocumentOpen() {
         PdfEngine engine;
         setUp(engine, TOutputChannel::chDisplay);
         engine.BeginDoc();
         engine.Font().setName(QStringLiteral("Nimbus Roman"));
         QVERIFY(failureOf([&] { engine.TextOut(10, 10, "A"); }).raised);
-        QVERIFY(engine.TextWidth("AB") > 0); // measuring needs no TrueType file
         engine.Font().setName(QStringLiteral("Arial"));
         engine.TextOut(10, 10, "A");
         engine.AbortDoc();
@@ -242,30 +241,6 @@ private slots:
         QVERIFY(pdf.contains("\n/Encoding/WinAnsiEncoding\n"));
         QCOMPARE(pdf.contains("\n/FontFile2 5 0 R\n"), embedded);
         QCOMPARE(pdf.contains("\n/Filter[/ASCII85Decode/FlateDecode]\n"), embedded);
-    }
-
-    // One resource per family and bold/italic style, in the order of first use; sizes and
-    // underlining share it.
-    void resourcesAreSharedBySize() {
-        const QList<QByteArray> content = contentOf([](PdfEngine& e) {
-            e.Font().setName(QStringLiteral("Times New Roman"));
-            e.Font().setSize(9);
-            e.TextOut(0, 0, "a");
-            e.Font().setSize(12);
-            e.Font().setStyle(PdfFontStyle::Underline);
-            e.TextOut(0, 100, "b");
-            e.Font().setStyle(PdfFontStyle::Bold);
-            e.TextOut(0, 200, "c");
-            e.Font().setStyle(0);
-            e.Font().setName(QStringLiteral("times new roman"));
-            e.TextOut(0, 300, "d");
-        });
-        QList<QByteArray> fonts;
-        for (const QByteArray& line : content) {
-            if (line.endsWith(" Tf"))
-                fonts.append(line);
-        }
-        QCOMPARE(fonts, QList<QByteArray>({"/F0 9 Tf", "/F0 12 Tf", "/F1 12 Tf", "/F0 12 Tf"}));
     }
 
     // Widths by hand from the fonts' own advance widths in thousandths (Arial: I 278, W 944,

@@ -29,27 +29,6 @@ QString writeDocument(const QString& file, const Action& draw) {
     return file;
 }
 
-void drawEverything(PdfEngine& e) {
-    e.Pen().setWidth(4);
-    e.Rectangle(100, 100, 2059, 2694);
-    e.Brush().setColour(0xC0C0C0);
-    e.Rectangle(200, 200, 400, 400);
-    e.Pen().setStyle(PdfPenStyle::Dash);
-    e.MoveTo(200, 500);
-    e.LineTo(1800, 500);
-    e.Rectangle(300, 600, 300, 900);
-    for (const char* family : {"Arial", "Times New Roman", "Courier New", "DejaVu Serif"}) {
-        e.Font().setName(QString::fromLatin1(family));
-        e.Font().setStyle(PdfFontStyle::Underline | PdfFontStyle::StrikeOut);
-        e.TextOut(200, 1000, "Caf\xe9 (\x93quoted\x94) back\\slash\ttab");
-        e.Font().setStyle(PdfFontStyle::Bold | PdfFontStyle::Italic);
-        e.TextOut(200, 1100, "Bold italic");
-        e.NewPage();
-    }
-    e.Font().setHeight(40);
-    e.TextOut(200, 200, "Last page");
-}
-
 // A single-face TrueType file wrapped as a collection of one font: a "ttcf" header, then the
 // font with its table offsets moved by the header's length.
 QByteArray collectionOf(const QByteArray& font) {
@@ -75,8 +54,6 @@ class Tst_pdffiles : public QObject {
 private slots:
     void qpdfAcceptsEveryDocument_data() {
         QTest::addColumn<Action>("draw");
-        QTest::newRow("shapes, texts in every style and font, five pages")
-            << Action(drawEverything);
         QTest::newRow("every byte as text") << Action([](PdfEngine& e) {
             QByteArray all;
             for (int b = 1; b < 256; ++b)
