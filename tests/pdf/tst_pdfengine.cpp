@@ -111,10 +111,6 @@ private slots:
         QTest::addColumn<QString>("reason");
         QTest::addColumn<QString>("subject");
 
-        QTest::newRow("file channel without a file name") << false << Action([](PdfEngine& e) {
-            e.setChannel(TOutputChannel::chPDF);
-            e.BeginDoc();
-        }) << PdfMessage::CantOpenFile << QString();
         QTest::newRow("file name of a folder") << false << Action([](PdfEngine& e) {
             e.setChannel(TOutputChannel::chPDF);
             e.setFileName(QDir::tempPath());
