@@ -1,5 +1,5 @@
-// The grid pictures: what each kind draws where, the SVG rendered by a real SVG renderer, the
-// EPS rendered by Ghostscript to the same picture, and the PNG.
+// The grid pictures: what each kind draws where, the EPS rendered by Ghostscript to the
+// picture a real SVG renderer draws from the SVG, and the PNG.
 //
 // Hand-worked text positions (Arial's advance widths in 2048ths of an em, cell height 2288
 // 2048ths, so TW = round(advance x height / 2288)): at height 10 the label "A" (1366) is 6
@@ -148,30 +148,6 @@ private slots:
         const GridImage image = layoutGridImage(smallPuzzle(), kind);
         QCOMPARE(image.size, QSize(92, 62));
         QTEST(describe(image), "items");
-    }
-
-    // Black squares show black, every other square white where no text lies (its lower left
-    // corner), as a real SVG renderer draws the picture; the picture names its maker and
-    // carries the description.
-    void svgShowsTheGrid() {
-        const PuzzleRecord record = emersonPuzzle();
-        const QByteArray svg =
-            GridImageFiles::svg(layoutGridImage(record, GridImageKind::SolvingGrid), "Emerson.rtf");
-        QVERIFY(svg.contains("<title>Ixenvar6</title>"));
-        QVERIFY(svg.contains("<desc>Emerson.rtf</desc>"));
-        QVERIFY(svg.contains("viewBox=\"0 0 482 242\""));
-        const int scale = 2;
-        const QImage image = renderSvg(svg, scale);
-        QCOMPARE(image.size(), QSize(482, 242) * scale);
-        for (int r = 1; r <= record.GridHeight; ++r) {
-            for (int c = 1; c <= record.GridWidth; ++c) {
-                const bool black = record.letter(c, r) == BlackSquare;
-                const int x = 1 + (c - 1) * 30, y = 1 + (r - 1) * 30;
-                QVERIFY2(dark(image, (x + 3) * scale, (y + 28) * scale) == black,
-                         qPrintable(QStringLiteral("square %1, %2").arg(c).arg(r)));
-                QVERIFY(dark(image, (x + 30) * scale, (y + 15) * scale)); // the border line
-            }
-        }
     }
 
     void epsDrawsTheSamePicture_data() {

@@ -1,20 +1,13 @@
-// The page composer on the print target over the real print preview engine: what the engine
-// records for the grid pages and the puzzle page, the font-fitting loops' results measured by
-// the engine, the paper and zoom each composition sets, and the document left after a run.
+// The page composer on the print target over the real print preview engine: the fonts the
+// fitting loops choose as the engine measures them, the paper and zoom each composition sets,
+// and the document left after a run. Where the squares land on paper is checked in
+// tst_cliprint.
 //
 // The printer is FakePrinterFacts: 100 dots per inch on Letter paper, its printable area from
 // (25, 20) to (825, 1070), so the canvas's origin lies 635 x 508 hundredths of a millimetre
-// from the paper's corner and the right printer margin is a quarter inch, 360 twips.
-//
-// Hand-worked values, 10 x 8 grid:
-//   Letter 12240 x 15840: s = 720, t = 720, q = (12240 - 720) div 13 = 886, left = (12240 -
-//     8860) div 2 - 886 = 804, top = (15840 - 7088) div 2 + 1772 = 6148; the frame from
-//     (801, 6145) to (9668, 13240).
-//   A4 11906 x 16838: s = 700, t = 765, q = (11906 - 700) div 13 = 862, left = (11906 - 8620)
-//     div 2 - 862 = 781, top = (16838 - 6896) div 2 + 1724 = 6695; the frame from (778, 6692)
-//     to (9405, 13595).
-//   Puzzle page, Letter: q = 12240 div 33 = 370, the rule from x = 370 to 370 + 30 x 370 =
-//     11470.
+// from the paper's corner and the right printer margin is a quarter inch, 360 twips. The
+// puzzle page on Letter: q = 12240 div 33 = 370, the rule from x = 370 to 370 + 30 x 370 =
+// 11470.
 #include "../preview/FakePrinter.h"
 #include "OutputFixtures.h"
 #include "base/Errors.h"
@@ -113,23 +106,14 @@ private slots:
     void gridPage_data() {
         QTest::addColumn<GridMode>("mode");
         QTest::addColumn<TGmPaperSize>("paper");
-        QTest::addColumn<QList<int>>("frame"); // twips from the printable corner
-        QTest::addColumn<QPoint>("header");    // s, t
         QTest::newRow("manuscript grid, Letter")
-            << GridMode::ManuscriptGrid << TGmPaperSize::Letter
-            << QList<int>{801, 6145, 9668, 13240} << QPoint(720, 720);
-        QTest::newRow("solution grid, Letter")
-            << GridMode::SolutionGrid << TGmPaperSize::Letter << QList<int>{801, 6145, 9668, 13240}
-            << QPoint(720, 720);
-        QTest::newRow("numbered grid, A4")
-            << GridMode::NumberedGrid << TGmPaperSize::A4 << QList<int>{778, 6692, 9405, 13595}
-            << QPoint(700, 765);
+            << GridMode::ManuscriptGrid << TGmPaperSize::Letter;
+        QTest::newRow("solution grid, Letter") << GridMode::SolutionGrid << TGmPaperSize::Letter;
+        QTest::newRow("numbered grid, A4") << GridMode::NumberedGrid << TGmPaperSize::A4;
     }
     void gridPage() {
         QFETCH(GridMode, mode);
         QFETCH(TGmPaperSize, paper);
-        QFETCH(QList<int>, frame);
-        QFETCH(QPoint, header);
         PrintRun run;
         Settings::writeInt(*run.settings, Settings::PaperSize, paper == TGmPaperSize::A4 ? 1 : 0);
         run.options.manuscriptGrid = mode == GridMode::ManuscriptGrid;
@@ -140,28 +124,17 @@ private slots:
         QCOMPARE(run.document.NumPages(), 1);
         QCOMPARE(run.document.PaperSize(), paper);
         const TGmPage& page = run.document.GetPage(1);
-
         const auto rects = rectangles(page);
         QCOMPARE(rects.size(), 1 + rec.GridWidth * rec.GridHeight);
-        QCOMPARE(QPoint(rects[0]->Left, rects[0]->Top), onPage(frame[0], frame[1]));
-        QCOMPARE(QPoint(rects[0]->Right, rects[0]->Bottom), onPage(frame[2], frame[3]));
-        QCOMPARE(rects[0]->Pen.Width, 4);
         const int q = twips(rects[2]->Left - rects[1]->Left);
-        QCOMPARE(QPoint(rects[1]->Left, rects[1]->Top), onPage(frame[0] + 3, frame[1] + 3));
-        QCOMPARE(rects[1]->Pen.Width, 1);
 
-        // The header's first line: the title at the side and top margins, "Page 1" ending at
-        // the right margin inside the printable area.
-        const TGmTextObject* title = text(page, QStringLiteral("Acrostic"));
-        QVERIFY(title);
-        QCOMPARE(QPoint(title->Left, title->Top), onPage(header.x(), header.y()));
-        QVERIFY(title->Font.Style.testFlag(TGmFontStyle::Bold));
+        // "Page 1" ends at the right margin inside the printable area.
         const TGmTextObject* number = text(page, QStringLiteral("Page 1"));
         QVERIFY(number);
-        QCOMPARE(number->Top, title->Top);
         const int pageWidth = run.document.PageWidth().AsTwips();
+        const int side = pageWidth / 17;
         const int end = twips(number->Left - kOrigin.x()) + textWidth(*number, "Page 00");
-        QVERIFY2(qAbs(end - (pageWidth - 360 - header.x())) <= 3, qPrintable(QString::number(end)));
+        QVERIFY2(qAbs(end - (pageWidth - 360 - side)) <= 3, qPrintable(QString::number(end)));
 
         // The fitted fonts: numbers a fifth to half a square high, manuscript letters three
         // quarters of it or more (within the whole point they are recorded at), solution
@@ -176,7 +149,6 @@ private slots:
         }
         const TGmTextObject* first = text(page, QStringLiteral("1"));
         QVERIFY(first);
-        QCOMPARE(QPoint(first->Left, first->Top), onPage(frame[0] + 3 + 22, frame[1] + 3 + 2));
         QVERIFY2(cellHeight(*first) > q / 5 && cellHeight(*first) < q / 2,
                  qPrintable(QString::number(cellHeight(*first))));
         // Recorded at a whole point size, the fitted font may be up to half a point larger.
@@ -296,26 +268,6 @@ private slots:
         run.compose(gridPuzzle());
         QCOMPARE(run.document.NumPages(), 1);
         QVERIFY(!run.document.InBatch());
-    }
-
-    void choosePages_data() {
-        QTest::addColumn<QString>("list");
-        QTest::addColumn<bool>("valid");
-        QTest::addColumn<QString>("chosen"); // ms msg ng sg pp as 1 or 0
-        QTest::newRow("blanks around names") << "msg, ng" << true << "01100";
-        QTest::newRow("an unknown name") << "ms,grid" << false << "10000";
-    }
-    void choosePages() {
-        QFETCH(QString, list);
-        QFETCH(bool, valid);
-        QFETCH(QString, chosen);
-        ComposerOptions options;
-        QCOMPARE(options.choosePages(list), valid);
-        const QString got =
-            QString::number(options.manuscript) + QString::number(options.manuscriptGrid) +
-            QString::number(options.numberedGrid) + QString::number(options.solutionGrid) +
-            QString::number(options.puzzlePage);
-        QCOMPARE(got, chosen);
     }
 };
 

@@ -7,8 +7,8 @@
 //     starts at (2159 - 1953) div 2 = 103 and 3 x L1 = 132. Clues in 9 points: L = 36 + 2 = 38,
 //     the first at 132 + 13 x 63 + 1 = 952, the clue text at 63 + TW("bb. ") = 135; a clue is
 //     split when (5 + length) x 18 + 63 > 1079, from 52 characters; blanks from 1079.
-//   Print, 31 columns: q = 12240 div 34 = 360; L1 = 352; numbers at size 4 (80 x size + 8 <
-//     360); grid from (360, 1056); L = 288 + 2 = 290, the first clue at 1056 + 4680 + 1 = 5737.
+//   Print, 31 columns: q = 12240 div 34 = 360; L1 = 352; grid from (360, 1056); L = 288 + 2 =
+//     290, the first clue at 1056 + 4680 + 1 = 5737.
 #include "OutputFixtures.h"
 #include "prefs/SettingsCatalogue.h"
 
@@ -54,30 +54,21 @@ class Tst_PuzzlePage : public QObject {
 
 private slots:
     void titleBand_data() {
-        QTest::addColumn<Target>("target");
         QTest::addColumn<int>("width");
         QTest::addColumn<QList<int>>("rule"); // MoveTo x, y, LineTo x
         QTest::addColumn<QList<int>>("frame");
         QTest::addColumn<QList<int>>("firstSquare");
-        QTest::newRow("pdf, 31 columns: page width div 34")
-            << Target::Pdf << 31 << QList<int>{63, 44, 2096} << QList<int>{101, 130, 2059, 891}
+        QTest::newRow("31 columns: page width div 34")
+            << 31 << QList<int>{63, 44, 2096} << QList<int>{101, 130, 2059, 891}
             << QList<int>{103, 132, 167, 196};
-        QTest::newRow("pdf, 30 columns: page width div 33")
-            << Target::Pdf << 30 << QList<int>{65, 44, 2094} << QList<int>{102, 130, 2057, 915}
+        QTest::newRow("30 columns: page width div 33")
+            << 30 << QList<int>{65, 44, 2094} << QList<int>{102, 130, 2057, 915}
             << QList<int>{104, 132, 170, 198};
-        // The print rule is 31 or 30 squares long after one square of margin.
-        QTest::newRow("print, 31 columns")
-            << Target::Print << 31 << QList<int>{360, 352, 11520}
-            << QList<int>{360, 1053, 11520, 5380} << QList<int>{360, 1056, 721, 1417};
-        QTest::newRow("print, 30 columns")
-            << Target::Print << 30 << QList<int>{370, 352, 11470}
-            << QList<int>{370, 1053, 11470, 5500} << QList<int>{370, 1056, 741, 1427};
     }
     void titleBand() {
-        QFETCH(Target, target);
         QFETCH(int, width);
         QFETCH(QList<int>, rule);
-        Composed run(TestPuzzle::lettered(width, 12).record, target);
+        Composed run(TestPuzzle::lettered(width, 12).record, Target::Pdf);
         run.options.solutionWithPuzzlePage = false;
         run.composer->DrawPuzzlePage();
 
@@ -97,43 +88,28 @@ private slots:
         QCOMPARE(rects[1].penWidth, 1);
     }
 
-    void squares_data() {
-        QTest::addColumn<Target>("target");
-        QTest::addColumn<QList<int>>("number");     // "1": x, y, size
-        QTest::addColumn<QList<int>>("label");      // "A": x, y
-        QTest::addColumn<QList<int>>("apostrophe"); // on (2, 1): x, y, size
-        QTest::addColumn<int>("secondNumberX");     // "2", on (3, 1)
-        // PDF: number at x + round(TW(" ") x 2 / 3) = x + 7, label at x + 63 - 10 - 10 + 4;
-        // the apostrophe raised to size 13 (TH = 52 >= 10 x 5) at (x + 63 - 26, y + 63 - 52).
-        QTest::newRow("pdf") << Target::Pdf << QList<int>{110, 133, 5} << QList<int>{150, 133}
-                             << QList<int>{166 + 37, 132 + 11, 13} << 229 + 7;
-        // Print: number at x + 22, label at x + 360 - 64 - 22; the apostrophe at size 10
-        // (TH = 320 >= 60 x 5) at (x + 360 - 160, y + 360 - 320).
-        QTest::newRow("print") << Target::Print << QList<int>{382, 1057, 4} << QList<int>{634, 1057}
-                               << QList<int>{720 + 200, 1056 + 40, 10} << 1080 + 22;
-    }
+    // Number at x + round(TW(" ") x 2 / 3) = x + 7, label at x + 63 - 10 - 10 + 4; the
+    // apostrophe on (2, 1) raised to size 13 (TH = 52 >= 10 x 5) at (x + 63 - 26, y + 63 - 52);
+    // the numbers after it back at size 5.
     void squares() {
-        QFETCH(Target, target);
-        QFETCH(QList<int>, number);
-        QFETCH(QList<int>, label);
-        QFETCH(QList<int>, apostrophe);
         TestPuzzle puzzle = TestPuzzle::withWord(1);
         puzzle.clue(1, "CLUE");
         puzzle.record.letter(2, 1) = '\'';
-        Composed run(puzzle.record, target);
+        Composed run(puzzle.record, Target::Pdf);
         run.options.solutionWithPuzzlePage = false;
         run.composer->DrawPuzzlePage();
 
         const auto one = run.canvas.textOut("1");
-        QCOMPARE((QList<int>{one->args[0], one->args[1], run.canvas.sizeOf(one->font)}), number);
+        QCOMPARE((QList<int>{one->args[0], one->args[1], run.canvas.sizeOf(one->font)}),
+                 (QList<int>{110, 133, 5}));
         QCOMPARE(one->font.style, 0);
-        QCOMPARE(run.canvas.textOut("A")->args, label);
+        QCOMPARE(run.canvas.textOut("A")->args, (QList<int>{150, 133}));
         const auto mark = run.canvas.textOut("'");
         QCOMPARE((QList<int>{mark->args[0], mark->args[1], run.canvas.sizeOf(mark->font)}),
-                 apostrophe);
+                 (QList<int>{166 + 37, 132 + 11, 13}));
         const auto two = run.canvas.textOut("2");
-        QTEST(two->args[0], "secondNumberX");
-        QCOMPARE(run.canvas.sizeOf(two->font), number[2]); // the size comes back
+        QCOMPARE(two->args[0], 229 + 7);
+        QCOMPARE(run.canvas.sizeOf(two->font), 5);
     }
 
     void credit_data() {
@@ -328,25 +304,16 @@ private slots:
     }
 
     void composeDocument_data() {
-        QTest::addColumn<Target>("target");
         QTest::addColumn<QString>("choices"); // ms msg ng sg pp
         QTest::addColumn<QStringList>("kinds");
-        QTest::newRow("puzzle page only starts the document")
-            << Target::Pdf << "pp" << QStringList{"P", "S"};
         QTest::newRow("all five, in the fixed order")
-            << Target::Pdf << "pp sg ng msg ms"
-            << QStringList{"M", "G1", "S", "G1", "G2", "G3", "P", "S"};
-        QTest::newRow("grids without manuscript")
-            << Target::Pdf << "msg ng sg" << QStringList{"G1", "G2", "G3"};
-        QTest::newRow("print, manuscript and puzzle page")
-            << Target::Print << "ms pp" << QStringList{"M", "G1", "S", "P", "S"};
-        QTest::newRow("nothing chosen: one empty page") << Target::Pdf << "" << QStringList{"-"};
+            << "pp sg ng msg ms" << QStringList{"M", "G1", "S", "G1", "G2", "G3", "P", "S"};
+        QTest::newRow("nothing chosen: one empty page") << "" << QStringList{"-"};
     }
     void composeDocument() {
-        QFETCH(Target, target);
         QFETCH(QString, choices);
         QFETCH(QStringList, kinds);
-        Composed run(TestPuzzle::lettered(5, 4).record, target);
+        Composed run(TestPuzzle::lettered(5, 4).record, Target::Pdf);
         const QStringList chosen = choices.split(u' ', Qt::SkipEmptyParts);
         run.options.manuscript = chosen.contains("ms");
         run.options.manuscriptGrid = chosen.contains("msg");

@@ -1,6 +1,6 @@
-// The RTF manuscript and the clues text: byte for byte against files written by hand, the file
-// written under the chosen name, the escaping of RTF's own characters, and LibreOffice reading
-// the result.
+// The RTF manuscript and the clues text: byte for byte against files written by hand (the
+// thirty-word files are compared in tst_cli), the file written under the chosen name, the
+// escaping of RTF's own characters, and LibreOffice reading the result.
 #include "ExportPuzzles.h"
 #include "TestFiles.h"
 #include "output/CluesText.h"
@@ -13,19 +13,6 @@
 #include <QtTest>
 
 namespace {
-
-enum class Fixture { Manuscript, ThirtyWords };
-
-PuzzleRecord puzzleOf(Fixture fixture) {
-    return fixture == Fixture::Manuscript ? manuscriptPuzzle() : thirtyWordPuzzle();
-}
-
-std::unique_ptr<TIxvProcs> settingsFor(Fixture fixture) {
-    auto settings = emptySettings();
-    if (fixture == Fixture::ThirtyWords)
-        storeThirtyWordAddress(*settings);
-    return settings;
-}
 
 // The document's text as LibreOffice reads it (UTF-8), or why it could not.
 QString libreOfficeText(const QString& rtfFile, const QString& workDir, QString* why) {
@@ -53,49 +40,20 @@ QString libreOfficeText(const QString& rtfFile, const QString& workDir, QString*
 
 } // namespace
 
-Q_DECLARE_METATYPE(Fixture)
-
 class Tst_RtfManuscript : public QObject {
     Q_OBJECT
 
 private slots:
-    void manuscriptAsWrittenByHand_data() {
-        QTest::addColumn<Fixture>("fixture");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("golden");
-        QTest::newRow("default address of four lines; numbers 9, 10, 100; a gap; quotes; "
-                      "braces and backslash in a clue; the list stops at the first empty clue")
-            << Fixture::Manuscript << "Puzzle"
-            << "manuscript.rtf";
-        QTest::newRow("words 27 to 30 as aa to dd; a fifth address line; braces in the name")
-            << Fixture::ThirtyWords << "Thirty"
-            << "thirty-words.rtf";
-    }
-    void manuscriptAsWrittenByHand() {
-        QFETCH(Fixture, fixture);
-        QFETCH(QString, title);
-        QFETCH(QString, golden);
-        const auto settings = settingsFor(fixture);
-        const QByteArray expected = goldenFile(golden);
-        QVERIFY(!expected.isEmpty());
-        QCOMPARE(RtfManuscript::text(puzzleOf(fixture), *settings, title), expected);
-    }
-
-    void cluesAsWrittenByHand_data() {
-        QTest::addColumn<Fixture>("fixture");
-        QTest::addColumn<QString>("golden");
-        QTest::newRow("numbers right-aligned in three places; a gap; clues as stored; the list "
-                      "stops at the first empty clue")
-            << Fixture::Manuscript << "manuscript-clues.txt";
-        QTest::newRow("words 27 to 30 as aa to dd")
-            << Fixture::ThirtyWords << "thirty-words-clues.txt";
-    }
-    void cluesAsWrittenByHand() {
-        QFETCH(Fixture, fixture);
-        QFETCH(QString, golden);
-        const QByteArray expected = goldenFile(golden);
-        QVERIFY(!expected.isEmpty());
-        QCOMPARE(CluesText(puzzleOf(fixture)), expected);
+    // The default address of four lines; numbers 9, 10, 100; a gap; quotes; braces and a
+    // backslash in a clue; the list stops at the first empty clue.
+    void manuscriptAndCluesAsWrittenByHand() {
+        const auto settings = emptySettings();
+        const QByteArray manuscript = goldenFile(QStringLiteral("manuscript.rtf"));
+        const QByteArray clues = goldenFile(QStringLiteral("manuscript-clues.txt"));
+        QVERIFY(!manuscript.isEmpty() && !clues.isEmpty());
+        QCOMPARE(RtfManuscript::text(manuscriptPuzzle(), *settings, QStringLiteral("Puzzle")),
+                 manuscript);
+        QCOMPARE(CluesText(manuscriptPuzzle()), clues);
     }
 
     // The file is written under exactly the chosen name, whatever its letter case, and its

@@ -1,22 +1,11 @@
-// The Solution window's text: built from the puzzle, switched between cases, and wrapped into
-// the lines its box shows, with the real font.
+// The Solution window's text: built from the puzzle, switched between cases, and split into
+// paragraphs. How its lines fit the box is checked in tst_printansform.
 #include "OutputFixtures.h"
 #include "output/SolutionText.h"
 
-#include <QFontMetricsF>
 #include <QtTest>
 
 namespace {
-
-qreal widthOf(const QByteArray& text) {
-    return QFontMetricsF(SolutionText::boxFont()).horizontalAdvance(QString::fromLatin1(text));
-}
-
-QByteArray trimmedRight(QByteArray text) {
-    while (text.endsWith(' '))
-        text.chop(1);
-    return text;
-}
 
 const QByteArray kLongQuotation =
     "THE ONLY WAY TO HAVE A FRIEND IS TO BE ONE DO NOT GO WHERE THE PATH MAY LEAD GO INSTEAD "
@@ -62,8 +51,6 @@ private slots:
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<int>("presses");
         QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("second press: upper case")
-            << QByteArray("HELLO WORLD") << 2 << QByteArray("HELLO WORLD");
         QTest::newRow("only A to Z change") << QByteArray("\xC9"
                                                           "COLE \xC0 BX")
                                             << 1
@@ -85,30 +72,6 @@ private slots:
         for (int i = 0; i < presses; ++i)
             solution.switchCase();
         QTEST(solution.text(), "expected");
-    }
-
-    void wrapsAtTheBoxWidth_data() {
-        QTest::addColumn<QByteArray>("paragraph");
-        QTest::addColumn<bool>("atSpaces");
-        QTest::newRow("a long quotation breaks between words") << kLongQuotation << true;
-        QTest::newRow("a word wider than the box breaks inside")
-            << QByteArray(120, 'M') + " END" << false;
-    }
-    // Every line fits the 466-pixel box; between words, a line takes as many words as fit.
-    void wrapsAtTheBoxWidth() {
-        QFETCH(QByteArray, paragraph);
-        QFETCH(bool, atSpaces);
-        const QList<QByteArray> lines = SolutionText::wrap(paragraph);
-        QVERIFY(lines.size() > 1);
-        QCOMPARE(lines.join(), paragraph);
-        for (int i = 0; i < lines.size(); ++i) {
-            QVERIFY2(widthOf(trimmedRight(lines[i])) <= SolutionText::kBoxWidth, lines[i]);
-            if (!atSpaces || i + 1 == lines.size())
-                continue;
-            QVERIFY(lines[i].endsWith(' '));
-            const QByteArray nextWord = lines[i + 1].split(' ').first();
-            QVERIFY2(widthOf(lines[i] + nextWord) > SolutionText::kBoxWidth, lines[i]);
-        }
     }
 
     // The box shows each paragraph wrapped, an empty line between them, whatever line breaks
