@@ -336,16 +336,19 @@ private slots:
         QCOMPARE(french.exitCode, 0);
     }
 
-    // The manuscript, with the name the program keeps, and the clues byte for byte as written
-    // by hand (the manuscript's bytes are checked in tst_rtfmanuscript).
+    // The manuscript of thirty words and the clues, with the name and address the program
+    // keeps, byte for byte as written by hand.
     void exportManuscriptAndClues() {
-        QCOMPARE(cli({"config", "set", "Name", "Ann {Setter}"}).exitCode, 0);
+        const QStringList values = {"Name", "Ann {Setter}", "Add1",    "1 Main St", "Add2",
+                                    "Town", "Add3",         "Tel 555", "Add4",      "Country"};
+        for (int i = 0; i < values.size(); i += 2)
+            QCOMPARE(cli({"config", "set", values[i], values[i + 1]}).exitCode, 0);
         PuzzleFile::SavePuzzle(path("Thirty.ixv"), thirtyWordPuzzle());
         const Run run = cli({"export", path("Thirty.ixv"), "--rtf", path("Thirty.rtf"), "--clues",
                              path("clues.txt")});
         QCOMPARE(run.err, QString());
         QCOMPARE(run.exitCode, 0);
-        QVERIFY(readBytes(path("Thirty.rtf")).contains("Ann \\{Setter\\}"));
+        QCOMPARE(readBytes(path("Thirty.rtf")), goldenFile("thirty-words.rtf"));
         QCOMPARE(readBytes(path("clues.txt")), goldenFile("thirty-words-clues.txt"));
     }
 
