@@ -1,6 +1,7 @@
 // The preferences' values without a window: loading, Defaults page by page, and the order and
 // values of Save.
 #include "TestEnv.h"
+#include "prefs/GridSample.h"
 #include "prefs/PreferenceValues.h"
 #include "prefs/SettingsAccess.h"
 
@@ -73,6 +74,37 @@ class Tst_PreferenceValues : public QObject {
     std::unique_ptr<LoggingAccess> m_access;
 
 private slots:
+    // Which colour a palette click sets: Ctrl counts only alone and with no other button held.
+    void paletteClickTargets_data() {
+        using T = Palette::Target;
+        QTest::addColumn<Qt::MouseButton>("released");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<Qt::MouseButtons>("held");
+        QTest::addColumn<int>("target"); // -1: nothing
+        const Qt::KeyboardModifiers none, ctrl(Qt::ControlModifier),
+            ctrlShift(Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::newRow("left") << Qt::LeftButton << none << Qt::MouseButtons() << int(T::Blank);
+        QTest::newRow("right") << Qt::RightButton << none << Qt::MouseButtons() << int(T::Filled);
+        QTest::newRow("middle") << Qt::MiddleButton << none << Qt::MouseButtons()
+                                << int(T::Filled);
+        QTest::newRow("Ctrl left") << Qt::LeftButton << ctrl << Qt::MouseButtons()
+                                   << int(T::Initial);
+        QTest::newRow("Ctrl right") << Qt::RightButton << ctrl << Qt::MouseButtons()
+                                    << int(T::Hilite);
+        QTest::newRow("Ctrl and Shift left: plain left")
+            << Qt::LeftButton << ctrlShift << Qt::MouseButtons() << int(T::Blank);
+        QTest::newRow("Ctrl left, right still held: plain left")
+            << Qt::LeftButton << ctrl << Qt::MouseButtons(Qt::RightButton) << int(T::Blank);
+        QTest::newRow("back button") << Qt::BackButton << none << Qt::MouseButtons() << -1;
+    }
+    void paletteClickTargets() {
+        QFETCH(Qt::MouseButton, released);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(Qt::MouseButtons, held);
+        const auto target = Palette::targetOf(released, modifiers, held);
+        QTEST(target ? int(*target) : -1, "target");
+    }
+
     void init() {
         m_dir = std::make_unique<QTemporaryDir>();
         m_access = std::make_unique<LoggingAccess>(m_dir->filePath("store.conf"));
