@@ -4,6 +4,7 @@
 // and how a user brings it up; a new window joins the walk with one more row.
 #include "MainWindowFixture.h"
 #include "TextFits.h"
+#include "WidgetPicture.h"
 #include "app/ui/FontColourDialog.h"
 #include "app/ui/GmPreviewPane.h"
 #include "app/ui/HelpWindow.h"
@@ -22,6 +23,7 @@
 #include "puzzle/ui/TIxv7SuggestForm.h"
 
 #include <QFileDialog>
+#include <QPdfView>
 
 class Tst_TextFits : public MainWindowFixture {
     Q_OBJECT
@@ -65,13 +67,18 @@ class Tst_TextFits : public MainWindowFixture {
 
     // "Print to PDF..." with one of its tabs in front, or its Solution window.
     void pdfPreview(bool customize, bool solution) {
+        // Over a puzzle with its words and clues, so that the pages hold what users print.
+        showPuzzle(savePuzzle(QStringLiteral("Acrostic.ixv"), completedEmersonPuzzle()));
+        PdfPageDisplay* display = nullptr;
         auto* window = keep(new TIxv7PDFPreviewForm(
             *ctx,
-            [](QWidget* host) {
-                auto* display = new PdfPageDisplay(host);
+            [&display](QWidget* host) {
+                display = new PdfPageDisplay(host);
                 return PdfPageDisplayParts{display, display};
             },
             form.get()));
+        // The page as the window shows it once the document is read.
+        IXV_TRY_VERIFY(darkPixels(display->view()->viewport()) > 200);
         PreviewPanel& panel = *window->Panel2;
         panel.PageControl1->setCurrentWidget(customize ? panel.CustomPage : panel.SetupPage);
         shown = {window};
@@ -90,7 +97,8 @@ class Tst_TextFits : public MainWindowFixture {
         const QList<QToolButton*> pages{dialog->PrefGeneralBtn, dialog->PrefViewBtn,
                                         dialog->PrefPrintBtn,   dialog->PrefToolsBtn,
                                         dialog->PrefFontsBtn,   dialog->PrefLanguageBtn};
-        clickCentre(pages[page]);
+        QTest::mouseClick(pages[page], Qt::LeftButton);
+        QVERIFY(pages[page]->isChecked());
         shown = {dialog};
     }
 

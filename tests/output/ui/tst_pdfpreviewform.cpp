@@ -3,6 +3,7 @@
 // button that opens it.
 #include "MainWindowFixture.h"
 #include "PdfTestSupport.h"
+#include "WidgetPicture.h"
 #include "TextEntry.h"
 #include "app/ui/TMsgBar.h"
 #include "base/WindowFonts.h"
@@ -27,16 +28,6 @@ using namespace PdfTest;
 namespace {
 
 using Choose = std::function<void(PreviewPanel&)>;
-
-// Dark pixels in a picture of the widget: the page has been rendered once there are many.
-int darkPixels(QWidget* widget) {
-    const QImage image = widget->grab().toImage();
-    int dark = 0;
-    for (int y = 0; y < image.height(); y += 2)
-        for (int x = 0; x < image.width(); x += 2)
-            dark += qGray(image.pixel(x, y)) < 64;
-    return dark;
-}
 
 } // namespace
 
