@@ -6,6 +6,7 @@
 // (embedded whole by the engine, as a subset by QPdfWriter).
 //
 //     bench_pdf [FOLDER]
+#include "BenchSupport.h"
 #include "output/ComposerOptions.h"
 #include "output/PageCanvas.h"
 #include "output/PageComposer.h"
@@ -17,7 +18,6 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QHash>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTemporaryDir>
@@ -31,48 +31,6 @@
 namespace {
 
 constexpr int kRuns = 21;
-
-class MemorySettings : public SettingsAccess {
-public:
-    SettingValue ReadSetting(const QString& name, const SettingValue& absent) const override {
-        return m_values.value(name, absent);
-    }
-    void WriteSetting(const QString& name, const SettingValue& value) override {
-        m_values.insert(name, value);
-    }
-    const ScreenMetrics& metrics() const override { return m_metrics; }
-    int DefaultSquareSize() const override { return 37; }
-
-private:
-    QHash<QString, SettingValue> m_values;
-    ScreenMetrics m_metrics;
-};
-
-// 31 x 12, every seventh square black; the letters dealt to 30 words in turn, each with an
-// 80-character clue.
-PuzzleRecord fullPuzzle() {
-    PuzzleRecord record = PuzzleRecord::zeroed();
-    record.ClearPuzzle(31, 12, "Ann Example");
-    int n = 0;
-    QList<int> next(kMaxWords + 1, 1);
-    for (int r = 1; r <= 12; ++r) {
-        for (int c = 1; c <= 31; ++c, ++n) {
-            if (n % 7 == 6) {
-                record.letter(c, r) = BlackSquare;
-                record.code(c, r) = CodeBlack;
-                continue;
-            }
-            record.letter(c, r) = quint8('A' + n % 26);
-            const int w = n % kMaxWords + 1;
-            record.setCode(c, r, qint16(next[w]++ * 100 + w));
-        }
-    }
-    const QByteArray clue = "Words of a clue (with \"quotes\") that runs on, as long as a clue "
-                            "may be, eighty";
-    for (int w = 1; w <= kMaxWords; ++w)
-        record.clue(w).assign(clue.left(80));
-    return record;
-}
 
 // The page composer's canvas on a QPainter over a QPdfWriter at 254 dots an inch, so that a
 // device pixel is a tenth of a millimetre, as on the program's PDF target.
@@ -167,15 +125,7 @@ struct Result {
 };
 
 Result measure(const std::function<void()>& write, const std::function<qint64()>& size) {
-    std::vector<double> times;
-    for (int run = 0; run < kRuns; ++run) {
-        QElapsedTimer timer;
-        timer.start();
-        write();
-        times.push_back(double(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return {times[times.size() / 2], size()};
+    return {Bench::medianMs(kRuns, write), size()};
 }
 
 void compare(const char* heading, const PuzzleRecord& record, const SettingsAccess& settings,
@@ -221,8 +171,8 @@ int main(int argc, char** argv) {
     // A folder given on the command line keeps the last files written, to look at.
     QTemporaryDir temporary;
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : temporary.path();
-    const PuzzleRecord record = fullPuzzle();
-    MemorySettings settings;
+    const PuzzleRecord record = Bench::fullPuzzle();
+    Bench::MemorySettings settings;
     ComposerOptions options;
     options.pageTitle = "Bench";
     options.manuscriptGrid = options.numberedGrid = options.solutionGrid = true;

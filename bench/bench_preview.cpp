@@ -3,13 +3,13 @@
 // puzzle of 30 words with 80-character clues; its manuscript (four pages, the manuscript grid
 // and the solution page), the numbered and solution grids, and the puzzle page with its
 // continuation. Run offscreen (QT_QPA_PLATFORM=offscreen) in a Release build.
+#include "BenchSupport.h"
 #include "output/PrintPageTarget.h"
 #include "output/SolutionText.h"
 #include "prefs/SettingsAccess.h"
 #include "prefs/SettingsCatalogue.h"
 #include "preview/ui/TGmPaperImage.h"
 #include "preview/ui/TGmPreview.h"
-#include "puzzle/Construction.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -22,21 +22,6 @@
 
 namespace {
 
-// Settings as they are at first, but no solution page after the puzzle page.
-class DefaultSettings : public SettingsAccess {
-public:
-    SettingValue ReadSetting(const QString& name, const SettingValue& defaultValue) const override {
-        return name == QLatin1String(Settings::PuzPageSol.name) ? SettingValue::boolean(false)
-                                                                : defaultValue;
-    }
-    void WriteSetting(const QString&, const SettingValue&) override {}
-    int DefaultSquareSize() const override { return 37; }
-    const ScreenMetrics& metrics() const override { return m_metrics; }
-
-private:
-    ScreenMetrics m_metrics;
-};
-
 // The pane of a window on a 1024-pixel screen.
 struct PaneView : PrintPreviewView {
     const TGmPreview& preview;
@@ -44,46 +29,6 @@ struct PaneView : PrintPreviewView {
     int PaneHeight() const override { return preview.viewport()->height(); }
     int MaxZoom() const override { return 117; }
 };
-
-// 30 words: the author-title letters seed them, then every free square goes to the word whose
-// turn it is, up to 30 letters a word; every clue is 80 characters.
-PuzzleRecord thirtyWordPuzzle() {
-    LetterState letters;
-    Construction::Input input;
-    QByteArray quotation;
-    const QByteArray words = "THE QUICK BROWN FOX JUMPS OVER A LAZY DOG WHILE IT IS SUNNY ";
-    while (quotation.size() < 372)
-        quotation += words;
-    input.quotation = quotation.left(372);
-    input.authorTitle = "QUICKBROWNFOXJUMPSOVERTHELAZYD";
-    input.quotationCharacters = letters.quotationCharacters();
-    input.seedLetters = letters.seedLetters();
-    RandomSource random(7);
-    PuzzleRecord rec = *Construction::BuildPuzzle(input, random).record;
-    std::vector<int> length(kMaxWords + 1, 1);
-    int w = 0;
-    for (int r = 1; r <= rec.GridHeight; ++r) {
-        for (int c = 1; c <= rec.GridWidth; ++c) {
-            if (rec.code(c, r) != CodeFree)
-                continue;
-            w = w % kMaxWords + 1;
-            if (length[w] < kMaxWordLetters)
-                rec.setCode(c, r, qint16(++length[w] * 100 + w));
-        }
-    }
-    for (int word = 1; word <= kMaxWords; ++word) {
-        QByteArray clue = "Clue " + QByteArray::number(word) + ": a long description of it";
-        while (clue.size() < kMaxStringLength)
-            clue += " more";
-        rec.clue(word).assign(clue.left(kMaxStringLength));
-    }
-    return rec;
-}
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 
 long peakResidentKb() {
     QFile status(QStringLiteral("/proc/self/status"));
@@ -99,8 +44,9 @@ long peakResidentKb() {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    const PuzzleRecord rec = thirtyWordPuzzle();
-    DefaultSettings settings;
+    const PuzzleRecord rec = Bench::fullPuzzle();
+    Bench::MemorySettings settings; // no solution page after the puzzle page
+    Settings::writeBool(settings, Settings::PuzPageSol, false);
     ComposerOptions options;
     options.pageTitle = "Benchmark";
     options.manuscript = options.numberedGrid = options.solutionGrid = options.puzzlePage = true;
@@ -135,8 +81,8 @@ int main(int argc, char** argv) {
                 rec.wordCount(), rec.GridWidth, rec.GridHeight, document.Zoom(),
                 document.HasPrinter() ? "installed" : "none");
     std::printf("compose and show page 1: median %.1f ms, slowest %.1f ms (%d runs)\n",
-                median(compose), *std::max_element(compose.begin(), compose.end()), kRuns);
-    std::printf("page flip: median %.1f ms, slowest %.1f ms (%zu flips)\n", median(flip),
+                Bench::median(compose), *std::max_element(compose.begin(), compose.end()), kRuns);
+    std::printf("page flip: median %.1f ms, slowest %.1f ms (%zu flips)\n", Bench::median(flip),
                 *std::max_element(flip.begin(), flip.end()), flip.size());
     std::printf("peak resident memory (VmHWM): %.1f MB\n", peakResidentKb() / 1024.0);
     return 0;

@@ -1,6 +1,7 @@
 // Prints how long word suggestions take: reading the system's word list, and drawing the
 // candidates (with their squares) for every word of a 30-word puzzle, first with only the
 // initials placed, then as the words are filled one by one from their first suggestion.
+#include "BenchSupport.h"
 #include "puzzle/Construction.h"
 #include "puzzle/WordOperations.h"
 #include "puzzle/WordSuggestions.h"
@@ -13,10 +14,7 @@
 
 namespace {
 
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
+using Bench::median;
 
 struct Timing {
     double mean = 0;
