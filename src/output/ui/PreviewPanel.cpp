@@ -1,9 +1,12 @@
 #include "output/ui/PreviewPanel.h"
 
+#include "app/AppTitle.h"
 #include "app/Dialogs.h"
 #include "app/TIxvProcs.h"
 #include "base/Codepage.h"
+#include "base/Errors.h"
 #include "base/ScreenMetrics.h"
+#include "output/ui/BusyCursor.h"
 #include "prefs/PreferenceValues.h"
 #include "prefs/SettingsCatalogue.h"
 
@@ -241,6 +244,21 @@ ComposerOptions PreviewPanel::options() const {
     options.solutionGrid = SGChk->isChecked();
     options.puzzlePage = PPChk->isChecked();
     return options;
+}
+
+bool PreviewPanel::compose(const QList<QByteArray>& solutionLines,
+                           const std::function<void(const ComposerOptions&)>& composition) {
+    ComposerOptions chosen = options();
+    chosen.solutionLines = solutionLines;
+    try {
+        const BusyCursor busy;
+        composition(chosen);
+        return true;
+    } catch (const IxvError& failure) {
+        if (Dialogs* dialogs = m_procs.dialogs())
+            dialogs->error(window(), applicationTitle(), failure.message());
+        return false;
+    }
 }
 
 bool PreviewPanel::anyPageChosen() const {

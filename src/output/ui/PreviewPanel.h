@@ -114,6 +114,10 @@ public:
     void resetChoices(const QString& title);
     // The choices as the composer reads them; the solution lines are the window's to add.
     ComposerOptions options() const;
+    // Composes the chosen pages with the solution lines under a busy cursor. A failure is
+    // reported in an error box over the window, and false is returned.
+    bool compose(const QList<QByteArray>& solutionLines,
+                 const std::function<void(const ComposerOptions&)>& composition);
     bool anyPageChosen() const;
     // The "Nothing to Redraw" warning when no page is chosen; false then.
     bool checkPagesChosen();

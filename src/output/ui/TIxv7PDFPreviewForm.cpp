@@ -1,12 +1,9 @@
 #include "output/ui/TIxv7PDFPreviewForm.h"
 
 #include "app/AppContext.h"
-#include "app/AppTitle.h"
 #include "app/Dialogs.h"
 #include "base/Codepage.h"
-#include "base/Errors.h"
 #include "output/PdfPageTarget.h"
-#include "output/ui/BusyCursor.h"
 #include "output/ui/PreviewPanel.h"
 #include "output/ui/TIxv7PrintAnsForm.h"
 #include "puzzle/PuzzleFile.h"
@@ -85,16 +82,12 @@ void TIxv7PDFPreviewForm::FormShow() {
 void TIxv7PDFPreviewForm::compose() {
     if (!m_solution)
         return;
-    ComposerOptions options = Panel2->options();
-    options.solutionLines = m_solution->SolutionText();
-    try {
-        const BusyCursor busy;
-        PdfDocument::compose(m_engine, m_ctx.puzzle, m_ctx.procs, options);
-    } catch (const IxvError& failure) {
+    const bool composed =
+        Panel2->compose(m_solution->SolutionText(), [this](const ComposerOptions& options) {
+            PdfDocument::compose(m_engine, m_ctx.puzzle, m_ctx.procs, options);
+        });
+    if (!composed)
         m_engine.setChannel(TOutputChannel::chDisplay);
-        if (Dialogs* dialogs = m_ctx.procs.dialogs())
-            dialogs->error(this, applicationTitle(), failure.message());
-    }
 }
 
 void TIxv7PDFPreviewForm::RedrawBtnClick() {

@@ -4,8 +4,6 @@
 #include "app/AppTitle.h"
 #include "app/Dialogs.h"
 #include "base/Codepage.h"
-#include "base/Errors.h"
-#include "output/ui/BusyCursor.h"
 #include "output/ui/PreviewPanel.h"
 #include "output/ui/PrintPreviewPane.h"
 #include "output/ui/TIxv7PrintAnsForm.h"
@@ -19,13 +17,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
-
-namespace {
-
-// The zoom shows a page about as tall as the pane: its height in pixels div 11.
-constexpr int kPaneHeightPerZoom = 11;
-
-} // namespace
 
 TIxv7PreviewForm::TIxv7PreviewForm(AppContext& ctx, std::unique_ptr<PrintPreviewPane> pane,
                                    QWidget* parent)
@@ -83,8 +74,8 @@ void TIxv7PreviewForm::showEvent(QShowEvent* event) {
 // cannot be printed.
 void TIxv7PreviewForm::FormShow() {
     Panel1->placeWindow(m_ctx.procs.metrics());
+    // The pane has its height before the composition sets the zoom from it.
     layout()->activate();
-    document().SetZoom(PaneHeight() / kPaneHeightPerZoom);
 
     const QString file = m_ctx.CurrentFile;
     setWindowTitle(PuzzleFile::puzzleName(file) + QStringLiteral(" (Print Preview)"));
@@ -99,15 +90,9 @@ void TIxv7PreviewForm::FormShow() {
 void TIxv7PreviewForm::compose() {
     if (!m_solution)
         return;
-    ComposerOptions options = Panel1->options();
-    options.solutionLines = m_solution->SolutionText();
-    try {
-        const BusyCursor busy;
+    Panel1->compose(m_solution->SolutionText(), [this](const ComposerOptions& options) {
         PrintDocument::compose(document(), m_ctx.puzzle, m_ctx.procs, options, this);
-    } catch (const IxvError& failure) {
-        if (Dialogs* dialogs = m_ctx.procs.dialogs())
-            dialogs->error(this, applicationTitle(), failure.message());
-    }
+    });
 }
 
 int TIxv7PreviewForm::PaneHeight() const {
