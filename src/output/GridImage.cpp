@@ -159,6 +159,3 @@ void paintGridImage(QPainter& painter, const GridImage& image) {
     painter.restore();
 }
 
-void drawGridImage(QPainter& painter, const PuzzleRecord& record, GridImageKind kind) {
-    paintGridImage(painter, layoutGridImage(record, kind));
-}

@@ -47,4 +47,3 @@ GridImage layoutGridImage(const PuzzleRecord& record, GridImageKind kind);
 
 // Draws the picture in its logical units, from the painter's origin.
 void paintGridImage(QPainter& painter, const GridImage& image);
-void drawGridImage(QPainter& painter, const PuzzleRecord& record, GridImageKind kind);

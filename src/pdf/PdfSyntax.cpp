@@ -162,10 +162,4 @@ void appendColourLine(QByteArray& out, quint32 rgb, bool stroking) {
     out += stroking ? "RG" : "rg";
 }
 
-QByteArray colourLine(quint32 rgb, bool stroking) {
-    QByteArray line;
-    appendColourLine(line, rgb, stroking);
-    return line;
-}
-
 } // namespace PdfSyntax

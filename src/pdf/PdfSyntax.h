@@ -41,10 +41,8 @@ QByteArray deflate(const QByteArray& data);
 // last line holding the remainder, then "]".
 QList<QByteArray> widthsLines(const QList<int>& widths);
 
-// The colour 0x00BBGGRR as a colour-setting line: red, green and blue as fractions of 255,
-// each followed by a space, then "rg" for filling or "RG" for stroking.
-QByteArray colourLine(quint32 rgb, bool stroking);
-// The same, appended to out.
+// The colour 0x00BBGGRR as a colour-setting line appended to out: red, green and blue as
+// fractions of 255, each followed by a space, then "rg" for filling or "RG" for stroking.
 void appendColourLine(QByteArray& out, quint32 rgb, bool stroking);
 
 } // namespace PdfSyntax

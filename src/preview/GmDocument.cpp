@@ -68,7 +68,6 @@ void TGmDocument::updateOrigin() {
         y = m_margins.Top().AsInches() + m_header.Height().AsInches();
         break;
     }
-    m_originInches = QPointF(x, y);
     m_canvas.SetOrigin(QPoint(TGmValue::FromInches(x).Count(), TGmValue::FromInches(y).Count()));
 }
 

@@ -73,8 +73,6 @@ public:
 
     TGmCoordsRelativeTo CoordsRelativeTo() const { return m_relativeTo; }
     void SetCoordsRelativeTo(TGmCoordsRelativeTo relativeTo);
-    // Where the canvas's (0, 0) lies, in inches from the paper's corner.
-    QPointF OriginOffset() const { return m_originInches; }
 
     TGmMargins& Margins() { return m_margins; }
     const TGmMargins& Margins() const { return m_margins; }
@@ -140,7 +138,6 @@ private:
     int m_maxZoom = 200;
     TGmPaperSize m_paperSize = TGmPaperSize::A4;
     TGmCoordsRelativeTo m_relativeTo = TGmCoordsRelativeTo::fromPage;
-    QPointF m_originInches;
     QString m_title = QStringLiteral("<document>");
     int m_copies = 1;
     int m_batch = 0;

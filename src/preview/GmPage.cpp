@@ -52,11 +52,6 @@ void TGmPage::AddObject(std::shared_ptr<const TGmBaseObject> object) {
     MarkForRendering();
 }
 
-void TGmPage::ReplaceObject(int index, std::shared_ptr<const TGmBaseObject> object) {
-    m_objects.at(index) = std::move(object);
-    MarkForRendering();
-}
-
 void TGmPage::ClearObjects() {
     m_objects.clear();
     MarkForRendering();
@@ -94,13 +89,6 @@ TGmPage& TGmPageList::Insert(int n) {
     });
     Renumber();
     return **it;
-}
-
-void TGmPageList::Delete(int n) {
-    if (Count() <= 1 || n < 1 || n > Count())
-        return;
-    m_pages.erase(m_pages.begin() + (n - 1));
-    Renumber();
 }
 
 void TGmPageList::Reset() {

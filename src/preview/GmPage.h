@@ -31,7 +31,6 @@ public:
 
     const TGmObjectList& Objects() const { return m_objects; }
     void AddObject(std::shared_ptr<const TGmBaseObject> object);
-    void ReplaceObject(int index, std::shared_ptr<const TGmBaseObject> object);
     void ClearObjects();
 
     // Called when the page's orientation or size changes.
@@ -74,8 +73,6 @@ public:
     // Count() + 1); the pages from n on move up one number.
     TGmPage& Insert(int n);
     TGmPage& Append() { return Insert(Count() + 1); }
-    // Deletes page n unless it is the only one; the later pages move down one number.
-    void Delete(int n);
     // Keeps only page 1, emptied and back at the document's size and orientation.
     void Reset();
 

@@ -40,13 +40,6 @@ double ToHundredthMm(double x, TGmUnit from) {
     return x * f.num / f.den;
 }
 
-double ConvertUnits(double x, TGmUnit from, TGmUnit to) {
-    if (from == to)
-        return x;
-    const Factor t = factorOf(to);
-    return ToHundredthMm(x, from) * t.den / t.num;
-}
-
 qint32 SaturatedCount(qint64 count) {
     constexpr qint64 lo = std::numeric_limits<qint32>::min();
     constexpr qint64 hi = std::numeric_limits<qint32>::max();
@@ -89,10 +82,6 @@ qint32 TGmValue::AsTwips() const {
 
 qint32 TGmValue::AsDots(int dpi) const {
     return SaturatedCount(roundDivHalfEven(qint64(m_count) * dpi, kPerInch));
-}
-
-double TGmValue::AsUnits(TGmUnit unit) const {
-    return ConvertUnits(m_count, TGmUnit::HundredthMm, unit);
 }
 
 void TGmValue::SetCount(qint64 hundredthMm) {

@@ -20,9 +20,6 @@ enum class TGmUnit {
     Twip = 5, // 1440 per inch
 };
 
-// x in unit `from` expressed in unit `to`, in real arithmetic through hundredths of a
-// millimetre; x itself when the units are the same.
-double ConvertUnits(double x, TGmUnit from, TGmUnit to);
 double ToHundredthMm(double x, TGmUnit from);
 
 // One length: a 32-bit count of hundredths of a millimetre. Rounding is to the nearest whole
@@ -47,7 +44,6 @@ public:
     double AsInches() const;
     qint32 AsTwips() const;
     qint32 AsDots(int dpi) const;
-    double AsUnits(TGmUnit unit) const;
 
     void SetCount(qint64 hundredthMm);
     void SetInches(double inches);

@@ -8,10 +8,6 @@ CharSet BaseLetters() {
     return set;
 }
 
-bool isKnownLanguage(int gridLanguage) {
-    return gridLanguage >= 0 && gridLanguage <= 8;
-}
-
 CharSet LanguageLetters(int gridLanguage) {
     CharSet set;
     switch (gridLanguage) {

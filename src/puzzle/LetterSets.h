@@ -37,8 +37,6 @@ constexpr quint8 Hyphen = 0x2D;
 CharSet BaseLetters();
 // The upper-case accented letters of grid language 0..8; empty for any other value.
 CharSet LanguageLetters(int gridLanguage);
-// Whether gridLanguage selects a language (0..8). Above 8 the current set stays as it was.
-bool isKnownLanguage(int gridLanguage);
 
 } // namespace LetterSets
 

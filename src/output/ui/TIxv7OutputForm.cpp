@@ -43,6 +43,3 @@ void TIxv7OutputForm::setProgress(int value) {
 int TIxv7OutputForm::progress() const {
     return m_bar->value();
 }
-QString TIxv7OutputForm::labelText() const {
-    return m_label->text();
-}

@@ -21,7 +21,6 @@ public:
 
     void setProgress(int value); // 0..100
     int progress() const;
-    QString labelText() const;
 
 private:
     QProgressBar* m_bar = nullptr;

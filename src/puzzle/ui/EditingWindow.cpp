@@ -62,10 +62,6 @@ void EditingWindow::setClientSize(int w, int h) {
     resize(w + extra.width(), h + extra.height());
 }
 
-QSize EditingWindow::clientSize() const {
-    return widget() ? widget()->size() : size();
-}
-
 void EditingWindow::changeEvent(QEvent* event) {
     QMdiSubWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized)) {

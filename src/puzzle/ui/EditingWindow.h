@@ -19,7 +19,6 @@ public:
     void restoreNormal();
     // Sizes the window so that its client area is w x h pixels.
     void setClientSize(int w, int h);
-    QSize clientSize() const;
     // The difference between the outer size and the client size.
     QSize frameExtra() const;
     // The lowest client area that still shows all the window's controls.
