@@ -49,14 +49,9 @@ int PageComposer::drawManuscriptClue(int w, int y) {
     const QByteArray line = prefix + m_record.clue(w).bytes();
     const int limit = m_canvas.PageWidth() - s - m_canvas.TextWidth("MMMMM");
     if (m_canvas.TextWidth(line) > limit) {
-        auto split = splitBeforeLastWord(line);
-        while (split && split->line.size() > prefix.size() &&
-               m_canvas.TextWidth(split->line) > limit) {
-            const auto earlier = splitBeforeLastWord(split->line);
-            if (!earlier || earlier->line.size() < prefix.size())
-                break;
-            split = ClueSplit{earlier->line, earlier->remainder + split->remainder};
-        }
+        const auto split = splitUntilFits(line, prefix.size(), [&](const QByteArray& first) {
+            return m_canvas.TextWidth(first) <= limit;
+        });
         if (split) {
             m_canvas.TextOut(s, y, split->line);
             y += m_metrics.LineHeight;
